@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Sheetwise on Debian 12.
+#
+#   ./dev.sh start [CATALOG]   install what is missing, build, start the editor
+#   ./dev.sh test              install what is missing, build, run every test
+#   ./dev.sh bench             build in release mode and run the benchmarks
+#
+# BUILD_DIR chooses the build folder (default: build). With CI=true warnings are errors.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev)
+BUILD_DIR=${BUILD_DIR:-build}
+
+install_missing() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    local werror=OFF
+    [ "${CI:-}" = "true" ] && werror=ON
+    cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \
+        -DSHEETWISE_WERROR="$werror" "$@"
+    cmake --build "$BUILD_DIR" -j "$(nproc)"
+}
+
+case "${1:-}" in
+    start)
+        shift
+        install_missing
+        configure_and_build
+        exec "$BUILD_DIR/sheetwise" "$@"
+        ;;
+    test)
+        install_missing
+        configure_and_build
+        QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
+        ;;
+    bench)
+        install_missing
+        BUILD_DIR=${BUILD_DIR}-release BUILD_TYPE=Release configure_and_build
+        "scripts/run-benchmarks.sh" "${BUILD_DIR}-release"
+        ;;
+    *)
+        sed -n '2,9p' "$0"
+        exit 2
+        ;;
+esac
