@@ -14,7 +14,8 @@ namespace {
 std::string ExecutableFolder() {
     char buffer[4096];
     const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0) return ".";
+    if (length <= 0)
+        return ".";
     const std::string path(buffer, static_cast<size_t>(length));
     return path.substr(0, path.rfind('/'));
 }

@@ -13,15 +13,19 @@ constexpr std::u16string_view kTypesHeader = u"[PaperTypes]";
 constexpr std::u16string_view kColoursHeader = u"[PaperColors]";
 
 AttributeList* ListForHeader(std::u16string_view header, AttributeLists lists) {
-    if (header == kWeightsHeader) return &lists.weights;
-    if (header == kTypesHeader) return &lists.types;
-    if (header == kColoursHeader) return &lists.colours;
+    if (header == kWeightsHeader)
+        return &lists.weights;
+    if (header == kTypesHeader)
+        return &lists.types;
+    if (header == kColoursHeader)
+        return &lists.colours;
     return nullptr;
 }
 
 bool AnyNeedsWide(const TextConverter& converter, const AttributeList& values) {
     for (const std::u16string& value : values) {
-        if (TextConverter::IsMarked(converter.Encode(value))) return true;
+        if (TextConverter::IsMarked(converter.Encode(value)))
+            return true;
     }
     return false;
 }
@@ -42,7 +46,8 @@ std::string AttributeFilePath(const std::u16string& catalogPath) {
 }
 
 int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lists) {
-    if (catalogPath.empty()) return kStatusPathEmpty;
+    if (catalogPath.empty())
+        return kStatusPathEmpty;
     std::string bytes;
     const ReadResult read = ReadFileBytes(AttributeFilePath(catalogPath), bytes);
     if (read != ReadResult::kOk) {
@@ -54,8 +59,10 @@ int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lis
     std::u16string line;
     for (;;) {
         const LineReader::Result result = reader.Next(line);
-        if (result == LineReader::Result::kEnd) return kStatusOk;
-        if (result == LineReader::Result::kTooLong) return kStatusReadError;
+        if (result == LineReader::Result::kEnd)
+            return kStatusOk;
+        if (result == LineReader::Result::kTooLong)
+            return kStatusReadError;
         // A value ends at its first colon, so "90 : comment" gives "90 ".
         std::u16string text = TakeField(line, u':');
         DropTrailingCr(text);
@@ -69,7 +76,8 @@ int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lis
 
 int32_t WriteAttributeLists(const std::u16string& catalogPath, const AttributeList& weights,
                             const AttributeList& types, const AttributeList& colours) {
-    if (catalogPath.empty()) return kStatusPathEmpty;
+    if (catalogPath.empty())
+        return kStatusPathEmpty;
     const SystemTextConverter converter;
     // Weights are scanned too: one that needed the marker would be read back cut at its colon.
     const bool wide = AnyNeedsWide(converter, types) || AnyNeedsWide(converter, colours) ||
@@ -80,8 +88,10 @@ int32_t WriteAttributeLists(const std::u16string& catalogPath, const AttributeLi
     WriteSection(file, kColoursHeader, colours);
     file.LineEnd();
     AtomicFile out(AttributeFilePath(catalogPath));
-    if (!out.Open()) return kStatusCannotOpen;
-    if (!out.Write(file.bytes()) || !out.Commit()) return kStatusWriteError;
+    if (!out.Open())
+        return kStatusCannotOpen;
+    if (!out.Write(file.bytes()) || !out.Commit())
+        return kStatusWriteError;
     return kStatusOk;
 }
 

@@ -4,7 +4,8 @@ namespace sheetwise {
 
 std::string TextConverter::Encode(std::u16string_view text) const {
     std::string ansi = WideToAnsi(text);
-    if (AnsiToWide(ansi) == text) return ansi;
+    if (AnsiToWide(ansi) == text)
+        return ansi;
     std::string marked(kUtf8Marker);
     marked += WideToUtf8(text);
     return marked;

@@ -13,7 +13,7 @@ namespace sheetwise {
 inline constexpr std::string_view kUtf8Marker = "utf8:";
 
 class TextConverter {
-public:
+  public:
     virtual ~TextConverter() = default;
 
     virtual std::u16string AnsiToWide(std::string_view bytes) const = 0;
@@ -34,7 +34,7 @@ public:
 // The converter of this machine: the ANSI code page of the user's locale (or of
 // SHEETWISE_ANSI_CODEPAGE), chosen when the converter is made.
 class SystemTextConverter final : public TextConverter {
-public:
+  public:
     SystemTextConverter();
     explicit SystemTextConverter(int codePage);
 
@@ -44,7 +44,7 @@ public:
 
     int codePage() const { return codePage_; }
 
-private:
+  private:
     int codePage_;
     std::shared_ptr<const CodePage> page_;
 };

@@ -9,7 +9,8 @@ namespace sheetwise {
 namespace {
 
 bool StartsWithByteOrderMark(std::string_view bytes, bool& bigEndian) {
-    if (bytes.size() < 2) return false;
+    if (bytes.size() < 2)
+        return false;
     const unsigned char first = static_cast<unsigned char>(bytes[0]);
     const unsigned char second = static_cast<unsigned char>(bytes[1]);
     bigEndian = first == 0xFE && second == 0xFF;
@@ -29,7 +30,8 @@ LineReader::LineReader(std::string_view bytes, Narrow narrow, const TextConverte
 
 LineReader::Result LineReader::Next(std::u16string& line) {
     line.clear();
-    if (position_ >= bytes_.size()) return Result::kEnd;
+    if (position_ >= bytes_.size())
+        return Result::kEnd;
     const Result result = wide_ ? NextWide(line) : NextNarrow(line);
     first_ = false;
     return result;
@@ -39,7 +41,8 @@ LineReader::Result LineReader::NextNarrow(std::u16string& line) {
     const size_t end = bytes_.find('\n', position_);
     const size_t stop = end == std::string_view::npos ? bytes_.size() : end;
     std::string_view stored = bytes_.substr(position_, stop - position_);
-    if (stored.size() > kMaxLineBytes) return Result::kTooLong;
+    if (stored.size() > kMaxLineBytes)
+        return Result::kTooLong;
     position_ = end == std::string_view::npos ? bytes_.size() : end + 1;
     stored = stored.substr(0, stored.find('\0'));
     line = narrow_ == Narrow::kDecodeAnsi && converter_ ? converter_->AnsiToWide(stored)
@@ -50,23 +53,26 @@ LineReader::Result LineReader::NextNarrow(std::u16string& line) {
 // A wide line ends at the unit 000A, so a character such as U+010A stays inside its line.
 LineReader::Result LineReader::NextWide(std::u16string& line) {
     size_t start = position_;
-    if (first_) start += 2;  // the byte-order mark
+    if (first_)
+        start += 2;  // the byte-order mark
     const size_t lowByte = bigEndian_ ? 1 : 0;
     size_t unitAt = start;
     for (; unitAt + 1 < bytes_.size(); unitAt += 2) {
-        if (bytes_[unitAt + lowByte] == '\n' && bytes_[unitAt + 1 - lowByte] == '\0') break;
+        if (bytes_[unitAt + lowByte] == '\n' && bytes_[unitAt + 1 - lowByte] == '\0')
+            break;
     }
     const bool terminated = unitAt + 1 < bytes_.size();
     const size_t end = terminated ? unitAt : bytes_.size();
     // The bytes a line holds before its line feed byte, mark included, as the limit counts them.
     const size_t stored = end - position_ + (bigEndian_ && terminated ? 1 : 0);
-    if (stored > kMaxLineBytes) return Result::kTooLong;
+    if (stored > kMaxLineBytes)
+        return Result::kTooLong;
     line.reserve((end - start + 1) / 2);
     for (size_t i = start; i < end; i += 2) {
         const unsigned char first = static_cast<unsigned char>(bytes_[i]);
         const unsigned char second = i + 1 < end ? static_cast<unsigned char>(bytes_[i + 1]) : 0;
-        line.push_back(static_cast<char16_t>(bigEndian_ ? (first << 8) | second
-                                                        : first | (second << 8)));
+        line.push_back(
+            static_cast<char16_t>(bigEndian_ ? (first << 8) | second : first | (second << 8)));
     }
     line.resize(UpToNul(line).size());
     position_ = terminated ? unitAt + 2 : bytes_.size();
@@ -78,7 +84,8 @@ std::u16string TakeField(std::u16string_view text, char16_t delimiter) {
 }
 
 void DropTrailingCr(std::u16string& line) {
-    if (!line.empty() && line.back() == u'\r') line.pop_back();
+    if (!line.empty() && line.back() == u'\r')
+        line.pop_back();
 }
 
 bool FieldCutter::Next(std::u16string& field) {
@@ -99,13 +106,15 @@ bool FieldCutter::Next(std::u16string& field) {
 
 TextFileBuilder::TextFileBuilder(bool wide, const TextConverter& converter)
     : wide_(wide), converter_(converter) {
-    if (wide_) bytes_.append("\xFF\xFE");
+    if (wide_)
+        bytes_.append("\xFF\xFE");
 }
 
 void TextFileBuilder::Text(std::u16string_view text) {
     if (!wide_) {
         // ASCII has the same bytes in every ANSI code page; only the rest needs converting.
-        const bool ascii = std::all_of(text.begin(), text.end(), [](char16_t u) { return u < 0x80; });
+        const bool ascii =
+            std::all_of(text.begin(), text.end(), [](char16_t u) { return u < 0x80; });
         if (ascii) {
             bytes_.append(text.begin(), text.end());
         } else {

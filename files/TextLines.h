@@ -18,7 +18,7 @@ namespace sheetwise {
 inline constexpr size_t kMaxLineBytes = 2047;
 
 class LineReader {
-public:
+  public:
     // How the lines of a narrow file become text: through the ANSI code page, or byte by byte
     // (each byte the character with that code).
     enum class Narrow { kDecodeAnsi, kBytes };
@@ -33,7 +33,7 @@ public:
 
     bool wide() const { return wide_; }
 
-private:
+  private:
     Result NextNarrow(std::u16string& line);
     Result NextWide(std::u16string& line);
 
@@ -56,13 +56,14 @@ void DropTrailingCr(std::u16string& line);
 // Cuts a line into fields at each delimiter. Cursor-style: Next() gives the following field and
 // whether there was one at all (text left after the previous delimiter).
 class FieldCutter {
-public:
-    FieldCutter(std::u16string_view line, char16_t delimiter) : rest_(line), delimiter_(delimiter) {}
+  public:
+    FieldCutter(std::u16string_view line, char16_t delimiter)
+        : rest_(line), delimiter_(delimiter) {}
     bool Next(std::u16string& field);
     // Everything after the fields taken so far, delimiters included.
     std::u16string_view Rest() const { return rest_; }
 
-private:
+  private:
     std::u16string_view rest_;
     char16_t delimiter_;
     bool done_ = false;
@@ -70,13 +71,13 @@ private:
 
 // Builds the bytes of a narrow or wide text file in memory.
 class TextFileBuilder {
-public:
+  public:
     TextFileBuilder(bool wide, const TextConverter& converter);
     void Text(std::u16string_view text);
     void LineEnd();
     const std::string& bytes() const { return bytes_; }
 
-private:
+  private:
     bool wide_;
     const TextConverter& converter_;
     std::string bytes_;

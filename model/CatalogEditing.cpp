@@ -18,7 +18,8 @@ bool PaperCatalog::WriteAttributeFile(const std::u16string& catalogPath) {
 }
 
 bool PaperCatalog::GetPaper(int32_t index, PaperDefinition& paper) const {
-    if (!ValidPaperIndex(index)) return false;
+    if (!ValidPaperIndex(index))
+        return false;
     paper = papers_[static_cast<size_t>(index)];
     return true;
 }
@@ -35,7 +36,9 @@ int32_t PaperCatalog::GetWeight(int32_t index) const {
     return ValidPaperIndex(index) ? papers_[static_cast<size_t>(index)].weight : 0;
 }
 
-void PaperCatalog::GetWeight(int32_t index, int32_t& weight) const { weight = GetWeight(index); }
+void PaperCatalog::GetWeight(int32_t index, int32_t& weight) const {
+    weight = GetWeight(index);
+}
 
 std::u16string PaperCatalog::GetColour(int32_t index) const {
     return ValidPaperIndex(index) ? papers_[static_cast<size_t>(index)].colour : u"white";
@@ -53,7 +56,9 @@ int32_t PaperCatalog::GetPrecollated(int32_t index) const {
     return ValidPaperIndex(index) ? papers_[static_cast<size_t>(index)].precollated : 2;
 }
 
-std::u16string PaperCatalog::GetDefaultPaper() const { return GetName(defaultIndex_); }
+std::u16string PaperCatalog::GetDefaultPaper() const {
+    return GetName(defaultIndex_);
+}
 
 int32_t PaperCatalog::FindPaper(std::u16string_view name) const {
     const auto found = std::find_if(papers_.begin(), papers_.end(),
@@ -69,7 +74,8 @@ int32_t PaperCatalog::GetSizeUnit(int32_t sizeIndex) const {
 bool PaperCatalog::GetSizeTexts(int32_t sizeIndex, std::u16string& width,
                                 std::u16string& height) const {
     PaperSize size;
-    if (!GetSize(sizeIndex, size)) return false;
+    if (!GetSize(sizeIndex, size))
+        return false;
     width = size.widthText;
     height = size.heightText;
     return true;
@@ -94,16 +100,14 @@ bool PaperCatalog::AddPaper(std::u16string_view name, int32_t sizeIndex, std::u1
 }
 
 bool PaperCatalog::ModifyPaper(std::u16string_view name, int32_t sizeIndex,
-                               std::u16string_view colour, int32_t weight,
-                               std::u16string_view type, int32_t imagedSides,
-                               int32_t precollated) {
+                               std::u16string_view colour, int32_t weight, std::u16string_view type,
+                               int32_t imagedSides, int32_t precollated) {
     return StorePaper(false, name, sizeIndex, colour, weight, type, imagedSides, precollated);
 }
 
 bool PaperCatalog::StorePaper(bool add, std::u16string_view name, int32_t sizeIndex,
-                              std::u16string_view colour, int32_t weight,
-                              std::u16string_view type, int32_t imagedSides,
-                              int32_t precollated) {
+                              std::u16string_view colour, int32_t weight, std::u16string_view type,
+                              int32_t imagedSides, int32_t precollated) {
     status_ = kStatusOk;
     if (!PassesCharacterCheck(name) || !PassesCharacterCheck(colour) ||
         !PassesCharacterCheck(type)) {
@@ -114,8 +118,8 @@ bool PaperCatalog::StorePaper(bool add, std::u16string_view name, int32_t sizeIn
     paper.name = name.substr(0, kMaxNameLength);
     paper.colour = colour.substr(0, kMaxColourLength);
     paper.type = type.substr(0, kMaxTypeLength);
-    paper.imagedSides = imagedSides >= kInserter && imagedSides <= kTwoSided ? imagedSides
-                                                                              : kTwoSided;
+    paper.imagedSides =
+        imagedSides >= kInserter && imagedSides <= kTwoSided ? imagedSides : kTwoSided;
     const int32_t sizeCount = static_cast<int32_t>(sizes_.size());
     if (sizeIndex < 0 || sizeIndex > sizeCount) {
         if (!ValidPaperIndex(defaultIndex_)) {
@@ -168,7 +172,8 @@ bool PaperCatalog::MovePaper(std::u16string_view name, int32_t direction) {
         return false;
     }
     const bool up = direction == 0;
-    if ((up && index == 0) || (!up && index == PaperCount() - 1)) return true;
+    if ((up && index == 0) || (!up && index == PaperCount() - 1))
+        return true;
     const int32_t other = up ? index - 1 : index + 1;
     std::swap(papers_[static_cast<size_t>(index)], papers_[static_cast<size_t>(other)]);
     return true;
@@ -188,7 +193,8 @@ bool PaperCatalog::SetDefaultPaper(std::u16string_view name) {
 bool PaperCatalog::AddAttributeValue(int32_t kind, std::u16string_view value) {
     status_ = kStatusOk;
     AttributeList* list = AttributeListOfKind(kind);
-    if (list == nullptr) return false;
+    if (list == nullptr)
+        return false;
     list->emplace_back(value);
     return true;
 }
@@ -196,9 +202,11 @@ bool PaperCatalog::AddAttributeValue(int32_t kind, std::u16string_view value) {
 bool PaperCatalog::DeleteAttribute(int32_t kind, std::u16string_view value) {
     status_ = kStatusOk;
     AttributeList* list = AttributeListOfKind(kind);
-    if (list == nullptr) return false;
+    if (list == nullptr)
+        return false;
     const auto found = std::find(list->begin(), list->end(), value);
-    if (found == list->end()) return false;
+    if (found == list->end())
+        return false;
     list->erase(found);
     return true;
 }

@@ -20,8 +20,10 @@ namespace {
 // A text field as stored: escapes decoded, checked, cut to its length. False when the check fails.
 bool ReadTextField(std::u16string_view field, size_t maxLength, std::u16string& text) {
     text = DecodeEscapes(field);
-    if (!PassesCharacterCheck(text)) return false;
-    if (text.size() > maxLength) text.resize(maxLength);
+    if (!PassesCharacterCheck(text))
+        return false;
+    if (text.size() > maxLength)
+        text.resize(maxLength);
     return true;
 }
 
@@ -32,7 +34,8 @@ int32_t ImagedSidesFromField(std::u16string_view field) {
 
 bool IsAscii(std::u16string_view text) {
     for (char16_t unit : text) {
-        if (unit >= 0x80) return false;
+        if (unit >= 0x80)
+            return false;
     }
     return true;
 }
@@ -47,13 +50,17 @@ bool PaperCatalog::Open(const std::u16string& path, bool withCompanions) {
     if (withCompanions) {
         sizes_.clear();
         ReadSizes(SizePathReplacingLastThree(path));
-        if (status_ == kStatusOk) ReadAttributeFile(path);
+        if (status_ == kStatusOk)
+            ReadAttributeFile(path);
     }
-    if (status_ != kStatusOk) return false;
+    if (status_ != kStatusOk)
+        return false;
     return ReadCatalogFile(path, true);
 }
 
-bool PaperCatalog::ReadPapers(const std::u16string& path) { return ReadCatalogFile(path, false); }
+bool PaperCatalog::ReadPapers(const std::u16string& path) {
+    return ReadCatalogFile(path, false);
+}
 
 bool PaperCatalog::ReadCatalogFile(const std::u16string& path, bool decodeAnsi) {
     papers_.clear();
@@ -65,8 +72,8 @@ bool PaperCatalog::ReadCatalogFile(const std::u16string& path, bool decodeAnsi) 
     std::string bytes;
     const ReadResult read = ReadFileBytes(ToNativePath(path), bytes);
     if (read != ReadResult::kOk) {
-        status_ = read == ReadResult::kOpenFailed ? kStatusCatalogCannotOpen
-                                                  : kStatusCatalogReadError;
+        status_ =
+            read == ReadResult::kOpenFailed ? kStatusCatalogCannotOpen : kStatusCatalogReadError;
         return false;
     }
     const SystemTextConverter converter;
@@ -81,7 +88,8 @@ bool PaperCatalog::ReadCatalogFile(const std::u16string& path, bool decodeAnsi) 
     ReadHeaderLine(line);
     for (;;) {
         const LineReader::Result result = reader.Next(line);
-        if (result == LineReader::Result::kEnd) return true;
+        if (result == LineReader::Result::kEnd)
+            return true;
         if (result == LineReader::Result::kTooLong) {
             status_ = kStatusCatalogReadError;
             return false;
@@ -94,9 +102,11 @@ void PaperCatalog::ReadHeaderLine(std::u16string& line) {
     DropTrailingCr(line);
     const size_t colon = line.find(u':');
     headerText_ = line.substr(0, colon);
-    if (colon == std::u16string::npos) return;
+    if (colon == std::u16string::npos)
+        return;
     defaultName_ = line.substr(colon + 1);
-    if (!PassesCharacterCheck(defaultName_)) status_ = kStatusBadCharacter;
+    if (!PassesCharacterCheck(defaultName_))
+        status_ = kStatusBadCharacter;
 }
 
 void PaperCatalog::ReadPaperLine(std::u16string& line) {
@@ -104,7 +114,8 @@ void PaperCatalog::ReadPaperLine(std::u16string& line) {
     FieldCutter fields(line, u':');
     std::u16string field;
     fields.Next(field);
-    if (field.empty()) return;
+    if (field.empty())
+        return;
     PaperDefinition paper;
     if (!ReadTextField(field, kMaxNameLength, paper.name)) {
         status_ = kStatusBadCharacter;
@@ -133,15 +144,18 @@ void PaperCatalog::ReadPaperLine(std::u16string& line) {
     }
     paper.colourCode = paper.colour.starts_with(u'*') ? 0 : ColourCode(paper.colour);
     paper.typeCode = paper.type.starts_with(u'*') ? -1 : TypeCode(paper.type);
-    if (fields.Next(field) && !field.empty()) paper.imagedSides = ImagedSidesFromField(field);
-    if (fields.Next(field) && !field.empty()) paper.precollated = ReadLeadingInteger(field);
+    if (fields.Next(field) && !field.empty())
+        paper.imagedSides = ImagedSidesFromField(field);
+    if (fields.Next(field) && !field.empty())
+        paper.precollated = ReadLeadingInteger(field);
     AppendReadPaper(std::move(paper));
 }
 
 void PaperCatalog::AppendReadPaper(PaperDefinition paper) {
     paper.loadPosition = PaperCount();
     // Duplicate names may come from a file; the last one named on the first line is the default.
-    if (paper.name == defaultName_) defaultIndex_ = PaperCount();
+    if (paper.name == defaultName_)
+        defaultIndex_ = PaperCount();
     papers_.push_back(std::move(paper));
 }
 
@@ -151,7 +165,8 @@ bool PaperCatalog::Save(const std::u16string& path) {
     TextFileBuilder file(ChooseWideMode(converter), converter);
     file.Text(headerText_);
     file.Text(u":");
-    if (ValidPaperIndex(defaultIndex_)) file.Text(papers_[static_cast<size_t>(defaultIndex_)].name);
+    if (ValidPaperIndex(defaultIndex_))
+        file.Text(papers_[static_cast<size_t>(defaultIndex_)].name);
     file.LineEnd();
     const std::u16string separator(1, separator_);
     for (const PaperDefinition& paper : papers_) {
@@ -175,7 +190,8 @@ bool PaperCatalog::Save(const std::u16string& path) {
         status_ = kStatusCatalogCannotOpen;
         return false;
     }
-    if (!out.Write(file.bytes()) || !out.Commit()) status_ = kStatusWriteError;
+    if (!out.Write(file.bytes()) || !out.Commit())
+        status_ = kStatusWriteError;
     return status_ == kStatusOk;
 }
 
@@ -184,7 +200,8 @@ bool PaperCatalog::ChooseWideMode(const TextConverter& converter) const {
     std::u16string joined;
     for (const PaperDefinition& paper : papers_) {
         joined.assign(paper.name).append(paper.colour).append(paper.type);
-        if (NeedsWide(converter, joined)) return true;
+        if (NeedsWide(converter, joined))
+            return true;
     }
     return NeedsWide(converter, headerText_);
 }

@@ -7,13 +7,20 @@
 namespace sheetwise {
 namespace {
 
-bool IsDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
-bool IsOctal(char16_t unit) { return unit >= u'0' && unit <= u'7'; }
+bool IsDigit(char16_t unit) {
+    return unit >= u'0' && unit <= u'9';
+}
+bool IsOctal(char16_t unit) {
+    return unit >= u'0' && unit <= u'7';
+}
 
 int HexValue(char16_t unit) {
-    if (IsDigit(unit)) return unit - u'0';
-    if (unit >= u'a' && unit <= u'f') return unit - u'a' + 10;
-    if (unit >= u'A' && unit <= u'F') return unit - u'A' + 10;
+    if (IsDigit(unit))
+        return unit - u'0';
+    if (unit >= u'a' && unit <= u'f')
+        return unit - u'a' + 10;
+    if (unit >= u'A' && unit <= u'F')
+        return unit - u'A' + 10;
     return -1;
 }
 
@@ -23,7 +30,8 @@ int64_t ReadMagnitude(std::u16string_view text, size_t& i) {
     int64_t value = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
         value = value * 10 + (text[i] - u'0');
-        if (value > kCap) value = kCap;
+        if (value > kCap)
+            value = kCap;
     }
     return value;
 }
@@ -55,7 +63,8 @@ char16_t DecodeEscape(std::u16string_view text, size_t& i) {
 }  // namespace
 
 std::u16string DecodeEscapes(std::u16string_view text) {
-    if (text.find(u'\\') == std::u16string_view::npos) return std::u16string(text);
+    if (text.find(u'\\') == std::u16string_view::npos)
+        return std::u16string(text);
     std::u16string decoded;
     decoded.reserve(text.size());
     size_t i = 0;
@@ -65,23 +74,27 @@ std::u16string DecodeEscapes(std::u16string_view text) {
             continue;
         }
         ++i;
-        if (i < text.size()) decoded.push_back(DecodeEscape(text, i));
+        if (i < text.size())
+            decoded.push_back(DecodeEscape(text, i));
     }
     return decoded;
 }
 
 int32_t ReadUnsignedDigits(std::u16string_view text) {
     size_t i = 0;
-    while (i < text.size() && !IsDigit(text[i])) ++i;
+    while (i < text.size() && !IsDigit(text[i]))
+        ++i;
     const int64_t value = ReadMagnitude(text, i);
     return static_cast<int32_t>(std::min<int64_t>(value, std::numeric_limits<int32_t>::max()));
 }
 
 int32_t ReadLeadingInteger(std::u16string_view text) {
     size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;
+    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r')))
+        ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        negative = text[i++] == u'-';
     const int64_t value = ReadMagnitude(text, i);
     if (negative) {
         return static_cast<int32_t>(std::max<int64_t>(-value, std::numeric_limits<int32_t>::min()));
@@ -91,17 +104,21 @@ int32_t ReadLeadingInteger(std::u16string_view text) {
 
 float ReadSizeNumber(std::u16string_view text) {
     size_t i = 0;
-    while (i < text.size() && !IsDigit(text[i]) && text[i] != u'.' && text[i] != u',') ++i;
+    while (i < text.size() && !IsDigit(text[i]) && text[i] != u'.' && text[i] != u',')
+        ++i;
     std::string number;
-    for (; i < text.size() && IsDigit(text[i]); ++i) number.push_back(static_cast<char>(text[i]));
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        number.push_back(static_cast<char>(text[i]));
     if (i < text.size() && (text[i] == u'.' || text[i] == u',')) {
         number.push_back('.');
         for (++i; i < text.size() && IsDigit(text[i]); ++i) {
             number.push_back(static_cast<char>(text[i]));
         }
     }
-    if (number.empty() || number == ".") return 0.0f;
-    if (number.front() == '.') number.insert(number.begin(), '0');
+    if (number.empty() || number == ".")
+        return 0.0f;
+    if (number.front() == '.')
+        number.insert(number.begin(), '0');
     double value = 0;
     std::from_chars(number.data(), number.data() + number.size(), value);
     return static_cast<float>(value);
@@ -118,7 +135,8 @@ std::vector<std::u16string> SplitJoined(std::u16string_view joined, char16_t sep
     for (;;) {
         const size_t at = joined.find(separator, start);
         pieces.emplace_back(joined.substr(start, at - start));
-        if (at == std::u16string_view::npos) break;
+        if (at == std::u16string_view::npos)
+            break;
         start = at + 1;
     }
     return pieces;

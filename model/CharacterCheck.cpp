@@ -16,10 +16,9 @@ constexpr std::pair<char16_t, char16_t> kAllowedRanges[] = {
 }  // namespace
 
 bool IsAllowedCharacter(char16_t unit) {
-    return std::any_of(std::begin(kAllowedRanges), std::end(kAllowedRanges),
-                       [unit](const auto& range) {
-                           return unit >= range.first && unit <= range.second;
-                       });
+    return std::any_of(
+        std::begin(kAllowedRanges), std::end(kAllowedRanges),
+        [unit](const auto& range) { return unit >= range.first && unit <= range.second; });
 }
 
 bool PassesCharacterCheck(std::u16string_view text) {

@@ -10,13 +10,15 @@ namespace sheetwise {
 std::u16string SizePathForCatalog(std::u16string_view catalogPath) {
     std::u16string sizePath(catalogPath);
     const size_t dot = sizePath.rfind(u'.');
-    if (dot != std::u16string::npos && sizePath.size() - dot <= 4) sizePath.resize(dot);
+    if (dot != std::u16string::npos && sizePath.size() - dot <= 4)
+        sizePath.resize(dot);
     sizePath += u".DEF";
     return sizePath;
 }
 
 std::u16string SizePathReplacingLastThree(std::u16string_view catalogPath) {
-    std::u16string sizePath(catalogPath.substr(0, catalogPath.size() - std::min<size_t>(3, catalogPath.size())));
+    std::u16string sizePath(
+        catalogPath.substr(0, catalogPath.size() - std::min<size_t>(3, catalogPath.size())));
     sizePath += u"def";
     return sizePath;
 }
@@ -38,12 +40,17 @@ PaperCatalog::PaperCatalog(std::u16string headerText, std::u16string path,
         Open(path_, false);
     }
     // An unreadable catalog still offers one paper to edit and save.
-    if (papers_.empty()) papers_.emplace_back();
+    if (papers_.empty())
+        papers_.emplace_back();
 }
 
-void PaperCatalog::GetPath(std::u16string& path) const { path = path_; }
+void PaperCatalog::GetPath(std::u16string& path) const {
+    path = path_;
+}
 
-void PaperCatalog::SetPath(const std::u16string& path) { path_ = path; }
+void PaperCatalog::SetPath(const std::u16string& path) {
+    path_ = path;
+}
 
 bool PaperCatalog::ReloadAttributes(const std::u16string& path) {
     weights_.clear();
@@ -60,7 +67,8 @@ bool PaperCatalog::ReloadSizes(const std::u16string& path) {
 }
 
 bool PaperCatalog::GetSize(int32_t index, PaperSize& size) const {
-    if (index < 0 || index >= static_cast<int32_t>(sizes_.size())) return false;
+    if (index < 0 || index >= static_cast<int32_t>(sizes_.size()))
+        return false;
     size = sizes_[static_cast<size_t>(index)];
     return true;
 }
@@ -72,10 +80,14 @@ void PaperCatalog::TakeField(std::u16string_view text, std::u16string& field,
 
 AttributeList* PaperCatalog::AttributeListOfKind(int32_t kind) {
     switch (kind) {
-        case kWeights: return &weights_;
-        case kTypes: return &types_;
-        case kColours: return &colours_;
-        default: return nullptr;
+        case kWeights:
+            return &weights_;
+        case kTypes:
+            return &types_;
+        case kColours:
+            return &colours_;
+        default:
+            return nullptr;
     }
 }
 

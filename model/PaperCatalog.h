@@ -28,7 +28,7 @@ inline constexpr int32_t kOtherColourCode = 7;
 inline constexpr int32_t kOtherTypeCode = 6;
 
 class PaperCatalog {
-public:
+  public:
     // Reads the size-definition file derived from path, then the attribute file and the
     // catalog file. Whatever fails, the catalog ends up with at least one paper: the defaults of
     // PaperDefinition. status() tells what failed.
@@ -82,18 +82,18 @@ public:
     // Queries; an index out of range gives the value named.
     int32_t PaperCount() const { return static_cast<int32_t>(papers_.size()); }
     bool GetPaper(int32_t index, PaperDefinition& paper) const;
-    std::u16string GetName(int32_t index) const;      // empty
-    int32_t GetSizeIndex(int32_t index) const;        // -1
-    int32_t GetWeight(int32_t index) const;           // 0
+    std::u16string GetName(int32_t index) const;  // empty
+    int32_t GetSizeIndex(int32_t index) const;    // -1
+    int32_t GetWeight(int32_t index) const;       // 0
     void GetWeight(int32_t index, int32_t& weight) const;
-    std::u16string GetColour(int32_t index) const;    // "white"
-    std::u16string GetType(int32_t index) const;      // "plain"
-    int32_t GetImagedSides(int32_t index) const;      // 2
-    int32_t GetPrecollated(int32_t index) const;      // 2
+    std::u16string GetColour(int32_t index) const;  // "white"
+    std::u16string GetType(int32_t index) const;    // "plain"
+    int32_t GetImagedSides(int32_t index) const;    // 2
+    int32_t GetPrecollated(int32_t index) const;    // 2
     int32_t GetDefaultIndex() const { return defaultIndex_; }
-    std::u16string GetDefaultPaper() const;           // empty when the index is not valid
+    std::u16string GetDefaultPaper() const;             // empty when the index is not valid
     int32_t FindPaper(std::u16string_view name) const;  // -1
-    int32_t GetSizeUnit(int32_t sizeIndex) const;     // -1
+    int32_t GetSizeUnit(int32_t sizeIndex) const;       // -1
     bool GetSizeTexts(int32_t sizeIndex, std::u16string& width, std::u16string& height) const;
     // Width and height texts of a paper's size, and 2 when it is in millimetres, else 1.
     bool GetPaperSizeTexts(int32_t index, std::u16string& width, std::u16string& height,
@@ -119,7 +119,7 @@ public:
     int32_t ColourCode(std::u16string_view colour) const;
     int32_t TypeCode(std::u16string_view type) const;
 
-private:
+  private:
     bool ReadCatalogFile(const std::u16string& path, bool decodeAnsi);
     void ReadHeaderLine(std::u16string& line);
     void ReadPaperLine(std::u16string& line);
@@ -130,9 +130,7 @@ private:
                     std::u16string_view colour, int32_t weight, std::u16string_view type,
                     int32_t imagedSides, int32_t precollated);
     AttributeList* AttributeListOfKind(int32_t kind);
-    bool ValidPaperIndex(int32_t index) const {
-        return index >= 0 && index < PaperCount();
-    }
+    bool ValidPaperIndex(int32_t index) const { return index >= 0 && index < PaperCount(); }
 
     std::u16string path_;
     std::u16string sizePath_;

@@ -17,8 +17,8 @@ enum ImagedSidesMode : int32_t {
 // One paper. The defaults are the paper an unreadable catalog falls back to.
 struct PaperDefinition {
     std::u16string name = u"Letter";  // at most 32 characters; the key papers are found by
-    int32_t sizeIndex = 0;             // into the catalog's sizes; -1 = no valid size
-    float width = 8.5f;                // copied from the size
+    int32_t sizeIndex = 0;            // into the catalog's sizes; -1 = no valid size
+    float width = 8.5f;               // copied from the size
     float height = 11.0f;
     int32_t weight = 75;               // gsm; 0 = any weight ("*")
     std::u16string colour = u"white";  // at most 20 characters, or "*"
@@ -36,12 +36,12 @@ struct PaperDefinition {
 struct PaperSize {
     float width = 0;
     float height = 0;
-    float third = 0;   // kept as read; nothing uses the third and fourth measures
+    float third = 0;  // kept as read; nothing uses the third and fourth measures
     float fourth = 0;
-    int32_t line = 0;  // 0-based line of the file
-    int32_t unit = 0;  // 0 = inches, 1 = millimetres
-    std::u16string text;        // display text, the rest of the line after the fifth field
-    std::u16string widthText;   // the first two fields exactly as written
+    int32_t line = 0;          // 0-based line of the file
+    int32_t unit = 0;          // 0 = inches, 1 = millimetres
+    std::u16string text;       // display text, the rest of the line after the fifth field
+    std::u16string widthText;  // the first two fields exactly as written
     std::u16string heightText;
 
     bool operator==(const PaperSize&) const = default;
@@ -60,18 +60,18 @@ enum AttributeKind : int32_t {
 // Why the last load, save or edit of a catalog failed; 0 is success.
 enum CatalogStatus : int32_t {
     kStatusOk = 0,
-    kStatusPathEmpty = 1,           // size or attribute file: no path
-    kStatusCannotOpen = 2,          // size or attribute file cannot be opened or created
-    kStatusReadError = 3,           // size or attribute file: a line could not be read
-    kStatusSizeFieldMissing = 4,    // a size line lacks one of its first five fields
+    kStatusPathEmpty = 1,         // size or attribute file: no path
+    kStatusCannotOpen = 2,        // size or attribute file cannot be opened or created
+    kStatusReadError = 3,         // size or attribute file: a line could not be read
+    kStatusSizeFieldMissing = 4,  // a size line lacks one of its first five fields
     kStatusCatalogPathEmpty = 5,
-    kStatusCatalogCannotOpen = 6,   // reading, or saving
-    kStatusCatalogReadError = 7,    // first line unreadable, or a read error later
+    kStatusCatalogCannotOpen = 6,  // reading, or saving
+    kStatusCatalogReadError = 7,   // first line unreadable, or a read error later
     kStatusWriteError = 8,
-    kStatusFieldMissing = 11,       // a paper line lacks one of the fields name to type
-    kStatusBadCharacter = 12,       // a name, colour or type holds a character not allowed
-    kStatusNotFoundOrExists = 13,   // set default: not found; delete, move: index; add: exists
-    kStatusNotFoundOrNoSize = 14,   // modify, move: not found; add, modify: size not obtainable
+    kStatusFieldMissing = 11,      // a paper line lacks one of the fields name to type
+    kStatusBadCharacter = 12,      // a name, colour or type holds a character not allowed
+    kStatusNotFoundOrExists = 13,  // set default: not found; delete, move: index; add: exists
+    kStatusNotFoundOrNoSize = 14,  // modify, move: not found; add, modify: size not obtainable
 };
 
 }  // namespace sheetwise

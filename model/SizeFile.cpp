@@ -29,7 +29,8 @@ bool PaperCatalog::ReadSizes(const std::u16string& sizePath) {
     std::u16string line;
     for (int32_t lineNumber = 0;; ++lineNumber) {
         const LineReader::Result result = reader.Next(line);
-        if (result == LineReader::Result::kEnd) break;
+        if (result == LineReader::Result::kEnd)
+            break;
         if (result == LineReader::Result::kTooLong) {
             status_ = kStatusReadError;
             break;
@@ -43,7 +44,8 @@ void PaperCatalog::ReadSizeLine(std::u16string_view line, int32_t lineNumber) {
     FieldCutter fields(line, u':');
     PaperSize size;
     fields.Next(size.widthText);
-    if (size.widthText.empty()) return;
+    if (size.widthText.empty())
+        return;
     std::u16string third, fourth, unit;
     if (!fields.Next(size.heightText) || size.heightText.empty() || !fields.Next(third) ||
         third.empty() || !fields.Next(fourth) || fourth.empty() || !fields.Next(unit) ||

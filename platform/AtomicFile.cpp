@@ -23,10 +23,13 @@ std::array<Fault, 5> faults;
 
 }  // namespace
 
-void FailAt(Step step, int n) { faults[static_cast<size_t>(step)].remaining = n; }
+void FailAt(Step step, int n) {
+    faults[static_cast<size_t>(step)].remaining = n;
+}
 
 void Clear() {
-    for (Fault& fault : faults) fault.remaining = 0;
+    for (Fault& fault : faults)
+        fault.remaining = 0;
 }
 
 bool ShouldFail(Step step) {
@@ -48,7 +51,8 @@ constexpr size_t kBufferSize = 1 << 16;
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
+    if (slash == std::string::npos)
+        return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
@@ -60,9 +64,11 @@ std::string NameOf(const std::string& path) {
 // A symbolic link is followed, so that the file it names is replaced and the link stays.
 std::string FollowLink(const std::string& path) {
     struct stat info;
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
     char* resolved = realpath(path.c_str(), nullptr);
-    if (resolved == nullptr) return path;
+    if (resolved == nullptr)
+        return path;
     std::string result = resolved;
     std::free(resolved);
     return result;
@@ -70,7 +76,8 @@ std::string FollowLink(const std::string& path) {
 
 void SyncFolder(const std::string& folder) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0)
+        return;
     fsync(fd);
     close(fd);
 }
@@ -79,7 +86,9 @@ void SyncFolder(const std::string& folder) {
 
 AtomicFile::AtomicFile(std::string target) : target_(FollowLink(target)) {}
 
-AtomicFile::~AtomicFile() { Discard(); }
+AtomicFile::~AtomicFile() {
+    Discard();
+}
 
 bool AtomicFile::Open() {
     struct stat folderInfo;
@@ -100,7 +109,8 @@ bool AtomicFile::Open() {
         temporary_ = folder + "/." + NameOf(target_) + ".tmp" + std::to_string(getpid()) + "-" +
                      std::to_string(entropy() % 1000000);
         fd_ = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) break;
+        if (fd_ < 0 && errno != EEXIST)
+            break;
     }
     if (fd_ < 0) {
         temporary_.clear();
@@ -118,7 +128,8 @@ bool AtomicFile::Open() {
 }
 
 bool AtomicFile::Write(std::string_view bytes) {
-    if (fd_ < 0 || error_ != Error::kNone) return false;
+    if (fd_ < 0 || error_ != Error::kNone)
+        return false;
     buffer_.append(bytes);
     return buffer_.size() < kBufferSize || Flush();
 }
@@ -133,7 +144,8 @@ bool AtomicFile::Flush() {
         const ssize_t written = file_faults::ShouldFail(file_faults::Step::kWrite)
                                     ? (errno = ENOSPC, -1)
                                     : write(fd_, rest.data(), rest.size());
-        if (written < 0 && errno == EINTR) continue;
+        if (written < 0 && errno == EINTR)
+            continue;
         if (written <= 0) {
             error_ = Error::kWriteFailed;
             return false;
@@ -146,7 +158,8 @@ bool AtomicFile::Flush() {
 
 bool AtomicFile::Commit() {
     if (fd_ < 0 || error_ != Error::kNone || !Flush()) {
-        if (error_ == Error::kNone) error_ = Error::kWriteFailed;
+        if (error_ == Error::kNone)
+            error_ = Error::kWriteFailed;
         Discard();
         return false;
     }
@@ -154,8 +167,7 @@ bool AtomicFile::Commit() {
     const bool closeFault = file_faults::ShouldFail(file_faults::Step::kClose);
     const bool closed = close(fd_) == 0 && !closeFault;
     fd_ = -1;
-    const bool renamed = synced && closed &&
-                         !file_faults::ShouldFail(file_faults::Step::kRename) &&
+    const bool renamed = synced && closed && !file_faults::ShouldFail(file_faults::Step::kRename) &&
                          rename(temporary_.c_str(), target_.c_str()) == 0;
     if (!renamed) {
         error_ = Error::kWriteFailed;

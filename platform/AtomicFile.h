@@ -12,7 +12,7 @@
 namespace sheetwise {
 
 class AtomicFile {
-public:
+  public:
     enum class Error { kNone, kCannotCreate, kWriteFailed };
 
     // target: a resolved UTF-8 path. Nothing is touched before Open().
@@ -33,7 +33,7 @@ public:
 
     Error error() const { return error_; }
 
-private:
+  private:
     bool Flush();
     void Discard();
 

@@ -20,22 +20,22 @@ struct LocaleCodePages {
 
 // Longest match wins, so "zh_TW" beats "zh" and "en_US" beats "en".
 constexpr LocaleCodePages kLocaleTable[] = {
-    {"en_US", 1252, 437}, {"en", 1252, 850},    {"de", 1252, 850},    {"fr", 1252, 850},
-    {"es", 1252, 850},    {"it", 1252, 850},    {"pt", 1252, 850},    {"nl", 1252, 850},
-    {"da", 1252, 850},    {"sv", 1252, 850},    {"no", 1252, 850},    {"nb", 1252, 850},
-    {"nn", 1252, 850},    {"fi", 1252, 850},    {"is", 1252, 850},    {"ca", 1252, 850},
-    {"eu", 1252, 850},    {"gl", 1252, 850},    {"ga", 1252, 850},    {"af", 1252, 850},
-    {"id", 1252, 850},    {"ms", 1252, 850},    {"sw", 1252, 437},    {"fo", 1252, 850},
-    {"cs", 1250, 852},    {"pl", 1250, 852},    {"hu", 1250, 852},    {"sk", 1250, 852},
-    {"sl", 1250, 852},    {"hr", 1250, 852},    {"ro", 1250, 852},    {"sq", 1250, 852},
-    {"bs", 1250, 852},    {"ru", 1251, 866},    {"uk", 1251, 866},    {"be", 1251, 866},
-    {"bg", 1251, 866},    {"mk", 1251, 866},    {"sr", 1251, 866},    {"kk", 1251, 866},
-    {"ky", 1251, 866},    {"tt", 1251, 866},    {"mn", 1251, 866},    {"el", 1253, 737},
-    {"tr", 1254, 857},    {"az", 1254, 857},    {"he", 1255, 862},    {"iw", 1255, 862},
-    {"ar", 1256, 720},    {"fa", 1256, 720},    {"ur", 1256, 720},    {"et", 1257, 775},
-    {"lv", 1257, 775},    {"lt", 1257, 775},    {"vi", 1258, 1258},   {"th", 874, 874},
-    {"ja", 932, 932},     {"zh_CN", 936, 936},  {"zh_SG", 936, 936},  {"zh_TW", 950, 950},
-    {"zh_HK", 950, 950},  {"zh_MO", 950, 950},  {"zh", 936, 936},     {"ko", 949, 949},
+    {"en_US", 1252, 437}, {"en", 1252, 850},   {"de", 1252, 850},   {"fr", 1252, 850},
+    {"es", 1252, 850},    {"it", 1252, 850},   {"pt", 1252, 850},   {"nl", 1252, 850},
+    {"da", 1252, 850},    {"sv", 1252, 850},   {"no", 1252, 850},   {"nb", 1252, 850},
+    {"nn", 1252, 850},    {"fi", 1252, 850},   {"is", 1252, 850},   {"ca", 1252, 850},
+    {"eu", 1252, 850},    {"gl", 1252, 850},   {"ga", 1252, 850},   {"af", 1252, 850},
+    {"id", 1252, 850},    {"ms", 1252, 850},   {"sw", 1252, 437},   {"fo", 1252, 850},
+    {"cs", 1250, 852},    {"pl", 1250, 852},   {"hu", 1250, 852},   {"sk", 1250, 852},
+    {"sl", 1250, 852},    {"hr", 1250, 852},   {"ro", 1250, 852},   {"sq", 1250, 852},
+    {"bs", 1250, 852},    {"ru", 1251, 866},   {"uk", 1251, 866},   {"be", 1251, 866},
+    {"bg", 1251, 866},    {"mk", 1251, 866},   {"sr", 1251, 866},   {"kk", 1251, 866},
+    {"ky", 1251, 866},    {"tt", 1251, 866},   {"mn", 1251, 866},   {"el", 1253, 737},
+    {"tr", 1254, 857},    {"az", 1254, 857},   {"he", 1255, 862},   {"iw", 1255, 862},
+    {"ar", 1256, 720},    {"fa", 1256, 720},   {"ur", 1256, 720},   {"et", 1257, 775},
+    {"lv", 1257, 775},    {"lt", 1257, 775},   {"vi", 1258, 1258},  {"th", 874, 874},
+    {"ja", 932, 932},     {"zh_CN", 936, 936}, {"zh_SG", 936, 936}, {"zh_TW", 950, 950},
+    {"zh_HK", 950, 950},  {"zh_MO", 950, 950}, {"zh", 936, 936},    {"ko", 949, 949},
 };
 
 const LocaleCodePages* LookUpLocale(std::string_view locale) {
@@ -59,14 +59,16 @@ const LocaleCodePages* LookUpLocale(std::string_view locale) {
 std::string_view CurrentLocaleName() {
     for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
         const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0') return value;
+        if (value != nullptr && *value != '\0')
+            return value;
     }
     return "C";
 }
 
 int CodePageFromEnvironment(const char* variable) {
     const char* value = std::getenv(variable);
-    if (value == nullptr || *value == '\0') return 0;
+    if (value == nullptr || *value == '\0')
+        return 0;
     char* end = nullptr;
     const long number = std::strtol(value, &end, 10);
     return (*end == '\0' && number > 0 && number < 65536) ? static_cast<int>(number) : 0;
@@ -74,29 +76,52 @@ int CodePageFromEnvironment(const char* variable) {
 
 const char* IconvName(int number) {
     switch (number) {
-        case 874: return "CP874";
-        case 932: return "CP932";
-        case 936: return "CP936";
-        case 949: return "CP949";
-        case 950: return "CP950";
-        case 1250: return "CP1250";
-        case 1251: return "CP1251";
-        case 1252: return "CP1252";
-        case 1253: return "CP1253";
-        case 1254: return "CP1254";
-        case 1255: return "CP1255";
-        case 1256: return "CP1256";
-        case 1257: return "CP1257";
-        case 1258: return "CP1258";
-        case 437: return "CP437";
-        case 737: return "CP737";
-        case 775: return "CP775";
-        case 850: return "CP850";
-        case 852: return "CP852";
-        case 857: return "CP857";
-        case 862: return "CP862";
-        case 866: return "CP866";
-        default: return nullptr;
+        case 874:
+            return "CP874";
+        case 932:
+            return "CP932";
+        case 936:
+            return "CP936";
+        case 949:
+            return "CP949";
+        case 950:
+            return "CP950";
+        case 1250:
+            return "CP1250";
+        case 1251:
+            return "CP1251";
+        case 1252:
+            return "CP1252";
+        case 1253:
+            return "CP1253";
+        case 1254:
+            return "CP1254";
+        case 1255:
+            return "CP1255";
+        case 1256:
+            return "CP1256";
+        case 1257:
+            return "CP1257";
+        case 1258:
+            return "CP1258";
+        case 437:
+            return "CP437";
+        case 737:
+            return "CP737";
+        case 775:
+            return "CP775";
+        case 850:
+            return "CP850";
+        case 852:
+            return "CP852";
+        case 857:
+            return "CP857";
+        case 862:
+            return "CP862";
+        case 866:
+            return "CP866";
+        default:
+            return nullptr;
     }
 }
 
@@ -106,7 +131,8 @@ bool IsMultiByte(int number) {
 
 bool IsAscii(std::string_view bytes) {
     for (unsigned char byte : bytes) {
-        if (byte >= 0x80) return false;
+        if (byte >= 0x80)
+            return false;
     }
     return true;
 }
@@ -120,10 +146,12 @@ bool DecodeSingleByte(iconv_t cd, unsigned char byte, char16_t& out) {
     char output[16];
     char* outPtr = output;
     size_t outLeft = sizeof output;
-    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return false;
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1))
+        return false;
     // Some converters (1255, 1258) hold a base letter back until they see what follows.
     iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
-    if (outPtr - output != 2) return false;
+    if (outPtr - output != 2)
+        return false;
     out = static_cast<char16_t>(static_cast<unsigned char>(output[0]) |
                                 (static_cast<unsigned char>(output[1]) << 8));
     return true;
@@ -131,7 +159,7 @@ bool DecodeSingleByte(iconv_t cd, unsigned char byte, char16_t& out) {
 
 // A code page of one byte per character, converted through two tables built once.
 class SingleByteCodePage final : public CodePage {
-public:
+  public:
     SingleByteCodePage(int number, const char* iconvName) : number_(number) {
         toByte_.fill(-1);
         iconv_t cd = iconvName ? iconv_open("UTF-16LE", iconvName) : reinterpret_cast<iconv_t>(-1);
@@ -144,9 +172,11 @@ public:
                 }
             }
             toUnit_[byte] = unit;
-            if (toByte_[unit] < 0) toByte_[unit] = static_cast<int16_t>(byte);
+            if (toByte_[unit] < 0)
+                toByte_[unit] = static_cast<int16_t>(byte);
         }
-        if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+        if (cd != reinterpret_cast<iconv_t>(-1))
+            iconv_close(cd);
     }
 
     int Number() const override { return number_; }
@@ -175,7 +205,7 @@ public:
         return bytes;
     }
 
-private:
+  private:
     int number_;
     std::array<char16_t, 256> toUnit_{};
     std::array<int16_t, 65536> toByte_{};
@@ -183,22 +213,25 @@ private:
 
 // The East Asian code pages, converted by iconv one call at a time.
 class MultiByteCodePage final : public CodePage {
-public:
+  public:
     MultiByteCodePage(int number, const char* iconvName)
         : number_(number),
           decoder_(iconv_open("UTF-16LE", iconvName)),
           encoder_(iconv_open(iconvName, "UTF-16LE")) {}
 
     ~MultiByteCodePage() override {
-        if (decoder_ != kInvalid) iconv_close(decoder_);
-        if (encoder_ != kInvalid) iconv_close(encoder_);
+        if (decoder_ != kInvalid)
+            iconv_close(decoder_);
+        if (encoder_ != kInvalid)
+            iconv_close(encoder_);
     }
 
     bool Usable() const { return decoder_ != kInvalid && encoder_ != kInvalid; }
     int Number() const override { return number_; }
 
     std::u16string Decode(std::string_view bytes) const override {
-        if (IsAscii(bytes)) return WidenBytes(bytes);
+        if (IsAscii(bytes))
+            return WidenBytes(bytes);
         std::lock_guard<std::mutex> lock(mutex_);
         iconv(decoder_, nullptr, nullptr, nullptr, nullptr);
         std::u16string text;
@@ -210,8 +243,10 @@ public:
             size_t outLeft = output.size();
             const size_t result = iconv(decoder_, &in, &inLeft, &out, &outLeft);
             AppendUtf16Le(text, output.data(), out);
-            if (result != static_cast<size_t>(-1)) break;
-            if (errno == E2BIG) continue;
+            if (result != static_cast<size_t>(-1))
+                break;
+            if (errno == E2BIG)
+                continue;
             text.push_back(u'\uFFFD');  // invalid or truncated sequence
             ++in;
             --inLeft;
@@ -237,8 +272,10 @@ public:
             size_t outLeft = output.size();
             const size_t result = iconv(encoder_, &in, &inLeft, &out, &outLeft);
             bytes.append(output.data(), out);
-            if (result != static_cast<size_t>(-1)) break;
-            if (errno == E2BIG) continue;
+            if (result != static_cast<size_t>(-1))
+                break;
+            if (errno == E2BIG)
+                continue;
             bytes.push_back('?');
             const size_t skip = IsSurrogatePairAt(in, inLeft) ? 4 : 2;
             in += std::min(skip, inLeft);
@@ -248,7 +285,7 @@ public:
         return bytes;
     }
 
-private:
+  private:
     static inline const iconv_t kInvalid = reinterpret_cast<iconv_t>(-1);
 
     static void AppendUtf16Le(std::u16string& text, const char* begin, const char* end) {
@@ -259,7 +296,8 @@ private:
     }
 
     static bool IsSurrogatePairAt(const char* in, size_t left) {
-        if (left < 4) return false;
+        if (left < 4)
+            return false;
         const unsigned high = static_cast<unsigned char>(in[1]);
         const unsigned nextHigh = static_cast<unsigned char>(in[3]);
         return high >= 0xD8 && high < 0xDC && nextHigh >= 0xDC && nextHigh < 0xE0;
@@ -302,9 +340,11 @@ std::shared_ptr<const CodePage> CodePage::Get(int number) {
         const char* name = IconvName(number);
         if (name != nullptr && IsMultiByte(number)) {
             auto page = std::make_shared<MultiByteCodePage>(number, name);
-            if (page->Usable()) slot = page;
+            if (page->Usable())
+                slot = page;
         }
-        if (!slot) slot = std::make_shared<SingleByteCodePage>(number, name);
+        if (!slot)
+            slot = std::make_shared<SingleByteCodePage>(number, name);
     }
     return slot;
 }
@@ -349,12 +389,16 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {
         const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        int length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3
-                     : lead < 0xF5                                    ? 4
-                                                                      : 0;
-        char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F
-                                         : length == 3   ? lead & 0x0F
-                                                         : lead & 0x07;
+        int length = lead < 0x80   ? 1
+                     : lead < 0xC2 ? 0
+                     : lead < 0xE0 ? 2
+                     : lead < 0xF0 ? 3
+                     : lead < 0xF5 ? 4
+                                   : 0;
+        char32_t code = length == 1   ? lead
+                        : length == 2 ? lead & 0x1F
+                        : length == 3 ? lead & 0x0F
+                                      : lead & 0x07;
         bool valid = length > 0 && i + length <= bytes.size();
         for (int k = 1; valid && k < length; ++k) {
             const unsigned char next = static_cast<unsigned char>(bytes[i + k]);

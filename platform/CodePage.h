@@ -27,7 +27,7 @@ int OemCodePageForLocale(std::string_view locale);
 // One code page's conversions. Instances are immutable and shared; Get() caches them, so asking
 // for the same code page again is cheap.
 class CodePage {
-public:
+  public:
     virtual ~CodePage() = default;
 
     // The code page for a Windows code-page number. An unknown number gives a Latin-1 code page
@@ -47,6 +47,8 @@ std::u16string Utf8ToUtf16(std::string_view text);
 std::u16string WidenBytes(std::string_view bytes);
 
 // Convenience for literals in ASCII.
-inline std::u16string Ascii(std::string_view text) { return WidenBytes(text); }
+inline std::u16string Ascii(std::string_view text) {
+    return WidenBytes(text);
+}
 
 }  // namespace sheetwise

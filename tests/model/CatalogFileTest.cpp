@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include "model/CatalogFixture.h"
+#include "platform/AtomicFile.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::CatalogTest;
+using testing::kAttributes;
+using testing::kSizes;
+using testing::ListFolder;
+using testing::ReadBytes;
+using testing::WideFile;
+using testing::WriteBytes;
+
+constexpr const char* kExample =
+    "Catalog:Letter\n"
+    "Letter:1:75:white:plain:2:0\n"
+    "A4_Cover:2:160:blue:cover:1:1\n"
+    "Tab_Stock:3:*:*:tab:0:0\n";
+
+TEST_F(CatalogTest, ReadsTheExampleCatalog) {
+    const PaperCatalog catalog = Load(kExample);
+    ASSERT_EQ(catalog.status(), kStatusOk);
+    ASSERT_EQ(catalog.PaperCount(), 3);
+    EXPECT_EQ(catalog.headerText(), u"Catalog");
+    EXPECT_EQ(catalog.GetDefaultIndex(), 0);
+    EXPECT_EQ(catalog.GetDefaultPaper(), u"Letter");
+    const PaperDefinition& a4 = catalog.papers()[1];
+    EXPECT_EQ(a4.sizeIndex, 1);
+    EXPECT_FLOAT_EQ(a4.width, 210.0f);
+    EXPECT_FLOAT_EQ(a4.height, 297.0f);
+    EXPECT_EQ(a4.weight, 160);
+    EXPECT_EQ(a4.colourCode, 5);
+    EXPECT_EQ(a4.typeCode, 1);
+    EXPECT_EQ(a4.imagedSides, kOneSided);
+    EXPECT_EQ(a4.precollated, 1);
+    EXPECT_EQ(a4.loadPosition, 1);
+    const PaperDefinition& tab = catalog.papers()[2];
+    EXPECT_EQ(tab.weight, 0);
+    EXPECT_EQ(tab.colourCode, 0);
+    EXPECT_EQ(tab.typeCode, 4);
+    EXPECT_EQ(tab.imagedSides, kInserter);
+    EXPECT_EQ(catalog.GetAttributeList(kTypes).size(), 4u);
+    EXPECT_EQ(catalog.sizes()[1].text, u"A4 210 x 297 mm");
+}
+
+TEST_F(CatalogTest, SavesTheExampleByteForByte) {
+    PaperCatalog catalog = Load(kExample);
+    ASSERT_TRUE(catalog.Save(dir.Wide("copy.cat")));
+    EXPECT_EQ(ReadBytes(dir.File("copy.cat")),
+              "Catalog:Letter\nLetter:1:75:white:plain:2:0\nA4_Cover:2:160:blue:cover:1:1\n"
+              "Tab_Stock:3:0:*:tab:0:0\n");
+}
+
+TEST_F(CatalogTest, AnyValueOutsideThePageMakesTheFileWide) {
+    PaperCatalog catalog = Load(WideFile(u"Kat:Λευκό\nΛευκό:1:75:white:plain:2:0\n"), "wide");
+    ASSERT_EQ(catalog.status(), kStatusOk);
+    ASSERT_EQ(catalog.GetDefaultPaper(), u"Λευκό");
+    ASSERT_TRUE(catalog.Save(dir.Wide("out.cat")));
+    EXPECT_EQ(ReadBytes(dir.File("out.cat")), WideFile(u"Kat:Λευκό\nΛευκό:1:75:white:plain:2:0\n"));
+    // é fits the page: narrow, as ANSI bytes.
+    catalog = Load("Kat:Caf\xE9\nCaf\xE9:1:75:white:plain:2:0\n", "narrow");
+    ASSERT_TRUE(catalog.Save(dir.Wide("narrow-out.cat")));
+    EXPECT_EQ(ReadBytes(dir.File("narrow-out.cat")), "Kat:Caf\xE9\nCaf\xE9:1:75:white:plain:2:0\n");
+}
+
+TEST_F(CatalogTest, CrLfFilesReadLikeLfFiles) {
+    const PaperCatalog lf = Load("Head\nA:1:75:white:plain\nB:2:90:blue:cover:1:1\n", "lf");
+    const PaperCatalog crlf =
+        Load("Head\r\nA:1:75:white:plain\r\n\r\nB:2:90:blue:cover:1:1\r\n", "crlf");
+    EXPECT_EQ(crlf.status(), kStatusOk);
+    EXPECT_EQ(crlf.headerText(), u"Head");
+    EXPECT_EQ(crlf.papers(), lf.papers());
+    EXPECT_EQ(crlf.papers()[0].type, u"plain");
+    EXPECT_EQ(crlf.papers()[0].imagedSides, kTwoSided);
+}
+
+TEST_F(CatalogTest, DamagedLinesAreDroppedWithTheirStatus) {
+    PaperCatalog missing = Load(
+        "H:\nA:1:75:white:plain\nB::75:white:plain\nC:1:75:white\n"
+        ":1:75:white:plain\nD:1:75:white:plain\n");
+    EXPECT_EQ(missing.status(), kStatusFieldMissing);
+    ASSERT_EQ(missing.PaperCount(), 2);
+    EXPECT_EQ(missing.papers()[1].name, u"D");
+    EXPECT_EQ(missing.papers()[1].loadPosition, 1);
+
+    PaperCatalog bad = Load(
+        "H:Good\nBad Name:1:75:white:plain\nGood:1:75:white:plain\n"
+        "X:1:75:wh:ite:plain\nY:1:75:white:pl\\x20ain\n");
+    EXPECT_EQ(bad.status(), kStatusBadCharacter);
+    ASSERT_EQ(bad.PaperCount(), 2);
+    EXPECT_EQ(bad.papers()[1].name, u"X");
+    EXPECT_EQ(bad.papers()[1].colour, u"wh");
+    EXPECT_EQ(bad.papers()[1].type, u"ite");
+
+    PaperCatalog badDefault = Load("H:Bad Default\nA:1:75:white:plain\n");
+    EXPECT_EQ(badDefault.status(), kStatusBadCharacter);
+    EXPECT_EQ(badDefault.defaultNameAsRead(), u"Bad Default");
+    EXPECT_EQ(badDefault.PaperCount(), 1);
+}
+
+TEST_F(CatalogTest, FieldsAreReadLeniently) {
+    const PaperCatalog catalog = Load(
+        "H:Dup\n"
+        "Dup:0:75:white:plain:7:-1\n"
+        "Dup:9:abc90x:*x:*y:1\n"
+        "\\x41\\102\\q\\xZ:2:75:\\x2A:tab\n" +
+        std::string(40, 'n') + ":1:75:" + std::string(25, 'c') + ":plain:0:+3\n");
+    ASSERT_EQ(catalog.status(), kStatusOk);
+    ASSERT_EQ(catalog.PaperCount(), 4);
+    const auto& p = catalog.papers();
+    EXPECT_EQ(p[0].sizeIndex, -1);
+    EXPECT_FLOAT_EQ(p[0].width, 8.5f);
+    EXPECT_EQ(p[0].imagedSides, kTwoSided);
+    EXPECT_EQ(p[0].precollated, -1);
+    EXPECT_EQ(p[1].sizeIndex, -1);  // beyond the three sizes
+    EXPECT_EQ(p[1].weight, 90);
+    EXPECT_EQ(p[1].colourCode, 0);
+    EXPECT_EQ(p[1].typeCode, -1);
+    EXPECT_EQ(p[2].name, u"ABqxZ");
+    EXPECT_EQ(p[2].colour, u"*");
+    EXPECT_EQ(p[3].name, std::u16string(32, u'n'));
+    EXPECT_EQ(p[3].colour, std::u16string(20, u'c'));
+    EXPECT_EQ(p[3].precollated, 3);
+    // The last paper named like the default is the default; FindPaper finds the first.
+    EXPECT_EQ(catalog.GetDefaultIndex(), 1);
+    EXPECT_EQ(catalog.FindPaper(u"Dup"), 0);
+}
+
+TEST_F(CatalogTest, UnreadableCatalogsFallBackToOneLetterPaper) {
+    auto expectFallback = [](const PaperCatalog& catalog, int32_t status) {
+        EXPECT_EQ(catalog.status(), status);
+        ASSERT_EQ(catalog.PaperCount(), 1);
+        EXPECT_EQ(catalog.papers()[0], PaperDefinition());
+    };
+    expectFallback(LoadExisting("absent.cat"), kStatusCannotOpen);  // no size file
+    WriteBytes(dir.File("nocat.DEF"), kSizes);
+    WriteBytes(dir.File("nocat.cat.atr"), kAttributes);
+    expectFallback(LoadExisting("nocat.cat"), kStatusCatalogCannotOpen);
+    expectFallback(Load("", "empty"), kStatusCatalogReadError);
+    expectFallback(Load("H:A\nA:1:75:white:plain\n", "noatr", kSizes, nullptr), kStatusCannotOpen);
+    expectFallback(Load("H:A\nA:1:75:white:plain\n", "badsize", "8.5:11:0\n"),
+                   kStatusSizeFieldMissing);
+    const PaperCatalog noSizes = LoadExisting("absent.cat");
+    EXPECT_TRUE(noSizes.sizes().empty());
+    EXPECT_TRUE(noSizes.GetAttributeList(kColours).empty());
+}
+
+TEST_F(CatalogTest, OverlongLineEndsReadingKeepingEarlierPapers) {
+    const PaperCatalog catalog =
+        Load("H:A\nA:1:75:white:plain\n" + std::string(2100, 'x') + "\nB:1:75:white:plain\n");
+    EXPECT_EQ(catalog.status(), kStatusCatalogReadError);
+    ASSERT_EQ(catalog.PaperCount(), 1);
+    EXPECT_EQ(catalog.papers()[0].name, u"A");
+}
+
+TEST_F(CatalogTest, LastLineWithoutLineFeedAndHeaderWithoutColon) {
+    const PaperCatalog catalog = Load("JustHeader\r\nA:1:75:white:plain:1:1");
+    EXPECT_EQ(catalog.status(), kStatusOk);
+    EXPECT_EQ(catalog.headerText(), u"JustHeader");
+    ASSERT_EQ(catalog.PaperCount(), 1);
+    EXPECT_EQ(catalog.papers()[0].precollated, 1);
+    EXPECT_EQ(catalog.GetDefaultIndex(), 0);  // kept from construction
+}
+
+TEST_F(CatalogTest, DefaultOutsideThePaperListWritesNoName) {
+    PaperCatalog catalog = Load(kExample);
+    ASSERT_TRUE(catalog.DeletePaper(2));
+    ASSERT_TRUE(catalog.SetDefaultPaper(u"A4_Cover"));
+    ASSERT_TRUE(catalog.DeletePaper(1));
+    ASSERT_TRUE(catalog.Save(dir.Wide("out.cat")));
+    EXPECT_EQ(ReadBytes(dir.File("out.cat")), "Catalog:\nLetter:1:75:white:plain:2:0\n");
+}
+
+TEST_F(CatalogTest, SaveAndReloadKeepEverything) {
+    PaperCatalog catalog = Load(kExample);
+    ASSERT_TRUE(catalog.AddPaper(u"Ünïcödé_Χ", 2, u"ivory", 90, u"recycled", 5, 1));
+    ASSERT_TRUE(catalog.SetDefaultPaper(u"A4_Cover"));
+    ASSERT_TRUE(catalog.Save(dir.Wide("test.cat")));
+    const PaperCatalog reloaded = LoadExisting("test.cat");
+    ASSERT_EQ(reloaded.status(), kStatusOk);
+    EXPECT_EQ(reloaded.GetDefaultPaper(), u"A4_Cover");
+    ASSERT_EQ(reloaded.PaperCount(), 4);
+    EXPECT_EQ(reloaded.papers()[3].name, u"Ünïcödé_Χ");
+    EXPECT_EQ(reloaded.papers()[3].imagedSides, kTwoSided);
+    EXPECT_EQ(reloaded.papers()[3].loadPosition, 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(reloaded.papers()[i], catalog.papers()[i]);
+}
+
+TEST_F(CatalogTest, SaveFailuresKeepThePreviousFile) {
+    PaperCatalog catalog = Load(kExample);
+    const std::string before = ReadBytes(dir.File("test.cat"));
+    ASSERT_TRUE(catalog.AddPaper(u"Extra", 0, u"white", 75, u"plain", 2, 0));
+    for (auto step : {file_faults::Step::kWrite, file_faults::Step::kRename}) {
+        file_faults::FailAt(step, 1);
+        EXPECT_FALSE(catalog.Save(dir.Wide("test.cat")));
+        file_faults::Clear();
+        EXPECT_EQ(catalog.status(), kStatusWriteError);
+        EXPECT_EQ(ReadBytes(dir.File("test.cat")), before);
+    }
+    chmod(dir.File("test.cat").c_str(), 0444);
+    EXPECT_FALSE(catalog.Save(dir.Wide("test.cat")));
+    EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
+    EXPECT_EQ(ReadBytes(dir.File("test.cat")), before);
+    EXPECT_EQ(ListFolder(dir.path()), "test.DEF test.cat test.cat.atr ");
+}
+
+TEST_F(CatalogTest, WideFilesOfBothByteOrdersRead) {
+    const std::u16string text = u"Kopf:Λευκό\nΛευκό:2:80:white:plain:2:0\n";
+    const PaperCatalog little = Load(WideFile(text), "le");
+    std::string big = "\xFE\xFF";
+    for (char16_t unit : std::u16string(u"Kopf:Λευκό\r\nΛευκό:2:80:white:plain:2:0\r\n")) {
+        big.push_back(static_cast<char>(unit >> 8));
+        big.push_back(static_cast<char>(unit & 0xFF));
+    }
+    const PaperCatalog bigEndian = Load(big, "be");
+    EXPECT_EQ(little.status(), kStatusOk);
+    EXPECT_EQ(bigEndian.status(), kStatusOk);
+    EXPECT_EQ(little.papers(), bigEndian.papers());
+    EXPECT_EQ(bigEndian.GetDefaultPaper(), u"Λευκό");
+}
+
+TEST_F(CatalogTest, ReadPapersTakesNarrowBytesAsCharacters) {
+    setenv("SHEETWISE_ANSI_CODEPAGE", "1251", 1);
+    PaperCatalog catalog = Load("H:\xC0\n\xC0:1:75:white:plain\n");
+    EXPECT_EQ(catalog.GetName(0), u"А");  // Cyrillic A through the page
+    ASSERT_TRUE(catalog.ReadPapers(dir.Wide("test.cat")));
+    EXPECT_EQ(catalog.GetName(0), u"À");  // byte C0 as U+00C0
+    setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1);
+}
+
+TEST_F(CatalogTest, SizeFileFields) {
+    const PaperCatalog catalog =
+        Load("H:A\nA:1:75:white:plain\n", "sizes",
+             "8,5:11.0:1:2:0:Letter: 8.5 x "
+             "11\r\n:ignored\r\nx.5in:w297:0.25:,75:1\r\n210:297:0:0:1:\r\n");
+    ASSERT_EQ(catalog.status(), kStatusOk);
+    ASSERT_EQ(catalog.sizes().size(), 3u);
+    const PaperSize& first = catalog.sizes()[0];
+    EXPECT_FLOAT_EQ(first.width, 8.5f);
+    EXPECT_EQ(first.widthText, u"8,5");
+    EXPECT_EQ(first.heightText, u"11.0");
+    EXPECT_FLOAT_EQ(first.third, 1.0f);
+    EXPECT_EQ(first.text, u"Letter: 8.5 x 11");
+    const PaperSize& second = catalog.sizes()[1];
+    EXPECT_EQ(second.line, 2);  // the skipped line still counts
+    EXPECT_FLOAT_EQ(second.width, 0.5f);
+    EXPECT_FLOAT_EQ(second.height, 297.0f);
+    EXPECT_FLOAT_EQ(second.fourth, 0.75f);
+    EXPECT_EQ(second.unit, 1);
+    EXPECT_EQ(second.text, u"");
+    EXPECT_EQ(catalog.GetSizeUnit(2), 1);
+    EXPECT_EQ(catalog.GetSizeUnit(3), -1);
+}
+
+TEST(SizePaths, DerivationsFollowTheirRules) {
+    EXPECT_EQ(SizePathForCatalog(u"/x/Office.cat"), u"/x/Office.DEF");
+    EXPECT_EQ(SizePathForCatalog(u"/x/Office"), u"/x/Office.DEF");
+    EXPECT_EQ(SizePathForCatalog(u"/x/Office.catalog"), u"/x/Office.catalog.DEF");
+    EXPECT_EQ(SizePathForCatalog(u"/x.y/Office"), u"/x.y/Office.DEF");
+    EXPECT_EQ(SizePathForCatalog(u"/a/b.c/d"), u"/a/b.DEF");
+    EXPECT_EQ(SizePathReplacingLastThree(u"/x/Office.cat"), u"/x/Office.def");
+    EXPECT_EQ(SizePathReplacingLastThree(u"ab"), u"def");
+}
+
+}  // namespace
+}  // namespace sheetwise

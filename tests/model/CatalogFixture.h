@@ -1,0 +1,49 @@
+// Catalogs written into a temporary folder, in the three files a catalog is made of.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "files/TextLines.h"
+#include "model/PaperCatalog.h"
+#include "support/TempDir.h"
+
+namespace sheetwise::testing {
+
+inline constexpr const char* kSizes =
+    "8.5:11:0:0:0:Letter 8.5 x 11 in\n"
+    "210:297:0:0:1:A4 210 x 297 mm\n"
+    "9:11:0:0:0:Tab 9 x 11 in\n";
+
+inline constexpr const char* kAttributes =
+    "[PaperWeights]\n*\n75\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n[PaperColors]\n*"
+    "\nwhite\nblue\n\n";
+
+class CatalogTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1); }
+
+    // Writes name.cat with the sizes and attributes above (unless given) and loads it the way the
+    // editor does: header text first, then the catalog.
+    PaperCatalog Load(const std::string& catalogBytes, const std::string& name = "test",
+                      const char* sizes = kSizes, const char* attributes = kAttributes) {
+        WriteBytes(dir.File(name + ".cat"), catalogBytes);
+        if (sizes)
+            WriteBytes(dir.File(name + ".DEF"), sizes);
+        if (attributes)
+            WriteBytes(dir.File(name + ".cat.atr"), attributes);
+        return LoadExisting(name + ".cat");
+    }
+
+    PaperCatalog LoadExisting(const std::string& file) {
+        std::u16string header;
+        int error = 0;
+        ReadLeadingField(dir.Wide(file), header, error);
+        return PaperCatalog(header, dir.Wide(file), kBuiltInColours, kBuiltInTypes, u':');
+    }
+
+    TempDir dir;
+};
+
+}  // namespace sheetwise::testing

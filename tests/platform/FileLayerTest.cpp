@@ -1,0 +1,146 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/AtomicFile.h"
+#include "platform/FileOps.h"
+#include "platform/NativePath.h"
+#include "support/TempDir.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::ListFolder;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info;
+    stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+TEST(NativePath, FindsCompanionsWhateverTheirLetterCase) {
+    TempDir dir;
+    WriteBytes(dir.File("office.cat"), "x");
+    WriteBytes(dir.File("Büro.DEF"), "x");
+    EXPECT_EQ(ToNativePath(dir.Wide("OFFICE.CAT")), dir.File("office.cat"));
+    EXPECT_EQ(ToNativePath(dir.Wide("büro.def")), dir.File("Büro.DEF"));
+    // Only A to Z fold: "Ü" is not "ü".
+    EXPECT_EQ(ToNativePath(dir.Wide("BÜRO.DEF")), dir.File("BÜRO.DEF"));
+    // Backslashes separate folders; a new file keeps its name.
+    std::u16string windowsStyle = dir.Wide("New.cat");
+    windowsStyle[windowsStyle.rfind(u'/')] = u'\\';
+    EXPECT_EQ(ToNativePath(windowsStyle), dir.File("New.cat"));
+}
+
+TEST(NativePath, ExactNameWinsOverOtherCases) {
+    TempDir dir;
+    WriteBytes(dir.File("a.def"), "lower");
+    WriteBytes(dir.File("A.DEF"), "upper");
+    EXPECT_EQ(ResolveNameCase(dir.File("A.DEF")), dir.File("A.DEF"));
+    EXPECT_EQ(ResolveNameCase(dir.File("a.def")), dir.File("a.def"));
+    EXPECT_EQ(ResolveNameCase(dir.File("A.def")), dir.File("A.DEF"));  // first in byte order
+}
+
+TEST(FileOps, CopyNeverOverwritesAndAttributesAreOwnerWriteBits) {
+    TempDir dir;
+    WriteBytes(dir.File("source"), "new");
+    WriteBytes(dir.File("target"), "old");
+    EXPECT_FALSE(CopyFileNoOverwrite(dir.File("source"), dir.File("target")));
+    EXPECT_EQ(ReadBytes(dir.File("target")), "old");
+    EXPECT_FALSE(CopyFileNoOverwrite(dir.File("missing"), dir.File("copy")));
+    EXPECT_FALSE(FileExists(dir.File("copy")));
+
+    chmod(dir.File("source").c_str(), 0444);
+    ASSERT_TRUE(CopyFileNoOverwrite(dir.File("SOURCE"), dir.File("copy")));
+    EXPECT_EQ(ReadBytes(dir.File("copy")), "new");
+    EXPECT_TRUE(IsReadOnly(dir.File("copy")));
+    EXPECT_TRUE(MakeOwnerWritable(dir.File("Copy")));
+    EXPECT_FALSE(IsReadOnly(dir.File("copy")));
+    EXPECT_TRUE(IsReadOnly(dir.File("source")));
+}
+
+TEST(FileOps, TextModeTurnsCrLfIntoLf) {
+    EXPECT_EQ(ToTextMode("a\r\nb\rc\r\n\r"), "a\nb\rc\n\r");
+}
+
+TEST(AtomicFile, ReplacesTheFileAndKeepsItsPermissions) {
+    TempDir dir;
+    const std::string target = dir.File("catalog.cat");
+    WriteBytes(target, "old content");
+    chmod(target.c_str(), 0640);
+    AtomicFile file(target);
+    ASSERT_TRUE(file.Open());
+    EXPECT_EQ(ReadBytes(target), "old content");  // untouched until the commit
+    ASSERT_TRUE(file.Write(std::string(200000, 'x')));
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(ReadBytes(target), std::string(200000, 'x'));
+    EXPECT_EQ(ModeOf(target), 0640u);
+    EXPECT_EQ(ListFolder(dir.path()), "catalog.cat ");
+}
+
+TEST(AtomicFile, ReadOnlyTargetOrFolderCannotBeReplaced) {
+    TempDir dir;
+    const std::string target = dir.File("locked.cat");
+    WriteBytes(target, "keep");
+    chmod(target.c_str(), 0444);
+    AtomicFile locked(target);
+    EXPECT_FALSE(locked.Open());
+    EXPECT_EQ(locked.error(), AtomicFile::Error::kCannotCreate);
+
+    const std::string folder = dir.File("sealed");
+    mkdir(folder.c_str(), 0555);
+    AtomicFile inSealed(folder + "/new.cat");
+    EXPECT_FALSE(inSealed.Open());
+    AtomicFile nowhere(dir.File("missing/new.cat"));
+    EXPECT_FALSE(nowhere.Open());
+    EXPECT_EQ(ReadBytes(target), "keep");
+    EXPECT_EQ(ListFolder(folder), "");
+}
+
+TEST(AtomicFile, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporary) {
+    using file_faults::Step;
+    for (Step step : {Step::kWrite, Step::kFlush, Step::kSync, Step::kClose, Step::kRename}) {
+        TempDir dir;
+        const std::string target = dir.File("catalog.cat");
+        WriteBytes(target, "previous");
+        AtomicFile file(target);
+        ASSERT_TRUE(file.Open());
+        file_faults::FailAt(step, 1);
+        const bool committed = file.Write("replacement") && file.Commit();
+        file_faults::Clear();
+        EXPECT_FALSE(committed) << static_cast<int>(step);
+        EXPECT_EQ(file.error(), AtomicFile::Error::kWriteFailed);
+        EXPECT_EQ(ReadBytes(target), "previous");
+        EXPECT_EQ(ListFolder(dir.path()), "catalog.cat ");
+    }
+}
+
+TEST(AtomicFile, AbandonedFileLeavesNothingBehind) {
+    TempDir dir;
+    {
+        AtomicFile file(dir.File("new.cat"));
+        ASSERT_TRUE(file.Open());
+        file.Write("half");
+    }
+    EXPECT_EQ(ListFolder(dir.path()), "");
+}
+
+TEST(AtomicFile, SymbolicLinkStaysALink) {
+    TempDir dir;
+    WriteBytes(dir.File("real.cat"), "old");
+    ASSERT_EQ(symlink(dir.File("real.cat").c_str(), dir.File("link.cat").c_str()), 0);
+    AtomicFile file(dir.File("link.cat"));
+    ASSERT_TRUE(file.Open());
+    file.Write("new");
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(ReadBytes(dir.File("real.cat")), "new");
+    struct stat info;
+    lstat(dir.File("link.cat").c_str(), &info);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+}  // namespace
+}  // namespace sheetwise
