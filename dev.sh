@@ -49,7 +49,9 @@ case "${1:-}" in
     bench)
         install_missing
         BUILD_DIR=${BUILD_DIR}-release BUILD_TYPE=Release configure_and_build
-        "scripts/run-benchmarks.sh" "${BUILD_DIR}-release"
+        for bench in "${BUILD_DIR}-release"/*_bench; do
+            "$bench" --benchmark_counters_tabular=true
+        done
         ;;
     *)
         sed -n '2,9p' "$0"

@@ -88,13 +88,13 @@ void DropTrailingCr(std::u16string& line) {
         line.pop_back();
 }
 
-bool FieldCutter::Next(std::u16string& field) {
+bool FieldCutter::Next(std::u16string_view& field) {
     if (done_) {
-        field.clear();
+        field = {};
         return false;
     }
     const size_t at = rest_.find(delimiter_);
-    field.assign(rest_.substr(0, at));
+    field = rest_.substr(0, at);
     if (at == std::u16string_view::npos) {
         rest_ = {};
         done_ = true;
@@ -143,7 +143,8 @@ bool ReadLeadingField(const std::u16string& path, std::u16string& field, int& er
         return false;
     }
     std::string bytes;
-    const ReadResult read = ReadFileBytes(ToNativePath(path), bytes);
+    // Enough for the longest first line a reader accepts, even with CR LF line ends.
+    const ReadResult read = ReadFileHead(ToNativePath(path), 4 * kMaxLineBytes, bytes);
     if (read != ReadResult::kOk) {
         error = read == ReadResult::kOpenFailed ? 6 : 7;
         return false;

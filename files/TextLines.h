@@ -59,7 +59,7 @@ class FieldCutter {
   public:
     FieldCutter(std::u16string_view line, char16_t delimiter)
         : rest_(line), delimiter_(delimiter) {}
-    bool Next(std::u16string& field);
+    bool Next(std::u16string_view& field);
     // Everything after the fields taken so far, delimiters included.
     std::u16string_view Rest() const { return rest_; }
 

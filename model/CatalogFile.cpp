@@ -4,6 +4,7 @@
 //   name:size number:weight:colour:type:imaged sides:precollated      (one line per paper)
 //
 // Size numbers are 1-based (0 = no valid size); a weight of 0 is the wildcard "*".
+#include <algorithm>
 #include <string>
 
 #include "files/TextLines.h"
@@ -86,6 +87,10 @@ bool PaperCatalog::ReadCatalogFile(const std::u16string& path, bool decodeAnsi) 
         return false;
     }
     ReadHeaderLine(line);
+    // One paper a line; the shortest paper line has ten bytes, which bounds what a file of
+    // empty lines can make us reserve.
+    const auto lines = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    papers_.reserve(std::min(lines, bytes.size() / 10));
     for (;;) {
         const LineReader::Result result = reader.Next(line);
         if (result == LineReader::Result::kEnd)
@@ -112,7 +117,7 @@ void PaperCatalog::ReadHeaderLine(std::u16string& line) {
 void PaperCatalog::ReadPaperLine(std::u16string& line) {
     DropTrailingCr(line);
     FieldCutter fields(line, u':');
-    std::u16string field;
+    std::u16string_view field;
     fields.Next(field);
     if (field.empty())
         return;
@@ -121,15 +126,15 @@ void PaperCatalog::ReadPaperLine(std::u16string& line) {
         status_ = kStatusBadCharacter;
         return;
     }
-    std::u16string size, weight, colour, type;
+    std::u16string_view size, weight, colour, type;
     if (!fields.Next(size) || size.empty() || !fields.Next(weight) || weight.empty() ||
         !fields.Next(colour) || colour.empty() || !fields.Next(type) || type.empty()) {
         status_ = kStatusFieldMissing;
         return;
     }
     const int32_t sizeNumber = ReadUnsignedDigits(size);
-    PaperSize record;
-    if (sizeNumber > 0 && GetSize(sizeNumber - 1, record)) {
+    if (sizeNumber > 0 && static_cast<size_t>(sizeNumber) <= sizes_.size()) {
+        const PaperSize& record = sizes_[static_cast<size_t>(sizeNumber) - 1];
         paper.sizeIndex = sizeNumber - 1;
         paper.width = record.width;
         paper.height = record.height;

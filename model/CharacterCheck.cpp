@@ -16,6 +16,11 @@ constexpr std::pair<char16_t, char16_t> kAllowedRanges[] = {
 }  // namespace
 
 bool IsAllowedCharacter(char16_t unit) {
+    if (unit < 0x80) {
+        return (unit >= u'0' && unit <= u'9') || (unit >= u'A' && unit <= u'Z') ||
+               (unit >= u'a' && unit <= u'z') || unit == u'_' || unit == u'*' ||
+               (unit >= 0x2C && unit <= 0x2E);
+    }
     return std::any_of(
         std::begin(kAllowedRanges), std::end(kAllowedRanges),
         [unit](const auto& range) { return unit >= range.first && unit <= range.second; });

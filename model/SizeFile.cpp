@@ -42,19 +42,20 @@ bool PaperCatalog::ReadSizes(const std::u16string& sizePath) {
 
 void PaperCatalog::ReadSizeLine(std::u16string_view line, int32_t lineNumber) {
     FieldCutter fields(line, u':');
-    PaperSize size;
-    fields.Next(size.widthText);
-    if (size.widthText.empty())
+    std::u16string_view width, height, third, fourth, unit;
+    fields.Next(width);
+    if (width.empty())
         return;
-    std::u16string third, fourth, unit;
-    if (!fields.Next(size.heightText) || size.heightText.empty() || !fields.Next(third) ||
-        third.empty() || !fields.Next(fourth) || fourth.empty() || !fields.Next(unit) ||
-        unit.empty()) {
+    if (!fields.Next(height) || height.empty() || !fields.Next(third) || third.empty() ||
+        !fields.Next(fourth) || fourth.empty() || !fields.Next(unit) || unit.empty()) {
         status_ = kStatusSizeFieldMissing;
         return;
     }
-    size.width = ReadSizeNumber(size.widthText);
-    size.height = ReadSizeNumber(size.heightText);
+    PaperSize size;
+    size.widthText = width;
+    size.heightText = height;
+    size.width = ReadSizeNumber(width);
+    size.height = ReadSizeNumber(height);
     size.third = ReadSizeNumber(third);
     size.fourth = ReadSizeNumber(fourth);
     size.unit = ReadUnsignedDigits(unit);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/NativePath.h"
@@ -46,6 +47,10 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
+    return ReadFileHead(path, std::string::npos, bytes);
+}
+
+ReadResult ReadFileHead(const std::string& path, size_t maxBytes, std::string& bytes) {
     bytes.clear();
     Descriptor fd(open(ResolveNameCase(path).c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
@@ -54,18 +59,20 @@ ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
     if (fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return ReadResult::kOpenFailed;
     if (info.st_size > 0)
-        bytes.reserve(static_cast<size_t>(info.st_size));
+        bytes.reserve(std::min(static_cast<size_t>(info.st_size), maxBytes));
     char buffer[65536];
-    for (;;) {
-        const ssize_t got = read(fd.get(), buffer, sizeof buffer);
+    while (bytes.size() < maxBytes) {
+        const size_t wanted = std::min(sizeof buffer, maxBytes - bytes.size());
+        const ssize_t got = read(fd.get(), buffer, wanted);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             return ReadResult::kReadFailed;
         if (got == 0)
-            return ReadResult::kOk;
+            break;
         bytes.append(buffer, static_cast<size_t>(got));
     }
+    return ReadResult::kOk;
 }
 
 std::string ToTextMode(std::string_view bytes) {

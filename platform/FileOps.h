@@ -8,6 +8,9 @@ namespace sheetwise {
 
 enum class ReadResult { kOk, kOpenFailed, kReadFailed };
 
+// Reads at most maxBytes from the start of a file.
+ReadResult ReadFileHead(const std::string& path, size_t maxBytes, std::string& bytes);
+
 // Reads a whole file. A folder or anything else that is not a regular file cannot be opened.
 ReadResult ReadFileBytes(const std::string& path, std::string& bytes);
 

@@ -81,11 +81,11 @@ TEST(TextFields, TakeFieldAndCutterFollowTheColonRules) {
     EXPECT_EQ(TakeField(u":a", u':'), u"");
     EXPECT_EQ(TakeField(u"", u':'), u"");
     FieldCutter cutter(u"a::c:", u':');
-    std::u16string field;
-    std::vector<std::u16string> fields;
+    std::u16string_view field;
+    std::vector<std::u16string_view> fields;
     while (cutter.Next(field))
         fields.push_back(field);
-    EXPECT_EQ(fields, (std::vector<std::u16string>{u"a", u"", u"c", u""}));
+    EXPECT_EQ(fields, (std::vector<std::u16string_view>{u"a", u"", u"c", u""}));
     FieldCutter rest(u"1:2:rest:with:colons", u':');
     rest.Next(field);
     rest.Next(field);
