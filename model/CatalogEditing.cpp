@@ -61,9 +61,22 @@ std::u16string PaperCatalog::GetDefaultPaper() const {
 }
 
 int32_t PaperCatalog::FindPaper(std::u16string_view name) const {
-    const auto found = std::find_if(papers_.begin(), papers_.end(),
-                                    [name](const PaperDefinition& p) { return p.name == name; });
-    return found == papers_.end() ? -1 : static_cast<int32_t>(found - papers_.begin());
+    if (!nameIndexValid_) {
+        nameIndex_.clear();
+        nameIndex_.reserve(papers_.size());
+        for (size_t i = 0; i < papers_.size(); ++i) {
+            nameIndex_.emplace(papers_[i].name, static_cast<int32_t>(i));
+        }
+        nameIndexValid_ = true;
+    }
+    const auto found = nameIndex_.find(name);
+    return found == nameIndex_.end() ? -1 : found->second;
+}
+
+void PaperCatalog::AppendPaper(PaperDefinition paper) {
+    if (nameIndexValid_)
+        nameIndex_.emplace(paper.name, PaperCount());
+    papers_.push_back(std::move(paper));
 }
 
 int32_t PaperCatalog::GetSizeUnit(int32_t sizeIndex) const {
@@ -147,7 +160,7 @@ bool PaperCatalog::StorePaper(bool add, std::u16string_view name, int32_t sizeIn
     paper.precollated = precollated;
     paper.loadPosition = 0;
     if (add) {
-        papers_.push_back(std::move(paper));
+        AppendPaper(std::move(paper));
     } else {
         papers_[static_cast<size_t>(existing)] = std::move(paper);
     }
@@ -161,6 +174,7 @@ bool PaperCatalog::DeletePaper(int32_t index) {
         return false;
     }
     papers_.erase(papers_.begin() + index);
+    nameIndexValid_ = false;
     return true;
 }
 
@@ -176,6 +190,7 @@ bool PaperCatalog::MovePaper(std::u16string_view name, int32_t direction) {
         return true;
     const int32_t other = up ? index - 1 : index + 1;
     std::swap(papers_[static_cast<size_t>(index)], papers_[static_cast<size_t>(other)]);
+    nameIndexValid_ = false;
     return true;
 }
 

@@ -65,6 +65,7 @@ bool PaperCatalog::ReadPapers(const std::u16string& path) {
 
 bool PaperCatalog::ReadCatalogFile(const std::u16string& path, bool decodeAnsi) {
     papers_.clear();
+    nameIndexValid_ = false;
     status_ = kStatusOk;
     if (path.empty()) {
         status_ = kStatusCatalogPathEmpty;
@@ -161,7 +162,7 @@ void PaperCatalog::AppendReadPaper(PaperDefinition paper) {
     // Duplicate names may come from a file; the last one named on the first line is the default.
     if (paper.name == defaultName_)
         defaultIndex_ = PaperCount();
-    papers_.push_back(std::move(paper));
+    AppendPaper(std::move(paper));
 }
 
 bool PaperCatalog::Save(const std::u16string& path) {

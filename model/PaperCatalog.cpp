@@ -41,7 +41,17 @@ PaperCatalog::PaperCatalog(std::u16string headerText, std::u16string path,
     }
     // An unreadable catalog still offers one paper to edit and save.
     if (papers_.empty())
-        papers_.emplace_back();
+        AppendPaper(PaperDefinition());
+}
+
+PaperCatalog PaperCatalog::Unread() {
+    PaperCatalog catalog;
+    catalog.joinedColours_ = kBuiltInColours;
+    catalog.joinedTypes_ = kBuiltInTypes;
+    catalog.builtInColours_ = SplitJoined(kBuiltInColours, catalog.separator_);
+    catalog.builtInTypes_ = SplitJoined(kBuiltInTypes, catalog.separator_);
+    catalog.AppendPaper(PaperDefinition());
+    return catalog;
 }
 
 void PaperCatalog::GetPath(std::u16string& path) const {

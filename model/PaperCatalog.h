@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "model/PaperDefinition.h"
@@ -35,6 +36,11 @@ class PaperCatalog {
     PaperCatalog(std::u16string headerText, std::u16string path, std::u16string_view joinedColours,
                  std::u16string_view joinedTypes, char16_t separator);
     virtual ~PaperCatalog() = default;
+
+    // A catalog that reads no file: the built-in lists and the one default paper. A window holds
+    // one until it has loaded its first catalog.
+    static PaperCatalog Unread();
+
     PaperCatalog(const PaperCatalog&) = default;
     PaperCatalog& operator=(const PaperCatalog&) = default;
 
@@ -120,6 +126,7 @@ class PaperCatalog {
     int32_t TypeCode(std::u16string_view type) const;
 
   private:
+    PaperCatalog() = default;
     bool ReadCatalogFile(const std::u16string& path, bool decodeAnsi);
     void ReadHeaderLine(std::u16string& line);
     void ReadPaperLine(std::u16string& line);
@@ -131,6 +138,14 @@ class PaperCatalog {
                     int32_t imagedSides, int32_t precollated);
     AttributeList* AttributeListOfKind(int32_t kind);
     bool ValidPaperIndex(int32_t index) const { return index >= 0 && index < PaperCount(); }
+    void AppendPaper(PaperDefinition paper);
+
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::u16string_view name) const {
+            return std::hash<std::u16string_view>{}(name);
+        }
+    };
 
     std::u16string path_;
     std::u16string sizePath_;
@@ -148,6 +163,10 @@ class PaperCatalog {
     AttributeList weights_;
     AttributeList types_;
     AttributeList colours_;
+    // The first paper of each name, so that finding and adding papers stays cheap in large
+    // catalogs. Appending keeps it; removing or moving papers has it rebuilt when next needed.
+    mutable std::unordered_map<std::u16string, int32_t, NameHash, std::equal_to<>> nameIndex_;
+    mutable bool nameIndexValid_ = false;
 };
 
 // The size-definition path the constructor uses: the extension (the text from the last "." when

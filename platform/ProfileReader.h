@@ -41,6 +41,8 @@ class ProfileReader {
 
     // Reads and indexes the file a wide path names (resolved like every other file of the
     // program, see NativePath.h). A missing, unreadable or oversized file gives an empty profile.
+    // A relative path starts at the current folder: Windows would look for a bare file name in
+    // its own folder, which has no counterpart here, and the file dialogs give full paths anyway.
     static ProfileReader FromFile(std::u16string_view path);
     // Indexes the bytes of a profile file; the encoding is recognised from its first bytes.
     static ProfileReader FromBytes(std::string_view bytes);

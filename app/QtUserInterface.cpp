@@ -1,0 +1,81 @@
+#include "app/QtUserInterface.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace sheetwise {
+namespace {
+
+QMessageBox::StandardButtons ButtonsOf(BoxButtons buttons) {
+    switch (buttons) {
+        case BoxButtons::kYesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case BoxButtons::kYesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case BoxButtons::kOk:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon IconOf(BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::kExclamation:
+            return QMessageBox::Warning;
+        case BoxIcon::kQuestion:
+            return QMessageBox::Question;
+        case BoxIcon::kNone:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+BoxAnswer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return BoxAnswer::kYes;
+        case QMessageBox::No:
+            return BoxAnswer::kNo;
+        case QMessageBox::Cancel:
+            return BoxAnswer::kCancel;
+        default:
+            return BoxAnswer::kOk;
+    }
+}
+
+}  // namespace
+
+BoxAnswer QtUserInterface::ShowBox(QWidget* owner, const QString& caption, const QString& text,
+                                   BoxIcon icon, BoxButtons buttons) {
+    QMessageBox box(IconOf(icon), caption, text, ButtonsOf(buttons), owner);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == BoxButtons::kYesNoCancel)
+        box.setEscapeButton(QMessageBox::Cancel);
+    if (buttons == BoxButtons::kYesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return AnswerOf(box.exec());
+}
+
+QString QtUserInterface::ChooseFile(QWidget* owner, const FileDialogRequest& request) {
+    QFileDialog dialog(owner);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+void QtUserInterface::Beep() {
+    QApplication::beep();
+}
+
+bool QtUserInterface::Help(QWidget*, const QString&, int, int) {
+    return false;
+}
+
+}  // namespace sheetwise

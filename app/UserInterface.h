@@ -1,0 +1,38 @@
+// Everything the window asks of the person in front of it: message boxes, questions, file
+// dialogs, the beep and the help system. The program shows real dialogs; tests put in a scripted
+// implementation that records each box and gives the answers the test asks for, so no test ever
+// waits on a modal dialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace sheetwise {
+
+enum class BoxIcon { kNone, kExclamation, kQuestion };
+enum class BoxButtons { kOk, kYesNo, kYesNoCancel };
+enum class BoxAnswer { kOk, kYes, kNo, kCancel };
+
+struct FileDialogRequest {
+    QString filter;            // Qt filter: "Description (*.cat);;All Files (*.*)"
+    QString defaultExtension;  // added to a typed name without one
+    bool save = false;         // a save dialog, which asks before overwriting
+};
+
+class UserInterface {
+  public:
+    virtual ~UserInterface() = default;
+
+    virtual BoxAnswer ShowBox(QWidget* owner, const QString& caption, const QString& text,
+                              BoxIcon icon, BoxButtons buttons) = 0;
+    // The chosen path, or an empty text when the dialog was cancelled.
+    virtual QString ChooseFile(QWidget* owner, const FileDialogRequest& request) = 0;
+    virtual void Beep() = 0;
+    // Asks the help system for a help file; false when there is no help system or it failed.
+    // command 9 opens the file, command 8 shows the pop-up topic `data`.
+    virtual bool Help(QWidget* owner, const QString& helpFile, int command, int data) = 0;
+};
+
+}  // namespace sheetwise

@@ -1,0 +1,133 @@
+// Starting the window: which catalog it opens, the companions it creates, what it says when
+// something is wrong.
+#include <sys/stat.h>
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "support/WindowFixture.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::ReadBytes;
+using testing::WindowTest;
+using testing::WriteBytes;
+
+constexpr const char* kSmall =
+    "Small:B\nA:1:75:white:plain:2:0\nB:9:160:blue:cover:1:1\nC:2:0:*:tab:0:0\n";
+
+TEST_F(WindowTest, OpensTheDefaultCatalogBesideTheExecutable) {
+    MainDialog& window = Start();
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Korvane Brevalon Sheetwise "));
+    EXPECT_EQ(window.workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
+    EXPECT_EQ(field(control::kCatalogDisplay).text(),
+              QString::fromStdString(dir.File("bin/KBRVCAT_EN.CAT")));
+    EXPECT_EQ(paperList().ItemCount(), window.catalog().PaperCount());
+    EXPECT_EQ(paperList().SelectedRow(), window.catalog().GetDefaultIndex());
+    EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("Letter"));
+    EXPECT_FALSE(window.changeFlags().AnyAttribute() || window.changeFlags().AnyPaper());
+    EXPECT_EQ(window.activeList(), control::kPaperList);
+    // Labels and menu texts come from the string table.
+    EXPECT_EQ(button(control::kAdd).text(), QStringLiteral("&Add"));
+    EXPECT_EQ(button(control::kTwoSided).text(), QStringLiteral("1, 2-Sided"));
+    EXPECT_EQ(window.menuBar()->actions()[0]->text(), QStringLiteral("File"));
+    EXPECT_EQ(window.MenuAction(command::kOpen)->text(),
+              QStringLiteral("Open Paper Catalog\tCtrl+O"));
+    EXPECT_FALSE(window.menuBar()->actions()[1]->menu()->actions()[5]->isEnabled());
+    EXPECT_EQ(paperList().model()->headerData(3, Qt::Horizontal), QStringLiteral("Weight (gsm):"));
+}
+
+TEST_F(WindowTest, CommandLineCatalogGetsMissingCompanionsFromTheDefault) {
+    const std::string catalog = WriteCatalog("Office", kSmall, "", "");
+    chmod(dir.File("bin/KBRVCAT_EN.CAT.atr").c_str(), 0444);
+    MainDialog& window = Start(catalog);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
+    EXPECT_EQ(ReadBytes(dir.File("Office.def")), DefaultFile(".DEF"));
+    // The copy of a read-only default can be saved; the default itself stays read-only.
+    struct stat copy, original;
+    stat(dir.File("Office.cat.atr").c_str(), &copy);
+    stat(dir.File("bin/KBRVCAT_EN.CAT.atr").c_str(), &original);
+    EXPECT_TRUE(copy.st_mode & S_IWUSR);
+    EXPECT_FALSE(original.st_mode & S_IWUSR);
+    EXPECT_EQ(window.catalog().PaperCount(), 3);
+    EXPECT_EQ(paperList().SelectedRow(), 1);
+    EXPECT_EQ(field(control::kCatalogDisplay).text(), QString::fromStdString(catalog));
+}
+
+TEST_F(WindowTest, CompanionsInOtherLetterCaseAreUsedAsTheyAre) {
+    WriteBytes(dir.File("OFFICE.CAT"), kSmall);
+    WriteBytes(dir.File("office.DEF"), "1:2:0:0:1:Tiny\n");
+    WriteBytes(dir.File("Office.Cat.ATR"), "[PaperColors]\nwhite\n");
+    MainDialog& window = Start(dir.File("Office.cat"));
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Office.cat.atr")));
+    EXPECT_EQ(window.catalog().sizes().size(), 1u);
+    EXPECT_EQ(window.catalog().GetAttributeList(kColours).front(), u"white");
+}
+
+TEST_F(WindowTest, MissingCommandLineCatalogFallsBackToTheDefault) {
+    MainDialog& window = Start(dir.File("nowhere.cat"));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(ui.boxes[0].text.startsWith(QStringLiteral("There may be a problem")));
+    EXPECT_TRUE(ui.boxes[0].text.endsWith(
+        QStringLiteral("A Default Paper Catalog has been opened instead.")));
+    EXPECT_EQ(window.workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
+    EXPECT_GT(paperList().ItemCount(), 0);
+}
+
+TEST_F(WindowTest, UnreadableCatalogSaysSoAndShowsNothing) {
+    const std::string catalog = WriteCatalog("Broken", "H:A\nA:1:75:white\n");
+    MainDialog& window = Start(catalog);
+    EXPECT_EQ(ui.TakeTexts(),
+              QStringList{QStringLiteral("Paper definitions catalog could not be found.")});
+    EXPECT_EQ(window.catalog().status(), kStatusFieldMissing);
+    EXPECT_EQ(paperList().ItemCount(), 0);
+}
+
+TEST_F(WindowTest, DefaultCatalogWithoutItsAttributeFileCannotBeOpened) {
+    std::filesystem::remove(dir.File("bin/KBRVCAT_EN.CAT.atr"));
+    Start();
+    EXPECT_EQ(ui.TakeTexts(),
+              QStringList{QStringLiteral("There may be a problem with the Paper Catalog Files. "
+                                         "The Paper Catalog could not be opened.")});
+    EXPECT_EQ(paperList().ItemCount(), 0);
+}
+
+TEST_F(WindowTest, MissingControlsAreReported) {
+    Start(std::nullopt, [](DialogTemplate& dialog) { dialog.RemoveControl(control::kMoveDown); });
+    const QStringList texts = ui.TakeTexts();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Unable to find the Down Button.")));
+    EXPECT_EQ(texts.back(), QStringLiteral("Unable to find user interface control item. "));
+    EXPECT_EQ(button(control::kAdd).text(), QStringLiteral("[Add]"));  // labelling never ran
+
+    window.reset();
+    Start(std::nullopt, [](DialogTemplate& dialog) { dialog.RemoveControl(1056); });
+    EXPECT_EQ(ui.TakeTexts(), QStringList{QStringLiteral("Unable to find static move paper")});
+    EXPECT_EQ(button(control::kTwoSided).text(), QStringLiteral("1, 2-Sided"));
+
+    window.reset();
+    Start(std::nullopt,
+          [](DialogTemplate& dialog) { dialog.RemoveControl(control::kCatalogDisplay); });
+    EXPECT_EQ(ui.TakeTexts(),
+              QStringList{QStringLiteral("Unable to find the Open catalog display.")});
+}
+
+TEST_F(WindowTest, EnterDoesNothingAndEscapeClosesWithItsId) {
+    MainDialog& window = Start();
+    int closedWith = 0;
+    QObject::connect(&window, &MainDialog::Closed, [&](int id) { closedWith = id; });
+    Type(control::kNameField, QStringLiteral("Tray"));
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Return);
+    EXPECT_EQ(closedWith, 0);
+    EXPECT_TRUE(window.isVisible());
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Escape);
+    EXPECT_EQ(closedWith, control::kCancel);
+    EXPECT_EQ(window.closingCommand(), control::kCancel);
+}
+
+}  // namespace
+}  // namespace sheetwise

@@ -1,0 +1,78 @@
+// A UserInterface for tests: records every box, file dialog, beep and help request, and answers
+// questions and file dialogs from scripts the test fills in. A question nobody scripted an
+// answer for fails the test, so no test blocks and no question goes unnoticed.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "app/UserInterface.h"
+
+namespace sheetwise::testing {
+
+struct RecordedBox {
+    QString caption;
+    QString text;
+    BoxIcon icon;
+    BoxButtons buttons;
+};
+
+struct RecordedHelp {
+    QString file;
+    int command;
+    int data;
+};
+
+class ScriptedUserInterface final : public UserInterface {
+  public:
+    BoxAnswer ShowBox(QWidget*, const QString& caption, const QString& text, BoxIcon icon,
+                      BoxButtons buttons) override {
+        boxes.push_back({caption, text, icon, buttons});
+        if (buttons == BoxButtons::kOk)
+            return BoxAnswer::kOk;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return buttons == BoxButtons::kYesNoCancel ? BoxAnswer::kCancel : BoxAnswer::kNo;
+        }
+        const BoxAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    QString ChooseFile(QWidget*, const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        if (files.empty())
+            return {};  // cancelled
+        const QString file = files.front();
+        files.pop_front();
+        return file;
+    }
+
+    void Beep() override { ++beeps; }
+
+    bool Help(QWidget*, const QString& file, int command, int data) override {
+        helpRequests.push_back({file, command, data});
+        return false;
+    }
+
+    // The texts of the boxes shown so far, oldest first; forgets them.
+    QStringList TakeTexts() {
+        QStringList texts;
+        for (const RecordedBox& box : boxes)
+            texts << box.text;
+        boxes.clear();
+        return texts;
+    }
+
+    std::vector<RecordedBox> boxes;
+    std::deque<BoxAnswer> answers;
+    std::deque<QString> files;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<RecordedHelp> helpRequests;
+    int beeps = 0;
+};
+
+}  // namespace sheetwise::testing

@@ -1,0 +1,110 @@
+// The real main window, headless, on catalogs laid out in a temporary installation:
+//
+//   <dir>/bin/sheetwise              the executable the window believes it is
+//   <dir>/bin/KBRVCAT_EN.CAT (+ .CAT.atr, .DEF)   the default catalog beside it
+//
+// Tests drive the window through its command dispatch, its notifications or real widgets.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/AcceleratorTableReader.h"
+#include "app/DialogTemplateReader.h"
+#include "app/MainDialog.h"
+#include "app/MenuTemplateReader.h"
+#include "app/ProgramStrings.h"
+#include "app/ResourceIds.h"
+#include "editor/ListBox.h"
+#include "editor/PaperListView.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempDir.h"
+
+namespace sheetwise::testing {
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1);
+        std::filesystem::create_directories(dir.File("bin"));
+        const std::filesystem::path source = SHEETWISE_RESOURCE_CATALOG;
+        for (const char* name : {"KBRVCAT_EN.CAT", "KBRVCAT_EN.CAT.atr", "KBRVCAT_EN.DEF"}) {
+            std::filesystem::copy_file(source / name, dir.File(std::string("bin/") + name));
+        }
+    }
+
+    // Starts the window, with a catalog argument when one is given. `adjust` may change the
+    // template before the window is built (to remove controls).
+    MainDialog& Start(std::optional<std::string> catalog = std::nullopt,
+                      const std::function<void(DialogTemplate&)>& adjust = {},
+                      std::shared_ptr<const StringResources> strings = ProgramStrings()) {
+        auto dialog = LoadDialogTemplate(resource_id::kMainDialog);
+        auto menu = LoadMenuTemplate(resource_id::kMainMenu);
+        auto accelerators = LoadAcceleratorTable(resource_id::kMainAccelerators);
+        if (adjust)
+            adjust(*dialog);
+        StartupEnvironment environment;
+        if (catalog)
+            environment.catalogArgument = Utf8ToUtf16(*catalog);
+        environment.executablePath = dir.Wide("bin/sheetwise");
+        window = std::make_unique<MainDialog>(ui, std::move(*dialog), std::move(*menu),
+                                              std::move(*accelerators), std::move(strings),
+                                              std::move(environment));
+        window->Initialise();
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return *window;
+    }
+
+    // A catalog of its own beside the default one.
+    std::string WriteCatalog(const std::string& name, const std::string& catalog,
+                             const std::string& sizes = DefaultFile(".DEF"),
+                             const std::string& attributes = DefaultFile(".CAT.atr")) {
+        WriteBytes(dir.File(name + ".cat"), catalog);
+        if (!sizes.empty())
+            WriteBytes(dir.File(name + ".def"), sizes);
+        if (!attributes.empty())
+            WriteBytes(dir.File(name + ".cat.atr"), attributes);
+        return dir.File(name + ".cat");
+    }
+
+    static std::string DefaultFile(const char* suffix) {
+        return ReadBytes(std::string(SHEETWISE_RESOURCE_CATALOG) + "/KBRVCAT_EN" + suffix);
+    }
+
+    PaperListView& paperList() { return *qobject_cast<PaperListView*>(window->Control(1013)); }
+    ListBox& list(int id) { return *qobject_cast<ListBox*>(window->Control(id)); }
+    QLineEdit& field(int id) { return *qobject_cast<QLineEdit*>(window->Control(id)); }
+    QAbstractButton& button(int id) { return *qobject_cast<QAbstractButton*>(window->Control(id)); }
+
+    // Clicks a row of the paper list as the user would.
+    void ClickRow(int row) { paperList().SelectRow(row); }
+
+    // Types into a field the way the keyboard does: focus first, the old text removed, then
+    // the keys, which pass the window's accelerators on their way.
+    void Type(int id, const QString& text) {
+        window->Control(id)->setFocus();
+        field(id).clear();
+        QTest::keyClicks(window->Control(id), text);
+    }
+
+    QStringList ListTexts(int id) {
+        QStringList texts;
+        for (int row = 0; row < list(id).Count(); ++row)
+            texts << list(id).ItemText(row);
+        return texts;
+    }
+
+    TempDir dir;
+    ScriptedUserInterface ui;
+    std::unique_ptr<MainDialog> window;
+};
+
+}  // namespace sheetwise::testing
