@@ -39,6 +39,29 @@ TEST_F(WindowTest, OpensTheDefaultCatalogBesideTheExecutable) {
     EXPECT_EQ(paperList().model()->headerData(3, Qt::Horizontal), QStringLiteral("Weight (gsm):"));
 }
 
+TEST_F(WindowTest, InstalledDataFolderWinsOverTheExecutablesFolder) {
+    const std::string installed = "share/Korvane/Brevalon Sheetwise";
+    std::filesystem::create_directories(dir.File(installed));
+    for (const char* suffix : {".CAT", ".CAT.atr", ".DEF"}) {
+        WriteBytes(dir.File(installed + "/KBRVCAT_EN" + suffix), DefaultFile(suffix));
+    }
+    MainDialog& window = Start();
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(window.defaultPath(), Utf8ToUtf16(std::filesystem::canonical(dir.path()).string() + "/" +
+                                                installed + "/KBRVCAT_EN.CAT"));
+    EXPECT_EQ(window.workingPath(), window.defaultPath());
+}
+
+TEST_F(WindowTest, AnExecutableOfAnotherNameFindsNoDefaultCatalog) {
+    executableName = "Sheetwise.exe";
+    MainDialog& window = Start();
+    const QString problem = QStringLiteral(
+        "There may be a problem with the Paper Catalog Files. The Paper Catalog could not be opened.");
+    EXPECT_EQ(ui.TakeTexts(), (QStringList{problem, problem}));
+    EXPECT_TRUE(window.defaultPath().empty());
+    EXPECT_EQ(paperList().ItemCount(), 0);
+}
+
 TEST_F(WindowTest, CommandLineCatalogGetsMissingCompanionsFromTheDefault) {
     const std::string catalog = WriteCatalog("Office", kSmall, "", "");
     chmod(dir.File("bin/KBRVCAT_EN.CAT.atr").c_str(), 0444);

@@ -52,7 +52,7 @@ class WindowTest : public ::testing::Test {
         StartupEnvironment environment;
         if (catalog)
             environment.catalogArgument = Utf8ToUtf16(*catalog);
-        environment.executablePath = dir.Wide("bin/sheetwise");
+        environment.executablePath = dir.Wide("bin/" + executableName);
         window = std::make_unique<MainDialog>(ui, std::move(*dialog), std::move(*menu),
                                               std::move(*accelerators), std::move(strings),
                                               std::move(environment));
@@ -103,6 +103,7 @@ class WindowTest : public ::testing::Test {
     }
 
     TempDir dir;
+    std::string executableName = "sheetwise";  // the name the window believes it runs under
     ScriptedUserInterface ui;
     std::unique_ptr<MainDialog> window;
 };
