@@ -127,6 +127,10 @@ void PaperCatalog::ReadPaperLine(std::u16string& line) {
         status_ = kStatusBadCharacter;
         return;
     }
+    // A name that escapes reduce to nothing (a lone "\") would be written back as a line the
+    // reader skips, so the paper would vanish on the next save; it is skipped here instead.
+    if (paper.name.empty())
+        return;
     std::u16string_view size, weight, colour, type;
     if (!fields.Next(size) || size.empty() || !fields.Next(weight) || weight.empty() ||
         !fields.Next(colour) || colour.empty() || !fields.Next(type) || type.empty()) {
@@ -146,6 +150,11 @@ void PaperCatalog::ReadPaperLine(std::u16string& line) {
     if (!ReadTextField(colour, kMaxColourLength, paper.colour) ||
         !ReadTextField(type, kMaxTypeLength, paper.type)) {
         status_ = kStatusBadCharacter;
+        return;
+    }
+    // Likewise a colour or type that escapes reduce to nothing counts as missing.
+    if (paper.colour.empty() || paper.type.empty()) {
+        status_ = kStatusFieldMissing;
         return;
     }
     paper.colourCode = paper.colour.starts_with(u'*') ? 0 : ColourCode(paper.colour);

@@ -95,6 +95,12 @@ TEST_F(CatalogTest, DamagedLinesAreDroppedWithTheirStatus) {
     EXPECT_EQ(bad.papers()[1].colour, u"wh");
     EXPECT_EQ(bad.papers()[1].type, u"ite");
 
+    // Escapes that decode to nothing leave a field as good as empty.
+    PaperCatalog vanishing = Load("H:\n\\:1:75:white:plain\nB:1:75:\\:plain\nC:1:75:white:plain\n");
+    EXPECT_EQ(vanishing.status(), kStatusFieldMissing);
+    ASSERT_EQ(vanishing.PaperCount(), 1);
+    EXPECT_EQ(vanishing.papers()[0].name, u"C");
+
     PaperCatalog badDefault = Load("H:Bad Default\nA:1:75:white:plain\n");
     EXPECT_EQ(badDefault.status(), kStatusBadCharacter);
     EXPECT_EQ(badDefault.defaultNameAsRead(), u"Bad Default");
