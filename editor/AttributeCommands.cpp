@@ -1,0 +1,123 @@
+// Adding typed colours, weights and types to the offered values, and deleting an offered value
+// that no paper uses.
+//
+// The window keeps its own copies of the three lists (the working lists), in the order of the
+// list boxes; every change here reaches the list box, the working list and the catalog together.
+#include <algorithm>
+
+#include "app/MainDialog.h"
+#include "editor/EditField.h"
+#include "editor/ListBox.h"
+#include "model/CatalogText.h"
+
+namespace sheetwise {
+namespace {
+
+constexpr int kErrorCaption = 12059;
+
+// What ties one list of offered values to its list box, its field and its question.
+struct AttributeKindControls {
+    int listId;
+    int fieldId;
+    int confirmation;
+};
+
+AttributeKindControls ControlsOf(int kind) {
+    switch (kind) {
+        case kWeights:
+            return {control::kWeightList, control::kWeightField, 17260};
+        case kTypes:
+            return {control::kTypeList, control::kTypeField, 17259};
+        default:
+            return {control::kColourList, control::kColourField, 17258};
+    }
+}
+
+// Whether a paper uses the value. Weights are numbers ("*" is 0, "90 gsm" is 90); types and
+// colours are texts that must match exactly, letter case included.
+bool AnyPaperUses(const PaperCatalog& catalog, int kind, const std::u16string& value) {
+    const int32_t weight = value == u"*" ? 0 : ReadLeadingInteger(value);
+    const auto& papers = catalog.papers();
+    return std::any_of(papers.begin(), papers.end(), [&](const PaperDefinition& paper) {
+        switch (kind) {
+            case kWeights:
+                return paper.weight == weight;
+            case kTypes:
+                return paper.type == value;
+            default:
+                return paper.colour == value;
+        }
+    });
+}
+
+}  // namespace
+
+void MainDialog::AddTypedAttributeValues() {
+    if (fieldChanges_.weight)
+        SelectOrAddListValue(control::kWeightList, WeightText(fields_.weight).toStdU16String());
+    if (fieldChanges_.colour)
+        SelectOrAddListValue(control::kColourList, fields_.colour);
+    if (fieldChanges_.type)
+        SelectOrAddListValue(control::kTypeList, fields_.type);
+    ClearChangeFlags(3);
+}
+
+void MainDialog::DeleteAttributeValue(int kind) {
+    const AttributeKindControls controls = ControlsOf(kind);
+    ListBox* list = listBox(controls.listId);
+    if (list == nullptr) {
+        ShowFixedError(QStringLiteral("Unable to find the List box"));
+        return;
+    }
+    const int selected = list->SelectedRow();
+    if (selected < 0) {
+        ShowFixedError(QStringLiteral("Unable to get  selection"));
+        return;
+    }
+    if (list->ItemData(selected) == -1) {
+        ShowFixedError(QStringLiteral("Unable to get index of selection"));
+        return;
+    }
+    const std::u16string value = list->ItemText(selected).toStdU16String();
+    if (value == u"*") {
+        ShowMessage(kErrorCaption, 17003);
+        return;
+    }
+    if (AnyPaperUses(catalog_, kind, value)) {
+        ShowMessage(kErrorCaption, 17006);
+        return;
+    }
+    if (Ask(controls.confirmation, BoxButtons::kYesNo) != BoxAnswer::kYes)
+        return;
+
+    list->DeleteItem(selected);
+    AttributeList& working = kind == kWeights ? working_.weights
+                             : kind == kTypes ? working_.types
+                                              : working_.colours;
+    if (const auto found = std::find(working.begin(), working.end(), value);
+        found != working.end()) {
+        working.erase(found);
+    }
+    catalog_.DeleteAttribute(kind, value);
+    bool& changed = kind == kWeights ? changes_.weights
+                    : kind == kTypes ? changes_.types
+                                     : changes_.colours;
+    changed = true;
+
+    // The item that takes the deleted one's place is selected; after the last one, the one before.
+    const int count = list->Count();
+    const int next = selected == count && selected > 0 ? selected - 1 : selected;
+    list->SelectRow(next);
+    if (count == 0) {
+        EditField* field = editField(controls.fieldId);
+        if (field == nullptr) {
+            ShowFixedError(QStringLiteral("Unable to find selected Edit Control"));
+            return;
+        }
+        field->clear();
+        return;
+    }
+    SetFieldText(controls.fieldId, list->ItemText(next).toStdU16String());
+}
+
+}  // namespace sheetwise

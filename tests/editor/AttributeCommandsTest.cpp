@@ -1,0 +1,117 @@
+// Offered colours, weights and types: adding typed values with Add, deleting unused ones.
+#include "CommandFixture.h"
+
+namespace sheetwise {
+namespace {
+
+class AttributeCommandsTest : public testing::CommandTest {
+  protected:
+    // A is the default paper. No paper uses "075" (75 as a number, though), "White" (another
+    // letter case of white), ivory, 120 or glossy.
+    MainDialog& Open() {
+        return Start(WriteCatalog("Attr", "Attr:A\nA:1:75:white:plain:2:0\nB:9:90:blue:cover:1:0\n",
+                                  DefaultFile(".DEF"),
+                                  "[PaperWeights]\n*\n075\n75\n90\n120\n"
+                                  "[PaperTypes]\n*\nplain\ncover\nglossy\n"
+                                  "[PaperColors]\n*\nwhite\nWhite\nblue\nivory\n"));
+    }
+    QString Selected(int id) { return list(id).ItemText(list(id).SelectedRow()); }
+};
+
+TEST_F(AttributeCommandsTest, AddOffersTypedValuesNotYetInTheirLists) {
+    MainDialog& window = Open();
+    Type(control::kWeightField, QStringLiteral("100"));
+    Type(control::kColourField, QStringLiteral("blue"));  // offered already
+    Type(control::kTypeField, QStringLiteral("matte"));
+    Click(control::kAdd);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(ListTexts(control::kWeightList).join(' '), QStringLiteral("* 075 75 90 120 100"));
+    EXPECT_EQ(ListTexts(control::kTypeList).join(' '),
+              QStringLiteral("* plain cover glossy matte"));
+    EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("100"));
+    EXPECT_EQ(Selected(control::kColourList), QStringLiteral("blue"));
+    EXPECT_EQ(window.catalog().GetAttributeList(kTypes).back(), u"matte");
+    EXPECT_EQ(window.workingLists().weights.back(), u"100");
+    EXPECT_TRUE(window.changeFlags().weights && window.changeFlags().types);
+    EXPECT_FALSE(window.changeFlags().colours || window.changeFlags().AnyPaper());
+    EXPECT_EQ(window.catalog().GetColour(0), u"white");  // no paper was given the values
+    Click(control::kAdd);
+    Expect("Error", "Add operation cannot be completed. No attributes have been changed.");
+    Click(control::kModify);  // the values are still held for the paper shown
+    EXPECT_EQ(window.catalog().GetWeight(0), 100);
+    EXPECT_EQ(window.catalog().GetType(0), u"matte");
+}
+
+TEST_F(AttributeCommandsTest, DeleteRefusesTheWildcardAndValuesInUse) {
+    MainDialog& window = Open();
+    ClickItem(control::kWeightList, "*");  // although no paper weighs 0
+    Click(control::kDelete);
+    Expect("Error", "The * (the wild card character) cannot be deleted.");
+    for (const auto& [id, value] :
+         {std::pair{control::kWeightList, "90"}, std::pair{control::kWeightList, "075"},
+          std::pair{control::kTypeList, "cover"}, std::pair{control::kColourList, "white"}}) {
+        ClickItem(id, value);
+        Click(control::kDelete);
+        Expect("Error",
+               "Attribute used by other papers in the paper catalog. Attribute cannot be deleted.");
+    }
+    ClickRow(1);
+    Type(control::kWeightField, QStringLiteral("120"));
+    Click(control::kModify);  // now no paper weighs 90
+    ClickItem(control::kWeightList, "90");
+    ui.answers = {BoxAnswer::kNo};
+    Click(control::kDelete);
+    Expect("Warning", "Continuing will delete the selected Weight attribute.\n\nContinue?",
+           BoxButtons::kYesNo);
+    EXPECT_EQ(window.catalog().GetAttributeList(kWeights).size(), 5u);
+    EXPECT_FALSE(window.changeFlags().weights);
+    ui.answers = {BoxAnswer::kYes};
+    Click(control::kDelete);
+    ui.boxes.clear();
+    const AttributeList left = {u"*", u"075", u"75", u"120"};
+    EXPECT_EQ(window.catalog().GetAttributeList(kWeights), left);
+    EXPECT_EQ(window.workingLists().weights, left);
+    EXPECT_EQ(ListTexts(control::kWeightList).join(' '), QStringLiteral("* 075 75 120"));
+    EXPECT_TRUE(window.changeFlags().weights);
+    // The item that took its place is selected and shown.
+    EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("120"));
+    EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("120"));
+    EXPECT_EQ(window.fields().weight, 120);
+}
+
+TEST_F(AttributeCommandsTest, DeleteComparesTextsExactlyAndSelectsANeighbour) {
+    MainDialog& window = Open();
+    ClickItem(control::kColourList, "White");
+    ui.answers = {BoxAnswer::kYes};
+    Click(control::kDelete);
+    Expect("Warning", "Continuing will delete the selected Color attribute.\n\nContinue?",
+           BoxButtons::kYesNo);
+    EXPECT_EQ(ListTexts(control::kColourList).join(' '), QStringLiteral("* white blue ivory"));
+    EXPECT_EQ(window.catalog().GetAttributeList(kColours).size(), 4u);
+    EXPECT_EQ(window.fields().colour, u"blue");
+    ClickItem(control::kTypeList, "glossy");  // the last item: the one before is selected
+    ui.answers = {BoxAnswer::kYes};
+    Click(control::kDelete);
+    Expect("Warning", "Continuing will delete the selected Type attribute.\n\nContinue?",
+           BoxButtons::kYesNo);
+    EXPECT_EQ(window.workingLists().types, (AttributeList{u"*", u"plain", u"cover"}));
+    EXPECT_EQ(Selected(control::kTypeList), QStringLiteral("cover"));
+    EXPECT_EQ(field(control::kTypeField).text(), QStringLiteral("cover"));
+    EXPECT_TRUE(window.changeFlags().colours && window.changeFlags().types);
+
+    // Sizes and names are not deleted; a list without a selection cannot say what to delete.
+    ClickItem(control::kSizeList, "210 x 297 mm");
+    Click(control::kDelete);
+    ClickItem(control::kNameList, "B");
+    Click(control::kDelete);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(window.catalog().PaperCount(), 2);
+    ClickItem(control::kColourList, "ivory");
+    list(control::kColourList).clearSelection();
+    Click(control::kDelete);
+    Expect("Error", "Unable to get  selection");
+    EXPECT_EQ(window.catalog().GetAttributeList(kColours).size(), 4u);
+}
+
+}  // namespace
+}  // namespace sheetwise

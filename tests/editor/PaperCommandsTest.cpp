@@ -1,0 +1,309 @@
+// The commands that change papers, driven through the window's buttons, boxes and fields.
+#include <QAction>
+#include <QSignalSpy>
+
+#include "CommandFixture.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::ReadBytes;
+
+// B is the default paper (row 1); C has the wildcard weight and colour.
+constexpr const char* kSmall =
+    "Small:B\nA:1:75:white:plain:2:0\nB:9:160:blue:cover:1:1\nC:2:0:*:tab:0:0\n";
+constexpr const char* kWeightRange =
+    "Unable to update weight. The valid weight range is 60 - 200 gsm.";
+constexpr const char* kInvalidModify =
+    "Modify operation cannot be completed because invalid paper attributes have been entered.";
+constexpr const char* kNothingToAdd =
+    "Add operation cannot be completed. No attributes have been changed.";
+constexpr const char* kInvalidAdd =
+    "Add operation cannot be completed because invalid paper attributes entered.";
+constexpr const char* kAskDelete = "Continuing will delete the selected paper.\n\nContinue?";
+constexpr const char* kNotTheDefault =
+    "Before the default paper is deleted, another paper must be chosen as the default.";
+
+class PaperCommandsTest : public testing::CommandTest {};
+
+TEST_F(PaperCommandsTest, Modify) {
+    MainDialog& window = Start(WriteCatalog("Small", kSmall));
+    ClickRow(0);
+    ClickItem(control::kSizeList, "210 x 297 mm");
+    ClickItem(control::kColourList, "blue");
+    Type(control::kWeightField, QStringLiteral("90"));
+    Click(control::kOneSided);
+    Click(control::kPrecollatedBox);
+    EXPECT_EQ(window.catalog().GetPrecollated(0), 0);  // nothing reaches the catalog before Modify
+    Click(control::kModify);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(window.catalog().papers()[0],
+              (PaperDefinition{u"A", 8, 210, 297, 90, u"blue", 5, u"plain", 0, 1, 1, 0}));
+    for (int column = 0; column < 6; ++column) {
+        EXPECT_EQ(paperList().CellText(0, column),
+                  (QStringList{"A", "210 x 297 mm", "blue", "90", "plain", "1-Sided"}[column]));
+    }
+    EXPECT_EQ(paperList().SelectedRow(), 0);
+    EXPECT_TRUE(window.changeFlags().paperChanged);
+    EXPECT_FALSE(window.fieldChanges().weight || window.fieldChanges().mode);
+    EXPECT_FALSE(button(control::kModify).isEnabled());
+
+    // Weights outside 60..200 are refused and the stored one comes back; 0 is the wildcard.
+    for (const char* refused : {"59", "201"}) {
+        Type(control::kWeightField, QString::fromLatin1(refused));
+        Click(control::kModify);
+        Expect("Error", kWeightRange);
+        EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("90"));
+        EXPECT_EQ(window.fields().weight, 90);
+    }
+    Type(control::kWeightField, QStringLiteral("0"));
+    Click(control::kModify);
+    EXPECT_EQ(window.catalog().GetWeight(0), 0);
+    EXPECT_EQ(paperList().CellText(0, 3), QStringLiteral("*"));
+
+    Type(control::kColourField, QString());
+    Click(control::kModify);
+    Expect("Error", kInvalidModify);
+    ClickRow(1);
+    ClickRow(0);
+    // A typed name of another paper or of none renames nothing, silently.
+    for (const char* name : {"Zed", "C"}) {
+        Type(control::kWeightField, QStringLiteral("90"));
+        Type(control::kNameField, QString::fromLatin1(name));
+        window.OnCommand(control::kModify);
+        EXPECT_TRUE(ui.boxes.empty());
+        EXPECT_EQ(Names(), u"A B C ");
+        EXPECT_EQ(window.catalog().GetWeight(2), 0);
+    }
+    // A refused Modify shows the catalog's values again.
+    Type(control::kNameField, QString());
+    window.OnCommand(control::kModify);
+    Expect("Error", kInvalidModify);
+    EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("A"));
+    EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("*"));
+}
+
+TEST_F(PaperCommandsTest, ModifyWithoutRowsOrWithoutItsMessageText) {
+    auto strings = std::make_shared<StringResources>(*ProgramStrings());
+    strings->RemoveBlockOf(17264);
+    MainDialog* shown = &Start(WriteCatalog("Broken", "H:A\nA:1:75:white\n"), {}, strings);
+    ui.boxes.clear();
+    shown->OnCommand(control::kModify);
+    Expect("Error", "No paper selected to modify.");
+    window.reset();
+    shown = &Start(WriteCatalog("Small", kSmall), {}, strings);
+    Type(control::kWeightField, QString());
+    shown->OnCommand(control::kModify);
+    Expect("Error", kInvalidModify);
+}
+
+TEST_F(PaperCommandsTest, Add) {
+    MainDialog& window = Start(WriteCatalog("Small", kSmall));
+    Click(control::kAdd);
+    Expect("Error", kNothingToAdd);
+    ClickRow(2);
+    Type(control::kNameField, QStringLiteral("A"));
+    Click(control::kAdd);
+    Expect("Error",
+           "Paper name is already in use. New paper cannot be added until paper name has been "
+           "changed.");
+    window.MenuAction(control::kAdd)->trigger();  // the name is forgotten: nothing new to add
+    Expect("Error", kNothingToAdd);
+    Type(control::kNameField, QStringLiteral("D"));
+    Type(control::kTypeField, QString());
+    Click(control::kAdd);
+    Expect("Error", kInvalidAdd);
+    EXPECT_FALSE(window.fieldChanges().name);
+    ClickRow(1);
+    ClickRow(2);
+    Type(control::kNameField, QStringLiteral("D"));
+    Type(control::kWeightField, QStringLiteral("250"));
+    Click(control::kAdd);
+    Expect("Error", kWeightRange);
+    EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("*"));
+    EXPECT_EQ(window.catalog().PaperCount(), 3);
+
+    Type(control::kWeightField, QStringLiteral("95"));  // the name is still new
+    Click(control::kAdd);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(window.catalog().papers()[3],
+              (PaperDefinition{u"D", 1, 8.5, 14, 95, u"*", 7, u"tab", 4, 0, 0, 0}));
+    EXPECT_EQ(paperList().ItemCount(), 4);
+    EXPECT_EQ(paperList().SelectedRow(), 3);
+    EXPECT_EQ(window.selectedPaperIndex(), 3);
+    EXPECT_EQ(paperList().CellText(3, 3), QStringLiteral("95"));
+    EXPECT_EQ(window.catalog().GetDefaultPaper(), u"B");
+    EXPECT_TRUE(window.changeFlags().paperAdded && window.changeFlags().weights);
+    EXPECT_EQ(window.catalog().GetAttributeList(kWeights).back(), u"95");
+    EXPECT_EQ(ListTexts(control::kNameList).back(), QStringLiteral("D"));
+}
+
+TEST_F(PaperCommandsTest, Delete) {
+    MainDialog& window = Start(WriteCatalog(
+        "Four", std::string(kSmall) + "D:1:90:white:plain:2:0\nE:1:90:white:plain:2:0\n"));
+    Click(control::kDelete);
+    Expect("Error", kNotTheDefault);
+    ClickRow(0);
+    Type(control::kNameField, QStringLiteral("B"));  // the name held is the default's
+    Click(control::kDelete);
+    Expect("Error", kNotTheDefault);
+    ClickRow(1);
+    Type(control::kNameField, QStringLiteral("Other"));  // the paper shown is the default
+    Click(control::kDelete);
+    Expect("Error", kNotTheDefault);
+    ClickRow(2);
+    ui.answers = {BoxAnswer::kNo};
+    Click(control::kDelete);
+    Expect("Warning", kAskDelete, BoxButtons::kYesNo);
+    EXPECT_EQ(Names(), u"A B C D E ");
+
+    ui.answers = {BoxAnswer::kYes};
+    Click(control::kDelete);  // a middle row: the paper that followed is shown
+    Expect("Warning", kAskDelete, BoxButtons::kYesNo);
+    EXPECT_EQ(Names(), u"A B D E ");
+    EXPECT_EQ(paperList().SelectedRow(), 2);
+    EXPECT_EQ(window.fields().name, u"D");
+    EXPECT_TRUE(window.changeFlags().paperDeleted);
+    EXPECT_TRUE(ListTexts(control::kNameList).contains(QStringLiteral("C")));
+    ClickRow(3);
+    ui.answers = {BoxAnswer::kYes};
+    window.MenuAction(control::kDelete)->trigger();  // the last row: the new last row
+    EXPECT_EQ(paperList().SelectedRow(), 2);
+    EXPECT_EQ(window.fields().name, u"D");
+    ClickRow(0);
+    ui.answers = {BoxAnswer::kYes};
+    Click(control::kDelete);  // row 0: row 0, and the default moves along with its paper
+    ui.boxes.clear();
+    EXPECT_EQ(Names(), u"B D ");
+    EXPECT_EQ(window.fields().name, u"B");
+    EXPECT_EQ(window.catalog().GetDefaultIndex(), 0);
+    EXPECT_TRUE(button(control::kDefaultPaperBox).isChecked());
+
+    this->window.reset();
+    Start(WriteCatalog("One", "One:A\nA:1:75:white:plain:2:0\n"));
+    Type(control::kNameField, QStringLiteral("Other"));
+    Click(control::kDelete);
+    Expect("Error", "The paper catalog must maintain at least one paper.");
+}
+
+TEST_F(PaperCommandsTest, DefaultPaperPrecollatedAndMode) {
+    MainDialog& window = Start(WriteCatalog("Small", kSmall));
+    Click(control::kDefaultPaperBox);  // B, the default, is shown: this unchecks it
+    Expect("Warning", "Please select another paper as the default paper.");
+    EXPECT_TRUE(button(control::kDefaultPaperBox).isChecked());
+    ClickRow(2);
+    Type(control::kNameField, QStringLiteral("Nobody"));
+    Click(control::kDefaultPaperBox);
+    Expect("Error", "The default paper selection cannot be completed.");
+    EXPECT_FALSE(button(control::kDefaultPaperBox).isChecked());
+    EXPECT_FALSE(window.changeFlags().paperChanged);
+    ClickRow(0);
+    Click(control::kDefaultPaperBox);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(window.catalog().GetDefaultPaper(), u"A");
+    EXPECT_EQ(window.defaultMark().name, u"A");
+    EXPECT_TRUE(window.changeFlags().paperChanged);
+    EXPECT_TRUE(button(control::kModify).isEnabled());
+
+    Click(control::kPrecollatedBox);
+    Click(control::kInserter);
+    EXPECT_EQ(window.fields().precollated, 1);
+    EXPECT_EQ(window.fields().mode, kInserter);
+    EXPECT_TRUE(window.fieldChanges().precollated && window.fieldChanges().mode);
+    Click(control::kPrecollatedBox);
+    EXPECT_EQ(window.fields().precollated, 0);
+    EXPECT_EQ(window.catalog().GetImagedSides(0), kTwoSided);
+}
+
+TEST_F(PaperCommandsTest, MovesExchangeTwoRowsAndKeepTheDefaultOnItsPaper) {
+    MainDialog& window = Start(WriteCatalog("Small", kSmall));
+    QSignalSpy refills(paperList().model(), &QAbstractItemModel::modelReset);
+    Click(control::kMoveDown);  // B, the default
+    EXPECT_EQ(Names(), u"A C B ");
+    EXPECT_EQ(window.catalog().GetDefaultPaper(), u"B");
+    EXPECT_EQ(paperList().CellText(1, 0) + paperList().CellText(1, 3), QStringLiteral("C*"));
+    EXPECT_EQ(paperList().CellText(2, 5), QStringLiteral("1-Sided"));
+    EXPECT_EQ(paperList().SelectedRow(), 2);
+    EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("B"));
+    EXPECT_FALSE(button(control::kMoveDown).isEnabled());
+    EXPECT_TRUE(window.changeFlags().papersReordered);
+    Click(control::kMoveUp);
+    Click(control::kMoveUp);
+    EXPECT_EQ(Names(), u"B A C ");
+    EXPECT_EQ(window.catalog().GetDefaultIndex(), 0);
+    EXPECT_EQ(paperList().CellText(0, 0) + paperList().CellText(1, 0), QStringLiteral("BA"));
+    EXPECT_FALSE(button(control::kMoveUp).isEnabled());
+    EXPECT_TRUE(button(control::kMoveDown).isEnabled());
+    EXPECT_EQ(refills.count(), 0);
+    // On row 0, Move up only disables its button.
+    button(control::kMoveUp).setEnabled(true);
+    Click(control::kMoveUp);
+    EXPECT_FALSE(button(control::kMoveUp).isEnabled());
+    // A name typed over the selected paper's is not moved: the list would no longer match.
+    for (const char* name : {"C", "Zed"}) {
+        Type(control::kNameField, QString::fromLatin1(name));
+        Click(control::kMoveDown);
+        Expect("Error", "Move down operation cannot be completed.");
+    }
+    ClickRow(1);
+    Type(control::kNameField, QStringLiteral("C"));
+    Click(control::kMoveUp);
+    Expect("Error", "Move up operation cannot be completed.");
+    EXPECT_EQ(Names(), u"B A C ");
+    EXPECT_EQ(paperList().CellText(2, 0), QStringLiteral("C"));
+}
+
+TEST_F(PaperCommandsTest, CommandsWithoutTheirButtonSaySo) {
+    MainDialog* shown = &Start(std::nullopt, [](DialogTemplate& dialog) {
+        dialog.RemoveControl(control::kModify);
+        dialog.RemoveControl(control::kDelete);
+    });
+    ui.boxes.clear();
+    shown->OnCommand(control::kModify);
+    Expect("Error", "Unable to find the Modify Button");
+    shown->OnCommand(control::kDelete);
+    Expect("Error", "Unable to find the Delete Button");
+    window.reset();
+    shown = &Start(std::nullopt, [](DialogTemplate& dialog) {
+        dialog.RemoveControl(control::kInserter);
+        dialog.RemoveControl(control::kMoveUp);
+    });
+    ui.boxes.clear();
+    shown->OnCommand(control::kInserter);
+    Expect("Error", "Unable to find Paper Supply Inserter radio button");
+    shown->OnCommand(control::kMoveUp);
+    Expect("Error", "Unable to find the Move Up Button");
+}
+
+TEST_F(PaperCommandsTest, SavedFilesHoldEveryEdit) {
+    MainDialog& window =
+        Start(WriteCatalog("Small", kSmall, DefaultFile(".DEF"),
+                           "[PaperWeights]\n*\n75\n90\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n"
+                           "[PaperColors]\n*\nwhite\nblue\nivory\n"));
+    ClickRow(0);
+    Type(control::kWeightField, QStringLiteral("90"));
+    Click(control::kModify);
+    Type(control::kNameField, QStringLiteral("D"));
+    Click(control::kAdd);
+    Click(control::kMoveUp);
+    Click(control::kDefaultPaperBox);  // D, now before C
+    ClickRow(3);
+    ui.answers = {BoxAnswer::kYes, BoxAnswer::kYes};
+    Click(control::kDelete);  // C
+    Type(control::kColourField, QStringLiteral("mauve"));
+    Click(control::kAdd);
+    ClickItem(control::kColourList, "ivory");
+    Click(control::kDelete);
+    EXPECT_EQ(ui.boxes.size(), 2u);  // the two questions
+    const std::string saved = dir.File("Saved.cat");
+    ASSERT_TRUE(window.catalog().Save(Utf8ToUtf16(saved)));
+    ASSERT_TRUE(window.catalog().WriteAttributeFile(Utf8ToUtf16(saved)));
+    EXPECT_EQ(ReadBytes(saved),
+              "Small:D\nA:1:90:white:plain:2:0\nB:9:160:blue:cover:1:1\nD:1:90:white:plain:2:0\n");
+    EXPECT_EQ(ReadBytes(saved + ".atr"),
+              "[PaperWeights]\n*\n75\n90\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n"
+              "[PaperColors]\n*\nwhite\nblue\nmauve\n\n");
+}
+
+}  // namespace
+}  // namespace sheetwise
