@@ -570,6 +570,10 @@ void MainDialog::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     OnCommand(control::kCancel);
+    // Cancel closed the window from inside this event, where Qt ignores a second close: the
+    // event itself has to be accepted for the window to go.
+    if (closingCommand_ != 0)
+        event->accept();
 }
 
 void MainDialog::CloseWindow(int commandId) {

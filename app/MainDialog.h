@@ -256,7 +256,8 @@ class MainDialog : public QWidget {
     void AddTypedAttributeValues();
     void DeleteAttributeValue(int kind);
 
-    // File commands.
+    // File commands. An import reaches the window's lists through WindowImportTarget.
+    friend class WindowImportTarget;
     bool ConfirmUnsavedChanges();
     void NewCatalog();
     void OpenCatalog();

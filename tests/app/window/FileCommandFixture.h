@@ -1,0 +1,84 @@
+// The window with the means to drive its File menu: unsaved changes made the way the window makes
+// them, answers for the question and the file dialogs, the exit code, and file permissions.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "support/WindowFixture.h"
+
+namespace sheetwise::testing {
+
+// Three papers in the form Save writes, so that a save gives back the same bytes; and the same
+// catalog after the first paper moved down one row.
+inline constexpr const char* kOfficeCatalog =
+    "Office:B\nA:1:75:white:plain:2:0\nB:9:160:blue:cover:1:1\nC:2:0:*:tab:0:0\n";
+inline constexpr const char* kOfficeMoved =
+    "Office:B\nB:9:160:blue:cover:1:1\nA:1:75:white:plain:2:0\nC:2:0:*:tab:0:0\n";
+
+inline const QString kSaveChangesText = QStringLiteral("Do you want to save your changes?");
+inline const QString kSaveCatalogFailedText =
+    QStringLiteral("Save paper catalog operation cannot be completed.");
+inline const QString kSaveAsCatalogFailedText =
+    QStringLiteral("Save As paper catalog operation cannot be completed.");
+inline const QString kSaveAsAttributesFailedText =
+    QStringLiteral("Save As attributes operation cannot be completed.");
+inline const QString kFilesProblemText = QStringLiteral(
+    "There may be a problem with the Paper Catalog Files. The Paper Catalog could not be "
+    "opened.");
+inline const QString kDefaultOpenedText =
+    kFilesProblemText + QStringLiteral("\n\nA Default Paper Catalog has been opened instead.");
+
+class FileCommandTest : public WindowTest {
+  protected:
+    // Starts the window and records the command that closes it.
+    MainDialog& StartWatching(std::optional<std::string> catalog = std::nullopt,
+                              std::shared_ptr<const StringResources> strings = ProgramStrings()) {
+        MainDialog& started = Start(std::move(catalog), {}, std::move(strings));
+        QObject::connect(&started, &MainDialog::Closed, [this](int id) { closedWith = id; });
+        return started;
+    }
+
+    // A colour a paper uses but the lists lack, as a hand-edited catalog brings one: showing the
+    // paper appends it to the colours list and the catalog, and marks the colours changed.
+    void MakeAttributeChange(int row) {
+        paperList().rows().SetCell(row, 2, QStringLiteral("mauve"));
+        ClickRow(row);
+        ASSERT_TRUE(window->changeFlags().colours);
+    }
+
+    // The first paper moved down one row.
+    void MakePaperChange() {
+        ClickRow(0);
+        window->OnCommand(control::kMoveDown);
+        ASSERT_TRUE(window->changeFlags().AnyPaper());
+    }
+
+    void Answer(BoxAnswer answer) { ui.answers.push_back(answer); }
+    void Choose(const std::string& path) { ui.files.push_back(QString::fromStdString(path)); }
+
+    static void MakeReadOnly(const std::string& path) { chmod(path.c_str(), 0444); }
+    static bool OwnerMayWrite(const std::string& path) {
+        struct stat info;
+        return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) != 0;
+    }
+
+    // Hands the modal window or pop-up menu that the event loop shows next to `inspect`, which
+    // must close it. Nothing shown within a second: `inspect` gets nullptr.
+    static void WhenShown(std::function<void(QWidget*)> inspect, int attempts = 100) {
+        QTimer::singleShot(attempts == 100 ? 0 : 10, [inspect = std::move(inspect), attempts] {
+            QWidget* shown = QApplication::activePopupWidget();
+            if (shown == nullptr)
+                shown = QApplication::activeModalWidget();
+            if (shown == nullptr && attempts > 0)
+                return WhenShown(inspect, attempts - 1);
+            inspect(shown);
+        });
+    }
+
+    int closedWith = 0;
+};
+
+}  // namespace sheetwise::testing
