@@ -1,0 +1,148 @@
+// check: every line the catalog's readers drop or change, and every inconsistency between a
+// catalog's papers, its default paper and its attribute lists, one finding a line.
+#include <algorithm>
+#include <unordered_map>
+
+#include "cli/CatalogFileCheck.h"
+#include "cli/CatalogFiles.h"
+#include "cli/Commands.h"
+#include "cli/CompanionChecks.h"
+#include "files/ImportCatalogTarget.h"
+#include "model/PaperCatalog.h"
+
+namespace sheetwise::cli {
+namespace {
+
+void CheckDuplicateNames(const CatalogFileReport& report, const std::string& file,
+                         Findings& findings) {
+    std::unordered_map<std::u16string, int32_t> firstLine;
+    for (const CheckedPaper& paper : report.papers) {
+        const auto [first, added] = firstLine.try_emplace(paper.name, paper.line);
+        if (!added)
+            findings.Add(file, paper.line,
+                         "the name " + Quoted(paper.name) + " is taken already (line " +
+                             std::to_string(first->second) +
+                             "): finding a paper by this name gives the first one");
+    }
+}
+
+std::string FirstPaperTakesOver(const CatalogFileReport& report) {
+    if (report.papers.empty())
+        return "";
+    const CheckedPaper& first = report.papers.front();
+    return ": the first paper, " + Quoted(first.name) + " (line " + std::to_string(first.line) +
+           "), becomes the default and is saved as such";
+}
+
+void CheckDefaultPaper(const CatalogFileReport& report, const std::string& file,
+                       Findings& findings) {
+    if (!report.firstLineRead)
+        return;
+    if (!report.namesDefault || report.defaultName.empty()) {
+        findings.Add(file, 1,
+                     "the first line names no default paper" + FirstPaperTakesOver(report));
+        return;
+    }
+    std::vector<int32_t> carriers;
+    for (const CheckedPaper& paper : report.papers) {
+        if (paper.name == report.defaultName)
+            carriers.push_back(paper.line);
+    }
+    if (carriers.empty()) {
+        findings.Add(file, 1,
+                     "no paper carries the default paper name " + Quoted(report.defaultName) +
+                         FirstPaperTakesOver(report));
+    } else if (carriers.size() > 1) {
+        findings.Add(file, 1,
+                     std::to_string(carriers.size()) + " papers carry the default paper name " +
+                         Quoted(report.defaultName) + ": the last one, on line " +
+                         std::to_string(carriers.back()) + ", is the default");
+    }
+}
+
+struct MissingValue {
+    int32_t firstLine;
+    int32_t papers;
+};
+
+// Values the papers use that their list lacks, as the editor appends them when it lists the
+// papers: colour, weight and type of each paper in turn.
+void CheckListMembership(const CatalogFileReport& catalog, const AttributeFileReport& attributes,
+                         const std::string& file, Findings& findings) {
+    const struct {
+        const char* what;
+        const AttributeList& list;
+    } kinds[] = {
+        {"colour", attributes.colours}, {"weight", attributes.weights}, {"type", attributes.types}};
+    std::vector<std::pair<size_t, std::u16string>> order;
+    std::unordered_map<std::u16string, MissingValue> missing[3];
+    for (const CheckedPaper& paper : catalog.papers) {
+        const std::u16string values[] = {paper.colour, WeightListText(paper.weight), paper.type};
+        for (size_t kind = 0; kind < 3; ++kind) {
+            const AttributeList& list = kinds[kind].list;
+            if (std::find(list.begin(), list.end(), values[kind]) != list.end())
+                continue;
+            auto [entry, added] =
+                missing[kind].try_emplace(values[kind], MissingValue{paper.line, 0});
+            ++entry->second.papers;
+            if (added)
+                order.emplace_back(kind, values[kind]);
+        }
+    }
+    for (const auto& [kind, value] : order) {
+        const MissingValue& entry = missing[kind].at(value);
+        findings.Add(file, entry.firstLine,
+                     std::string("the ") + kinds[kind].what + " " + Quoted(value) + " (used by " +
+                         std::to_string(entry.papers) + (entry.papers == 1 ? " paper" : " papers") +
+                         ") is not in the " + kinds[kind].what + " list of " + attributes.file +
+                         ": the editor adds it when it lists the papers");
+    }
+}
+
+void ReportEditorStatus(const std::u16string& path, const std::string& file, Findings& findings) {
+    const int32_t status = LoadCatalogAsEditor(path).status();
+    if (status == kStatusOk)
+        return;
+    std::string message = "the editor loads this catalog with status " + std::to_string(status) +
+                          " (" + StatusText(status) + ")";
+    if (status >= kStatusPathEmpty && status <= kStatusSizeFieldMissing)
+        message += " and reads none of its papers";
+    findings.Add(file, 0, message + "; opening it shows an error");
+}
+
+Findings CheckOneCatalog(const std::u16string& path) {
+    Findings findings;
+    const std::string file = Utf8(path);
+    findings.Declare(file);
+    if (!CanReadFile(path)) {
+        findings.AddUnreadable(file, "the catalog file cannot be opened");
+        return findings;
+    }
+    ReportEditorStatus(path, file, findings);
+    const SizeFileReport sizes = CheckSizeFile(SizePathForCatalog(path), findings);
+    const AttributeFileReport attributes = CheckAttributeFile(path, findings);
+    const CatalogFileReport catalog =
+        CheckCatalogFile(path, file, sizes.sizeCount, sizes.opened, findings);
+    CheckDuplicateNames(catalog, file, findings);
+    CheckDefaultPaper(catalog, file, findings);
+    if (attributes.opened)
+        CheckListMembership(catalog, attributes, file, findings);
+    return findings;
+}
+
+}  // namespace
+
+int RunCheck(const Invocation& invocation, Console& console) {
+    int exitCode = kExitSuccess;
+    for (const std::u16string& path : invocation.files) {
+        const Findings findings = CheckOneCatalog(path);
+        findings.Print(console.out);
+        const int code = findings.unreadable() ? kExitUnusable
+                         : findings.empty()    ? kExitSuccess
+                                               : kExitProblems;
+        exitCode = std::max(exitCode, code);
+    }
+    return exitCode;
+}
+
+}  // namespace sheetwise::cli

@@ -1,0 +1,46 @@
+// The command line of sheetwise-cli: a command, its files and its options.
+//
+//   sheetwise-cli show CATALOG [--json]
+//   sheetwise-cli check CATALOG...
+//   sheetwise-cli import INI --out NEW.cat [--base CATALOG]
+//   sheetwise-cli import INI --json
+//   sheetwise-cli convert CATALOG --out NEW.cat
+//   sheetwise-cli export CATALOG [--format csv|json]
+//   sheetwise-cli help [COMMAND] | --help | --version
+//
+// Options may stand before, between or after the files; "--" ends the options.
+#pragma once
+
+#include <QStringList>
+#include <string>
+#include <vector>
+
+namespace sheetwise::cli {
+
+enum class Command { kHelp, kVersion, kShow, kCheck, kImport, kConvert, kExport };
+
+struct Invocation {
+    Command command = Command::kHelp;
+    // For kHelp: the command asked about; kHelp itself for the overview.
+    Command helpTopic = Command::kHelp;
+    std::vector<std::u16string> files;
+    bool json = false;
+    std::u16string out;     // empty when not given
+    std::u16string base;    // empty when not given
+    std::u16string format;  // export: "csv" (the default) or "json"
+};
+
+struct ParsedArguments {
+    bool ok = false;
+    Invocation invocation;
+    std::string error;  // what is wrong, when not ok
+};
+
+// Parses the arguments after the program name. Checks everything that can be checked without
+// touching a file: the command, the number of files, which options the command takes.
+ParsedArguments ParseArguments(const QStringList& arguments);
+
+// The command's name as typed ("show"), or "sheetwise-cli" for help and version.
+std::string CommandName(Command command);
+
+}  // namespace sheetwise::cli

@@ -1,0 +1,54 @@
+#include "cli/CommandSupport.h"
+
+#include "cli/CatalogFiles.h"
+
+namespace sheetwise::cli {
+
+bool RequireReadableFile(Console& console, const std::u16string& path, const char* what) {
+    if (CanReadFile(path))
+        return true;
+    ReportError(console, Utf8(path) + ": cannot open the " + what);
+    return false;
+}
+
+void ReportCatalogStatus(Console& console, const std::u16string& path, int32_t status) {
+    if (status == kStatusOk)
+        return;
+    std::string message =
+        Utf8(path) + ": status " + std::to_string(status) + " (" + StatusText(status) + ")";
+    if (status >= kStatusPathEmpty && status <= kStatusSizeFieldMissing)
+        message += ": no paper was read, the catalog holds only the default paper";
+    else if (!PapersReadToEnd(status))
+        message += ": the papers after the damaged line were not read";
+    else
+        message += ": lines were dropped";
+    ReportWarning(console, message + "; 'sheetwise-cli check' lists every problem");
+}
+
+int ReportSaveAs(Console& console, const SaveAsResult& result, const std::u16string& newPath,
+                 const std::u16string& sizeSource) {
+    const std::string target = Utf8(newPath);
+    if (!result.catalogWritten) {
+        ReportError(console, target + ": cannot write the catalog file");
+        return kExitUnusable;
+    }
+    if (!result.attributesCopied) {
+        ReportError(console,
+                    Utf8(CompanionAttributePath(newPath)) + ": cannot create the attribute file");
+        return kExitUnusable;
+    }
+    int exitCode = kExitSuccess;
+    if (!result.attributesWritten) {
+        ReportError(console,
+                    Utf8(CompanionAttributePath(newPath)) + ": cannot write the attribute file");
+        exitCode = kExitUnusable;
+    }
+    if (!result.sizesInPlace) {
+        ReportError(console, Utf8(CompanionSizePath(newPath)) + ": cannot copy " +
+                                 Utf8(sizeSource) + " there");
+        exitCode = kExitUnusable;
+    }
+    return exitCode;
+}
+
+}  // namespace sheetwise::cli

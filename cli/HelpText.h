@@ -1,0 +1,19 @@
+// The texts of --help, "help COMMAND" and --version.
+#pragma once
+
+#include <string>
+
+#include "cli/CommandLine.h"
+
+namespace sheetwise::cli {
+
+// The overview for kHelp, the command's own page for any other command.
+std::string HelpText(Command topic);
+
+// "sheetwise-cli VERSION".
+std::string VersionText();
+
+// The line that follows an argument error.
+std::string UsageHint(Command command);
+
+}  // namespace sheetwise::cli

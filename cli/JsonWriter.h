@@ -1,0 +1,67 @@
+// A small JSON writer that keeps keys in the order they are written and numbers exactly as the
+// catalog holds them. Output is indented by two blanks per level and ends with a line feed.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sheetwise::cli {
+
+class JsonWriter {
+  public:
+    explicit JsonWriter(std::ostream& out) : out_(out) {}
+
+    void BeginObject();
+    void EndObject();
+    void BeginArray();
+    void EndArray();
+    // The key of the next value inside an object.
+    void Key(std::string_view key);
+
+    void String(std::u16string_view text);
+    void Integer(int64_t value);
+    void Float(float value);
+    void Bool(bool value);
+
+    // Shorthands for a key and its value.
+    void Field(std::string_view key, std::u16string_view text);
+    // A literal would otherwise take the bool overload.
+    void Field(std::string_view key, const char16_t* text) {
+        Field(key, std::u16string_view(text));
+    }
+    void Field(std::string_view key, int32_t value);
+    void Field(std::string_view key, float value);
+    void Field(std::string_view key, bool value);
+    void Field(std::string_view key, const std::vector<std::u16string>& texts);
+
+  private:
+    void BeforeValue();
+    void NewLine();
+    void Open(char bracket, bool array);
+    void Close(char bracket);
+
+    struct Level {
+        bool array;
+        bool empty;
+    };
+
+    std::ostream& out_;
+    std::vector<Level> levels_;
+    bool afterKey_ = false;
+};
+
+// A JSON string literal: UTF-8, with quotes, backslashes and control characters escaped. A lone
+// surrogate, which has no UTF-8 form, is written as its \u escape so that no unit is lost.
+std::string JsonString(std::u16string_view text);
+
+// The shortest decimal text that reads back as exactly this float; "11.0" rather than "11" so
+// that it stays recognisably a measure. Not-a-number and infinities have no JSON form: "null".
+std::string JsonFloat(float value);
+
+// The same text without the JSON rule for infinities ("inf", "-inf", "nan").
+std::string FloatText(float value);
+
+}  // namespace sheetwise::cli

@@ -1,0 +1,71 @@
+// Running sheetwise-cli in-process on catalogs written into a temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+
+#include "cli/Cli.h"
+#include "support/TempDir.h"
+
+namespace sheetwise::testing {
+
+inline constexpr const char* kCliSizes =
+    "8.5:11:0:0:0:Letter 8.5 x 11 in\n"
+    "210:297:0:0:1:A4 210 x 297 mm\n"
+    "9:11:0:0:0:Tab 9 x 11 in\n";
+
+inline constexpr const char* kCliAttributes =
+    "[PaperWeights]\n*\n75\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n[PaperColors]\n*\nwhite\n"
+    "blue\n\n";
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1); }
+
+    // Runs the tool with these arguments (UTF-8), as if from a "bin" folder inside the
+    // temporary folder.
+    CliRun Run(std::initializer_list<std::string> arguments) {
+        QStringList list;
+        for (const std::string& argument : arguments)
+            list << QString::fromStdString(argument);
+        std::ostringstream out;
+        std::ostringstream err;
+        cli::Console console{out, err};
+        const int exitCode = cli::RunCommandLine(list, console, environment);
+        return {exitCode, out.str(), err.str()};
+    }
+
+    // name.cat with its size-definition and attribute files (left out when empty).
+    std::string WriteCatalog(const std::string& name, const std::string& catalog,
+                             const std::string& sizes = kCliSizes,
+                             const std::string& attributes = kCliAttributes) {
+        WriteBytes(dir.File(name + ".cat"), catalog);
+        if (!sizes.empty())
+            WriteBytes(dir.File(name + ".DEF"), sizes);
+        if (!attributes.empty())
+            WriteBytes(dir.File(name + ".cat.atr"), attributes);
+        return dir.File(name + ".cat");
+    }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        WriteBytes(dir.File(name), bytes);
+        return dir.File(name);
+    }
+
+    std::string Read(const std::string& name) { return ReadBytes(dir.File(name)); }
+
+    TempDir dir;
+    cli::Environment environment{Utf8ToUtf16(dir.File("bin/sheetwise-cli")), u"."};
+};
+
+}  // namespace sheetwise::testing

@@ -1,0 +1,94 @@
+// The JSON and CSV writers on their own: escaping, numbers, layout, quoting.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <sstream>
+
+#include "cli/CatalogTable.h"
+#include "cli/JsonWriter.h"
+#include "cli/PaperCsv.h"
+
+namespace sheetwise::cli {
+namespace {
+
+TEST(CliJsonStringTest, EscapesWhatJsonRequiresAndKeepsEveryUnit) {
+    EXPECT_EQ(JsonString(u"plain"), "\"plain\"");
+    EXPECT_EQ(JsonString(u"a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(JsonString(u"\t\r\n\b\f"), "\"\\t\\r\\n\\b\\f\"");
+    EXPECT_EQ(JsonString(std::u16string(u"\x01\x1f", 2)), "\"\\u0001\\u001f\"");
+    EXPECT_EQ(JsonString(std::u16string(1, u'\0')), "\"\\u0000\"");
+    // Non-ASCII text is UTF-8; a surrogate pair is one character, a lone one its escape.
+    EXPECT_EQ(JsonString(u"\u00e9\u20ac"), "\"\xC3\xA9\xE2\x82\xAC\"");
+    EXPECT_EQ(JsonString(u"\U0001F600"), "\"\xF0\x9F\x98\x80\"");
+    EXPECT_EQ(JsonString(std::u16string(u"a\xD800z", 3)), "\"a\\ud800z\"");
+    EXPECT_EQ(JsonString(std::u16string(u"\xDC00", 1)), "\"\\udc00\"");
+}
+
+TEST(CliJsonFloatTest, ShortestTextThatReadsBackAsTheSameFloat) {
+    EXPECT_EQ(JsonFloat(8.5f), "8.5");
+    EXPECT_EQ(JsonFloat(11.0f), "11.0");
+    EXPECT_EQ(JsonFloat(0.0f), "0.0");
+    EXPECT_EQ(JsonFloat(7.25f), "7.25");
+    // Not 8.300000190734863, which is the double nearest to the float.
+    EXPECT_EQ(JsonFloat(8.3f), "8.3");
+    EXPECT_EQ(JsonFloat(1e30f), "1e+30");
+    EXPECT_EQ(JsonFloat(std::numeric_limits<float>::infinity()), "null");
+    EXPECT_EQ(JsonFloat(std::numeric_limits<float>::quiet_NaN()), "null");
+    EXPECT_EQ(FloatText(std::numeric_limits<float>::infinity()), "inf");
+}
+
+TEST(CliJsonWriterTest, KeepsKeyOrderAndIndentsTwoBlanksALevel) {
+    std::ostringstream out;
+    JsonWriter json(out);
+    json.BeginObject();
+    json.Field("z", int32_t{-3});
+    json.Field("a", u"x");
+    json.Field("empty", std::vector<std::u16string>{});
+    json.Key("list");
+    json.BeginArray();
+    json.BeginObject();
+    json.Field("f", 2.5f);
+    json.Field("b", true);
+    json.EndObject();
+    json.Bool(false);
+    json.EndArray();
+    json.EndObject();
+    EXPECT_EQ(out.str(),
+              "{\n"
+              "  \"z\": -3,\n"
+              "  \"a\": \"x\",\n"
+              "  \"empty\": [],\n"
+              "  \"list\": [\n"
+              "    {\n"
+              "      \"f\": 2.5,\n"
+              "      \"b\": true\n"
+              "    },\n"
+              "    false\n"
+              "  ]\n"
+              "}\n");
+}
+
+TEST(CliCsvTest, QuotesOnlyFieldsThatNeedItAsRfc4180Says) {
+    EXPECT_EQ(CsvField("Letter"), "Letter");
+    EXPECT_EQ(CsvField(""), "");
+    EXPECT_EQ(CsvField("A4,Cover"), "\"A4,Cover\"");
+    EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(CsvField("two\r\nlines"), "\"two\r\nlines\"");
+    EXPECT_EQ(CsvField("lf\nonly"), "\"lf\nonly\"");
+    EXPECT_EQ(CsvField("semi;colon blank"), "semi;colon blank");
+    EXPECT_EQ(CsvRecord({"a", "b,c", ""}), "a,\"b,c\",\r\n");
+}
+
+TEST(CliTableTest, ColumnsLineUpByCharactersNotBytes) {
+    EXPECT_EQ(LayOutTable({{"Name", "W"}, {"\xC3\xA9t\xC3\xA9", "1"}, {"ab", "22"}}),
+              "Name  W\n"
+              "\xC3\xA9t\xC3\xA9   1\n"
+              "ab    22\n");
+    EXPECT_EQ(ListLine({u"*", u"75", u"dark blue", u"", u"a,b"}),
+              "*, 75, \"dark blue\", \"\", \"a,b\"");
+    EXPECT_EQ(ImagedSidesName(0), "Inserter");
+    EXPECT_EQ(ImagedSidesName(2), "1, 2-Sided");
+}
+
+}  // namespace
+}  // namespace sheetwise::cli
