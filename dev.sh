@@ -4,6 +4,8 @@
 #   ./dev.sh start [CATALOG]   install what is missing, build, start the editor
 #   ./dev.sh test              install what is missing, build, run every test
 #   ./dev.sh bench             build in release mode and run the benchmarks
+#   ./dev.sh sanitize          build with AddressSanitizer and UBSan, run every test
+#   ./dev.sh fuzz [SECONDS]    build the fuzz targets with clang, run each for SECONDS (60)
 #
 # BUILD_DIR chooses the build folder (default: build). With CI=true warnings are errors.
 set -euo pipefail
@@ -46,6 +48,20 @@ case "${1:-}" in
         configure_and_build
         QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
         ;;
+    sanitize)
+        install_missing
+        BUILD_DIR=${BUILD_DIR}-sanitize BUILD_TYPE=Debug configure_and_build \
+            -DSHEETWISE_SANITIZE=ON -DSHEETWISE_BENCHMARKS=OFF
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+            LSAN_OPTIONS=suppressions="$PWD/tests/lsan-suppressions.txt":print_suppressions=0 \
+            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            QT_QPA_PLATFORM=offscreen ctest --test-dir "${BUILD_DIR}-sanitize" --output-on-failure -j "$(nproc)"
+        ;;
+    fuzz)
+        PACKAGES+=(clang libclang-rt-14-dev)
+        install_missing
+        FUZZ_BUILD_DIR=${BUILD_DIR}-fuzz fuzz/run.sh "${2:-60}"
+        ;;
     bench)
         install_missing
         BUILD_DIR=${BUILD_DIR}-release BUILD_TYPE=Release configure_and_build
@@ -54,7 +70,7 @@ case "${1:-}" in
         done
         ;;
     *)
-        sed -n '2,9p' "$0"
+        sed -n '2,11p' "$0"
         exit 2
         ;;
 esac

@@ -16,7 +16,7 @@ class CatalogImportTarget final : public ImportTarget {
     // Takes the catalog as the window takes a freshly opened one: the working lists become
     // copies of its attribute lists, and the papers are shown (ShowPapers), which appends to the
     // lists any colour, weight or type a paper uses that they lack. The catalog must outlive the
-    // target. decimalSeparator is the locale's; the command-line tool passes ".".
+    // target. decimalSeparator is the locale's, as the window uses it.
     CatalogImportTarget(PaperCatalog& catalog, std::u16string decimalSeparator);
 
     PaperCatalog& catalog() override { return catalog_; }

@@ -1,0 +1,142 @@
+// The window on large catalogs: showing one, selecting a paper, Modify and Delete with their
+// refresh, and the memory a 100,000-paper catalog takes in the window.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <memory>
+
+#include "app/AcceleratorTableReader.h"
+#include "app/DialogTemplateReader.h"
+#include "app/MainDialog.h"
+#include "app/MenuTemplateReader.h"
+#include "app/ProgramStrings.h"
+#include "app/ResourceIds.h"
+#include "editor/PaperListView.h"
+#include "support/TempDir.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::TempDir;
+using testing::WriteBytes;
+
+// Answers every question with Yes and shows nothing.
+class QuietUserInterface final : public UserInterface {
+  public:
+    BoxAnswer ShowBox(QWidget*, const QString&, const QString&, BoxIcon, BoxButtons) override {
+        return BoxAnswer::kYes;
+    }
+    QString ChooseFile(QWidget*, const FileDialogRequest&) override { return {}; }
+    void Beep() override {}
+    bool Help(QWidget*, const QString&, int, int) override { return false; }
+};
+
+std::string CatalogFile(int papers) {
+    std::string bytes = "Bench:Paper_0\n";
+    const char* colours[] = {"white", "blue", "ivory", "*"};
+    const char* types[] = {"plain", "cover", "recycled", "tab"};
+    for (int i = 0; i < papers; ++i) {
+        bytes += "Paper_" + std::to_string(i) + ":" + std::to_string(i % 4 + 1) + ":" +
+                 std::to_string(60 + i % 141) + ":" + colours[i % 4] + ":" + types[(i / 4) % 4] +
+                 ":" + std::to_string(i % 3) + ":" + std::to_string(i % 2) + "\n";
+    }
+    return bytes;
+}
+
+struct BenchWindow {
+    explicit BenchWindow(int papers) {
+        setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1);
+        WriteBytes(dir.File("bench.cat"), CatalogFile(papers));
+        WriteBytes(dir.File("bench.def"),
+                   "8.5:11:0:0:0:Letter\n8.5:14:0:0:0:Legal\n210:297:0:0:1:A4\n297:420:0:0:1:A3\n");
+        WriteBytes(dir.File("bench.cat.atr"),
+                   "[PaperWeights]\n*\n75\n[PaperTypes]\n*\nplain\n[PaperColors]\n*\nwhite\n\n");
+    }
+
+    MainDialog& Open() {
+        StartupEnvironment environment;
+        environment.catalogArgument = dir.Wide("bench.cat");
+        environment.executablePath = dir.Wide("sheetwise");
+        window = std::make_unique<MainDialog>(
+            ui, *LoadDialogTemplate(resource_id::kMainDialog),
+            *LoadMenuTemplate(resource_id::kMainMenu),
+            *LoadAcceleratorTable(resource_id::kMainAccelerators), ProgramStrings(),
+            std::move(environment));
+        window->Initialise();
+        return *window;
+    }
+
+    PaperListView& list() { return *qobject_cast<PaperListView*>(window->Control(1013)); }
+
+    TempDir dir;
+    QuietUserInterface ui;
+    std::unique_ptr<MainDialog> window;
+};
+
+void ShowCatalog(benchmark::State& state) {
+    BenchWindow bench(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        MainDialog& window = bench.Open();
+        benchmark::DoNotOptimize(window.catalog().PaperCount());
+    }
+}
+BENCHMARK(ShowCatalog)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void SelectPaper(benchmark::State& state) {
+    BenchWindow bench(10000);
+    bench.Open();
+    int row = 0;
+    for (auto _ : state) {
+        bench.list().SelectRow(row);
+        row = (row + 997) % 10000;
+    }
+}
+BENCHMARK(SelectPaper)->Unit(benchmark::kMillisecond);
+
+void ModifyPaper(benchmark::State& state) {
+    BenchWindow bench(10000);
+    MainDialog& window = bench.Open();
+    bench.list().SelectRow(5000);
+    auto* weight = qobject_cast<QLineEdit*>(window.Control(control::kWeightField));
+    int value = 60;
+    for (auto _ : state) {
+        weight->setText(QString::number(value));
+        value = value == 200 ? 60 : value + 1;
+        window.OnCommand(control::kModify);
+    }
+}
+BENCHMARK(ModifyPaper)->Unit(benchmark::kMillisecond);
+
+void DeletePaper(benchmark::State& state) {
+    BenchWindow bench(10000);
+    MainDialog& window = bench.Open();
+    for (auto _ : state) {
+        bench.list().SelectRow(4000);
+        window.OnCommand(control::kDelete);
+    }
+}
+BENCHMARK(DeletePaper)->Iterations(200)->Unit(benchmark::kMillisecond);
+
+// The peak resident memory of the process after a 100,000-paper catalog is shown.
+void PeakMemoryOfLargeCatalog(benchmark::State& state) {
+    BenchWindow bench(100000);
+    for (auto _ : state) bench.Open();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(PeakMemoryOfLargeCatalog)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace sheetwise
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
