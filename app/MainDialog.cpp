@@ -337,12 +337,7 @@ void MainDialog::OpenFirstCatalog() {
             OpenDefaultCatalog();
         return;
     }
-    if (LoadCatalog() > 0) {
-        ShowMessage(kErrorCaption, 17002);
-        return;
-    }
-    RefreshCatalogView();
-    ShowCatalogPath();
+    LoadAndShowCatalog();
 }
 
 bool MainDialog::EnsureCompanionFiles() {
@@ -368,6 +363,15 @@ bool MainDialog::EnsureCompanionFiles() {
     return true;
 }
 
+void MainDialog::LoadAndShowCatalog() {
+    if (LoadCatalog() > 0) {
+        ShowMessage(kErrorCaption, 17002);
+        return;
+    }
+    RefreshCatalogView();
+    ShowCatalogPath();
+}
+
 int32_t MainDialog::LoadCatalog() {
     std::u16string header;
     int error = 0;
@@ -385,12 +389,7 @@ void MainDialog::OpenDefaultCatalog() {
         ShowMessage(kErrorCaption, 17256);
         return;
     }
-    if (LoadCatalog() > 0) {
-        ShowMessage(kErrorCaption, 17002);
-        return;
-    }
-    RefreshCatalogView();
-    ShowCatalogPath();
+    LoadAndShowCatalog();
 }
 
 void MainDialog::RefreshCatalogView() {

@@ -198,6 +198,8 @@ class MainDialog : public QWidget {
     bool SetMoveButtonIcon(int id, int iconId);
     bool EnsureCompanionFiles();
     int32_t LoadCatalog();
+    // Loads the working catalog and shows it; says so when it cannot be read.
+    void LoadAndShowCatalog();
     void OpenDefaultCatalog();
     void RefreshCatalogView();
     void ShowCatalogPath();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <filesystem>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -21,6 +22,28 @@ inline constexpr const char* kCliSizes =
 inline constexpr const char* kCliAttributes =
     "[PaperWeights]\n*\n75\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n[PaperColors]\n*\nwhite\n"
     "blue\n\n";
+
+// JSON text without the blanks and line ends between its tokens.
+inline std::string Compact(const std::string& json) {
+    std::string compact;
+    bool inString = false;
+    for (size_t i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            compact += c;
+            if (c == '\\' && i + 1 < json.size())
+                compact += json[++i];
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+            compact += c;
+        } else if (c != ' ' && c != '\n') {
+            compact += c;
+        }
+    }
+    return compact;
+}
 
 struct CliRun {
     int exitCode = -1;
@@ -63,6 +86,12 @@ class CliTest : public ::testing::Test {
     }
 
     std::string Read(const std::string& name) { return ReadBytes(dir.File(name)); }
+
+    // Neither the catalog NAME.cat nor either of its companions exists.
+    void ExpectNoCatalog(const std::string& name) {
+        for (const char* suffix : {".cat", ".cat.atr", ".def"})
+            EXPECT_FALSE(std::filesystem::exists(dir.File(name + suffix))) << name << suffix;
+    }
 
     TempDir dir;
     cli::Environment environment{Utf8ToUtf16(dir.File("bin/sheetwise-cli")), u"."};

@@ -47,21 +47,18 @@ TEST_F(CliExportTest, JsonIsAnArrayOfPapers) {
               "]\n");
 }
 
-TEST_F(CliExportTest, DroppedLinesAreLeftOutAndReported) {
-    const std::string catalog =
+TEST_F(CliExportTest, DroppedLinesAreLeftOutAndUnreadPapersNotMadeUp) {
+    const std::string damaged =
         WriteCatalog("damaged", "D:A\nA:1:75:white:plain\nB:1:75\nC:1:75:white:plain\n");
-    const CliRun run = Run({"export", catalog});
+    CliRun run = Run({"export", damaged});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out.substr(run.out.find("\r\n") + 2),
               "A,0,8.5,11.0,75,white,1,plain,0,2,0,0\r\n"
               "C,0,8.5,11.0,75,white,1,plain,0,2,0,1\r\n");
     EXPECT_NE(run.err.find("status 11"), std::string::npos);
-}
 
-TEST_F(CliExportTest, PapersThatWereNeverReadAreNotMadeUp) {
     // Without its size-definition file the catalog holds only the stand-in "Letter" paper.
-    const std::string catalog = WriteCatalog("nosizes", "N:A\nA:1:75:white:plain\n", "");
-    const CliRun run = Run({"export", catalog});
+    run = Run({"export", WriteCatalog("nosizes", "N:A\nA:1:75:white:plain\n", "")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("nothing exported"), std::string::npos);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "CliTestSupport.h"
+#include "files/ImportTestSupport.h"
 
 namespace sheetwise::testing {
 namespace {
@@ -10,104 +11,34 @@ namespace {
 constexpr const char* kBaseCatalog =
     "Base:Letter\nLetter:1:75:white:plain:2:0\nA4_Cover:2:160:blue:cover:1:1\n";
 
-// An import file in the ANSI code page, lines ended by CR LF.
-std::string IniFile(std::initializer_list<std::string> lines) {
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
-// The five attribute sections with one value each (two sizes), then these paper definitions.
-std::string IniWithPapers(std::initializer_list<std::string> definitions) {
-    std::string bytes = IniFile(
-        {"[PaperSizes]", "PaperSize0=Letter 8.5 x 11 in", "PaperSize1=A4 210.0 x 297.0 mm",
-         "[PaperColors]", "PaperColor0=white", "[PaperWeights]", "PaperWeight0=75 gsm",
-         "[PaperTypes]", "PaperType0=plain", "[PaperForced]", "PaperForce0=*", "[PaperDefs]"});
-    int n = 0;
-    for (const std::string& definition : definitions)
-        bytes += "PaperDef" + std::to_string(n++) + "=" + definition + "\r\n";
-    return bytes;
-}
-
-std::string ExampleIni() {
-    return IniWithPapers({"Office;0;white;75;plain;0", "Draft A4;1;<<;*;plain;1"});
-}
-
 class CliImportTest : public CliTest {
   protected:
     std::string Base() { return WriteCatalog("base", kBaseCatalog); }
 };
 
 TEST_F(CliImportTest, JsonShowsTheImportFileAsReadAndCleaned) {
-    const std::string ini = Write("example.ini", ExampleIni());
+    const std::string ini = Write("example.ini", ExampleImportFile());
     const CliRun run = Run({"import", ini, "--json"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out,
-              R"({
-  "weights": [
-    "75"
-  ],
-  "types": [
-    "plain"
-  ],
-  "colours": [
-    "white"
-  ],
-  "sizes": [
-    "8.5 x 11\"",
-    "210 x 297 mm"
-  ],
-  "forced": [
-    "*"
-  ],
-  "papers": [
-    {
-      "name": "Office",
-      "sizeIndex": 0,
-      "width": 8.5,
-      "height": 11.0,
-      "weight": 75,
-      "colour": "white",
-      "colourCode": 1,
-      "type": "plain",
-      "typeCode": 0,
-      "imagedSides": 2,
-      "precollated": 0,
-      "loadPosition": 0
-    },
-    {
-      "name": "DraftA4",
-      "sizeIndex": 1,
-      "width": 8.5,
-      "height": 11.0,
-      "weight": 0,
-      "colour": "*",
-      "colourCode": 1,
-      "type": "plain",
-      "typeCode": 0,
-      "imagedSides": 1,
-      "precollated": 0,
-      "loadPosition": 0
-    }
-  ],
-  "defaultPaperName": "Office",
-  "defaultPaperIndex": 0,
-  "failed": false,
-  "colonsReplaced": false,
-  "invalidValue": false,
-  "missingField": false,
-  "defaultPaperFailed": false,
-  "invalidPaperCount": 0
-}
-)");
+    EXPECT_EQ(Compact(run.out),
+              R"({"weights":["75"],"types":["plain"],"colours":["white"],)"
+              R"("sizes":["8.5 x 11\"","210 x 297 mm"],"forced":["*"],"papers":[)"
+              R"({"name":"Office","sizeIndex":0,"width":8.5,"height":11.0,"weight":75,)"
+              R"("colour":"white","colourCode":1,"type":"plain","typeCode":0,"imagedSides":2,)"
+              R"("precollated":0,"loadPosition":0},)"
+              R"({"name":"DraftA4","sizeIndex":1,"width":8.5,"height":11.0,"weight":0,)"
+              R"("colour":"*","colourCode":1,"type":"plain","typeCode":0,"imagedSides":1,)"
+              R"("precollated":0,"loadPosition":0}],)"
+              R"("defaultPaperName":"Office","defaultPaperIndex":0,"failed":false,)"
+              R"("colonsReplaced":false,"invalidValue":false,"missingField":false,)"
+              R"("defaultPaperFailed":false,"invalidPaperCount":0})");
 }
 
 TEST_F(CliImportTest, JsonOfADamagedImportFileCarriesItsFlagsAndWarns) {
-    const std::string ini =
-        Write("damaged.ini", IniWithPapers({"Short;0;white;75", "Light;0;white;59;plain;0",
-                                            "*;0;white;75;plain;0", "Col:on;1;white;75;plain;2"}));
+    const std::string ini = Write(
+        "damaged.ini", ImportFileWithPapers({"Short;0;white;75", "Light;0;white;59;plain;0",
+                                             "*;0;white;75;plain;0", "Col:on;1;white;75;plain;2"}));
     const CliRun run = Run({"import", ini, "--json"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.out.find("\"defaultPaperName\": \"Col_on\",\n  \"defaultPaperIndex\": 3,\n"
@@ -122,7 +53,7 @@ TEST_F(CliImportTest, JsonOfADamagedImportFileCarriesItsFlagsAndWarns) {
 }
 
 TEST_F(CliImportTest, OutWritesWhatFileImportAndSaveAsWrite) {
-    const std::string ini = Write("example.ini", ExampleIni());
+    const std::string ini = Write("example.ini", ExampleImportFile());
     const CliRun run = Run({"import", ini, "--base", Base(), "--out", dir.File("new.cat")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
@@ -140,9 +71,9 @@ TEST_F(CliImportTest, OutWritesWhatFileImportAndSaveAsWrite) {
 }
 
 TEST_F(CliImportTest, TheEditorsWarningsGoToStandardError) {
-    const std::string ini =
-        Write("warn.ini", IniWithPapers({"Bad#Name;0;white;75;plain;0", "Light;0;white;59;plain;0",
-                                         "Short;0;white;75", "Col:on;0;white;75;plain;0"}));
+    const std::string ini = Write(
+        "warn.ini", ImportFileWithPapers({"Bad#Name;0;white;75;plain;0", "Light;0;white;59;plain;0",
+                                          "Short;0;white;75", "Col:on;0;white;75;plain;0"}));
     const CliRun run = Run({"import", ini, "--base", Base(), "--out", dir.File("new.cat")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err,
@@ -161,7 +92,7 @@ TEST_F(CliImportTest, TheEditorsWarningsGoToStandardError) {
 
 TEST_F(CliImportTest, AFailedImportWritesNothing) {
     const std::string base = Base();
-    std::string noForced = ExampleIni();
+    std::string noForced = ExampleImportFile();
     noForced.replace(noForced.find("PaperForce0=*\r\n"), 15, "");
     CliRun run = Run(
         {"import", Write("noforced.ini", noForced), "--base", base, "--out", dir.File("new.cat")});
@@ -169,17 +100,15 @@ TEST_F(CliImportTest, AFailedImportWritesNothing) {
     EXPECT_NE(run.err.find("section [PaperForced] has no value"), std::string::npos) << run.err;
 
     // Every paper refused by the catalog: nothing to add.
-    run = Run({"import", Write("refused.ini", IniWithPapers({"A#;0;white;75;plain;0"})), "--base",
-               base, "--out", dir.File("new.cat")});
+    run = Run({"import", Write("refused.ini", ImportFileWithPapers({"A#;0;white;75;plain;0"})),
+               "--base", base, "--out", dir.File("new.cat")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Import failed. Papers contain invalid attributes."), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("new.cat")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("new.cat.atr")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("new.def")));
+    ExpectNoCatalog("new");
 }
 
 TEST_F(CliImportTest, TheBaseMustOpenAsTheEditorOpensItsDefaultCatalog) {
-    const std::string ini = Write("example.ini", ExampleIni());
+    const std::string ini = Write("example.ini", ExampleImportFile());
     const std::string noAttributes = WriteCatalog("noatr", kBaseCatalog, kCliSizes, "");
     CliRun run = Run({"import", ini, "--base", noAttributes, "--out", dir.File("new.cat")});
     EXPECT_EQ(run.exitCode, 2);
@@ -191,7 +120,7 @@ TEST_F(CliImportTest, TheBaseMustOpenAsTheEditorOpensItsDefaultCatalog) {
     const std::string damaged = WriteCatalog("damaged", "D:A\nA B:1:75:white:plain\n");
     run = Run({"import", ini, "--base", damaged, "--out", dir.File("new.cat")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("new.cat")));
+    ExpectNoCatalog("new");
 
     run = Run({"import", dir.File("missing.ini"), "--base", damaged, "--out", dir.File("n.cat")});
     EXPECT_EQ(run.exitCode, 2);
@@ -200,14 +129,14 @@ TEST_F(CliImportTest, TheBaseMustOpenAsTheEditorOpensItsDefaultCatalog) {
     // As JSON, a file that cannot be read is the failed import the editor would read from it.
     run = Run({"import", dir.File("missing.ini"), "--json"});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.out.find("\"papers\": [],\n  \"defaultPaperName\": \"\",\n  "
-                           "\"defaultPaperIndex\": -1,\n  \"failed\": true,"),
+    EXPECT_NE(Compact(run.out).find(
+                  R"("papers":[],"defaultPaperName":"","defaultPaperIndex":-1,"failed":true,)"),
               std::string::npos)
         << run.out;
 }
 
 TEST_F(CliImportTest, WithoutBaseTheInstalledDefaultCatalogIsTheBase) {
-    const std::string ini = Write("example.ini", ExampleIni());
+    const std::string ini = Write("example.ini", ExampleImportFile());
     CliRun run = Run({"import", ini, "--out", dir.File("new.cat")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("no --base given and no installed default catalog found"),
@@ -230,7 +159,8 @@ TEST_F(CliImportTest, WithoutBaseTheInstalledDefaultCatalogIsTheBase) {
 TEST_F(CliImportTest, SizesAreMatchedWithTheLocalesDecimalSeparator) {
     const std::string base =
         WriteCatalog("base", kBaseCatalog, "210:297:0:0:1:A4\n8.5:11:0:0:0:Letter\n");
-    const std::string ini = Write("letter.ini", IniWithPapers({"Office;0;white;75;plain;0"}));
+    const std::string ini =
+        Write("letter.ini", ImportFileWithPapers({"Office;0;white;75;plain;0"}));
     CliRun run = Run({"import", ini, "--base", base, "--out", dir.File("point.cat")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Read("point.cat"), "Base:Office\nOffice:2:75:white:plain:2:0\n");

@@ -10,28 +10,6 @@ constexpr const char* kShopCatalog =
     "A4_Cover:2:160:blue:cover:1:1\n"
     "Tab_Stock:3:*:*:tab:0:0\n";
 
-// The JSON text without the blanks and line ends between its tokens.
-std::string Compact(const std::string& json) {
-    std::string compact;
-    bool inString = false;
-    for (size_t i = 0; i < json.size(); ++i) {
-        const char c = json[i];
-        if (inString) {
-            compact += c;
-            if (c == '\\' && i + 1 < json.size())
-                compact += json[++i];
-            else if (c == '"')
-                inString = false;
-        } else if (c == '"') {
-            inString = true;
-            compact += c;
-        } else if (c != ' ' && c != '\n') {
-            compact += c;
-        }
-    }
-    return compact;
-}
-
 class CliShowTest : public CliTest {};
 
 TEST_F(CliShowTest, JsonHoldsEveryValueExactlyAsTheCatalogHoldsIt) {
@@ -60,57 +38,25 @@ TEST_F(CliShowTest, JsonHoldsEveryValueExactlyAsTheCatalogHoldsIt) {
               R"("colours":["*","white","blue"]})");
 }
 
-TEST_F(CliShowTest, ValuesTheReaderComputesAreShownAsComputed) {
-    // A size number out of range, a colour in other letter case, a type "*", precollated 7, a
-    // default name no paper carries (the index stays 0) and the size file's odd measures.
-    const std::string catalog = WriteCatalog("odd", "Odd:Nobody\nX:9:90:White:*:4:7\n",
-                                             "8,25:11.5:1.5:.5:1:Custom: with colon\n");
-    const CliRun run = Run({"show", catalog, "--json"});
+// The values the reader computes are pinned in tests/model; here only that the default name is
+// shown as read, also when no paper carries it (the index stays 0).
+TEST_F(CliShowTest, TheDefaultNameIsShownAsRead) {
+    const CliRun run =
+        Run({"show", WriteCatalog("odd", "Odd:Nobody\nX:9:90:White:*:4:7\n"), "--json"});
     EXPECT_EQ(run.exitCode, 0);
-    const std::string json = Compact(run.out);
-    EXPECT_NE(json.find(R"("defaultIndex":0,"defaultName":"Nobody")"), std::string::npos);
-    EXPECT_NE(json.find(R"({"name":"X","sizeIndex":-1,"width":8.5,"height":11.0,"weight":90,)"
-                        R"("colour":"White","colourCode":7,"type":"*","typeCode":-1,)"
-                        R"("imagedSides":2,"precollated":7,"loadPosition":0})"),
+    EXPECT_NE(Compact(run.out).find(R"("defaultIndex":0,"defaultName":"Nobody","papers":[)"),
               std::string::npos)
-        << json;
-    EXPECT_NE(json.find(R"({"width":8.25,"height":11.5,"third":1.5,"fourth":0.5,"line":0,)"
-                        R"("unit":1,"text":"Custom: with colon","widthText":"8,25",)"
-                        R"("heightText":"11.5"})"),
-              std::string::npos)
-        << json;
+        << run.out;
 }
 
-TEST_F(CliShowTest, WideCatalogTextComesOutAsUtf8) {
-    const std::string catalog =
-        WriteCatalog("wide", WideFile(u"W\u00e4rme:\u03a7\u03b1\u03c1\u03c4\u03af\n"
-                                      u"\u03a7\u03b1\u03c1\u03c4\u03af:1:75:white:plain:2:0\n"));
-    const CliRun run = Run({"show", catalog, "--json"});
-    EXPECT_EQ(run.exitCode, 0);
-    const std::string json = Compact(run.out);
-    EXPECT_NE(json.find("\"header\":\"W\xC3\xA4rme\""), std::string::npos) << json;
-    EXPECT_NE(json.find("\"name\":\"\xCE\xA7\xCE\xB1\xCF\x81\xCF\x84\xCE\xAF\""),
-              std::string::npos);
-    EXPECT_NE(json.find("\"defaultIndex\":0"), std::string::npos);
-}
-
-TEST_F(CliShowTest, CompanionsAreFoundInAnyLetterCaseAndNeverCopied) {
-    WriteBytes(dir.File("OFFICE.CAT"), kShopCatalog);
-    WriteBytes(dir.File("office.def"), kCliSizes);
-    WriteBytes(dir.File("Office.Cat.ATR"), kCliAttributes);
-    const std::string before = ListFolder(dir.path());
-    const CliRun run = Run({"show", dir.File("office.cat"), "--json"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(Compact(run.out).find(R"("status":0,)"), std::string::npos);
-    EXPECT_EQ(ListFolder(dir.path()), before);
-}
-
-TEST_F(CliShowTest, AMissingCompanionIsShownWithItsStatusAndNothingIsCopied) {
+// Whatever the status, the catalog is shown as the editor would hold it, the status decides the
+// exit code, and nothing is copied to make up for a missing companion.
+TEST_F(CliShowTest, ExitStatusFollowsTheCatalogStatus) {
     const std::string catalog = WriteCatalog("bare", kShopCatalog, kCliSizes, "");
     const std::string before = ListFolder(dir.path());
-    const CliRun run = Run({"show", catalog, "--json"});
+    CliRun run = Run({"show", catalog, "--json"});
     EXPECT_EQ(run.exitCode, 2);
-    const std::string json = Compact(run.out);
+    std::string json = Compact(run.out);
     // The papers are not read; the catalog holds the default paper only.
     EXPECT_EQ(json.rfind(R"({"status":2,"header":"Shop","defaultIndex":0,"defaultName":"",)"
                          R"("papers":[{"name":"Letter","sizeIndex":0,"width":8.5,)",
@@ -121,12 +67,10 @@ TEST_F(CliShowTest, AMissingCompanionIsShownWithItsStatusAndNothingIsCopied) {
     EXPECT_NE(run.err.find("status 2 (the size-definition or attribute file cannot be opened)"),
               std::string::npos);
     EXPECT_EQ(ListFolder(dir.path()), before);
-}
 
-TEST_F(CliShowTest, ExitStatusFollowsTheCatalogStatus) {
-    // Without its file the catalog is what the editor would hold: the default paper, and the
-    // status of the first step that failed (the size-definition file is read first).
-    CliRun run = Run({"show", dir.File("missing.cat"), "--json"});
+    // Without its file: the status of the first step that failed (the size-definition file is
+    // read first).
+    run = Run({"show", dir.File("missing.cat"), "--json"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(Compact(run.out).rfind(R"({"status":2,"header":"","defaultIndex":0,"defaultName":"",)"
                                      R"("papers":[{"name":"Letter",)",
@@ -135,9 +79,8 @@ TEST_F(CliShowTest, ExitStatusFollowsTheCatalogStatus) {
         << run.out;
     EXPECT_NE(run.err.find("missing.cat: cannot open the catalog file"), std::string::npos);
 
-    const std::string damaged = WriteCatalog("damaged",
-                                             "D:Letter\nLetter:1:75:white:plain\n"
-                                             "Bad Name:1:75:white:plain\n");
+    const std::string damaged =
+        WriteCatalog("damaged", "D:Letter\nLetter:1:75:white:plain\nBad Name:1:75:white:plain\n");
     run = Run({"show", damaged, "--json"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(Compact(run.out).find(R"("status":12,)"), std::string::npos);

@@ -7,8 +7,6 @@
 namespace sheetwise {
 namespace {
 
-using testing::ReadBytes;
-
 // B is the default paper (row 1); C has the wildcard weight and colour.
 constexpr const char* kSmall =
     "Small:B\nA:1:75:white:plain:2:0\nB:9:160:blue:cover:1:1\nC:2:0:*:tab:0:0\n";
@@ -128,7 +126,6 @@ TEST_F(PaperCommandsTest, Add) {
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(window.catalog().papers()[3],
               (PaperDefinition{u"D", 1, 8.5, 14, 95, u"*", 7, u"tab", 4, 0, 0, 0}));
-    EXPECT_EQ(paperList().ItemCount(), 4);
     EXPECT_EQ(paperList().SelectedRow(), 3);
     EXPECT_EQ(window.selectedPaperIndex(), 3);
     EXPECT_EQ(paperList().CellText(3, 3), QStringLiteral("95"));
@@ -273,36 +270,6 @@ TEST_F(PaperCommandsTest, CommandsWithoutTheirButtonSaySo) {
     Expect("Error", "Unable to find Paper Supply Inserter radio button");
     shown->OnCommand(control::kMoveUp);
     Expect("Error", "Unable to find the Move Up Button");
-}
-
-TEST_F(PaperCommandsTest, SavedFilesHoldEveryEdit) {
-    MainDialog& window =
-        Start(WriteCatalog("Small", kSmall, DefaultFile(".DEF"),
-                           "[PaperWeights]\n*\n75\n90\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n"
-                           "[PaperColors]\n*\nwhite\nblue\nivory\n"));
-    ClickRow(0);
-    Type(control::kWeightField, QStringLiteral("90"));
-    Click(control::kModify);
-    Type(control::kNameField, QStringLiteral("D"));
-    Click(control::kAdd);
-    Click(control::kMoveUp);
-    Click(control::kDefaultPaperBox);  // D, now before C
-    ClickRow(3);
-    ui.answers = {BoxAnswer::kYes, BoxAnswer::kYes};
-    Click(control::kDelete);  // C
-    Type(control::kColourField, QStringLiteral("mauve"));
-    Click(control::kAdd);
-    ClickItem(control::kColourList, "ivory");
-    Click(control::kDelete);
-    EXPECT_EQ(ui.boxes.size(), 2u);  // the two questions
-    const std::string saved = dir.File("Saved.cat");
-    ASSERT_TRUE(window.catalog().Save(Utf8ToUtf16(saved)));
-    ASSERT_TRUE(window.catalog().WriteAttributeFile(Utf8ToUtf16(saved)));
-    EXPECT_EQ(ReadBytes(saved),
-              "Small:D\nA:1:90:white:plain:2:0\nB:9:160:blue:cover:1:1\nD:1:90:white:plain:2:0\n");
-    EXPECT_EQ(ReadBytes(saved + ".atr"),
-              "[PaperWeights]\n*\n75\n90\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n"
-              "[PaperColors]\n*\nwhite\nblue\nmauve\n\n");
 }
 
 }  // namespace

@@ -48,12 +48,6 @@ TEST_F(WindowTest, SelectingARowFillsEveryField) {
     EXPECT_FALSE(button(control::kModify).isEnabled());
 }
 
-TEST_F(WindowTest, OnePaperLeavesBothMoveButtonsDisabled) {
-    Start(WriteCatalog("One", "One:A\nA:1:75:white:plain:2:0\n"));
-    EXPECT_FALSE(button(control::kMoveUp).isEnabled());
-    EXPECT_FALSE(button(control::kMoveDown).isEnabled());
-}
-
 TEST_F(WindowTest, ValuesMissingFromTheListsJoinThemWithoutUnsavedChanges) {
     MainDialog& window =
         Start(WriteCatalog("Odd", "Odd:A\nA:1:77:mauve:glossy:2:0\nB:99:75:white:plain\n"));
@@ -74,13 +68,15 @@ TEST_F(WindowTest, ValuesMissingFromTheListsJoinThemWithoutUnsavedChanges) {
     EXPECT_EQ(window.fields().sizeIndex, before);
 }
 
-TEST_F(WindowTest, LongNamesAreFoundWhole) {
+TEST_F(WindowTest, LongNamesAreFoundWholeAndOnePaperCannotMove) {
     const std::string name(32, 'N');
     MainDialog& window =
         Start(WriteCatalog("Long", "Long:" + name + "\n" + name + ":1:75:white:plain\n"));
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(window.selectedPaperIndex(), 0);
     EXPECT_EQ(field(control::kNameField).text(), QString::fromStdString(name));
+    EXPECT_FALSE(button(control::kMoveUp).isEnabled());
+    EXPECT_FALSE(button(control::kMoveDown).isEnabled());
 }
 
 TEST_F(WindowTest, NamesAndSizesAppearOnceIgnoringCase) {

@@ -47,19 +47,9 @@ TEST_F(WindowTest, InstalledDataFolderWinsOverTheExecutablesFolder) {
     }
     MainDialog& window = Start();
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(window.defaultPath(), Utf8ToUtf16(std::filesystem::canonical(dir.path()).string() + "/" +
-                                                installed + "/KBRVCAT_EN.CAT"));
+    EXPECT_EQ(window.defaultPath(), Utf8ToUtf16(std::filesystem::canonical(dir.path()).string() +
+                                                "/" + installed + "/KBRVCAT_EN.CAT"));
     EXPECT_EQ(window.workingPath(), window.defaultPath());
-}
-
-TEST_F(WindowTest, AnExecutableOfAnotherNameFindsNoDefaultCatalog) {
-    executableName = "Sheetwise.exe";
-    MainDialog& window = Start();
-    const QString problem = QStringLiteral(
-        "There may be a problem with the Paper Catalog Files. The Paper Catalog could not be opened.");
-    EXPECT_EQ(ui.TakeTexts(), (QStringList{problem, problem}));
-    EXPECT_TRUE(window.defaultPath().empty());
-    EXPECT_EQ(paperList().ItemCount(), 0);
 }
 
 TEST_F(WindowTest, CommandLineCatalogGetsMissingCompanionsFromTheDefault) {
@@ -91,32 +81,41 @@ TEST_F(WindowTest, CompanionsInOtherLetterCaseAreUsedAsTheyAre) {
     EXPECT_EQ(window.catalog().GetAttributeList(kColours).front(), u"white");
 }
 
-TEST_F(WindowTest, MissingCommandLineCatalogFallsBackToTheDefault) {
-    MainDialog& window = Start(dir.File("nowhere.cat"));
+// Each start-up problem with the message it gives and what the window shows then.
+TEST_F(WindowTest, StartUpProblemsAreReported) {
+    const QString problem = QStringLiteral(
+        "There may be a problem with the Paper Catalog Files. The Paper Catalog could not be "
+        "opened.");
+    // A catalog argument that does not exist: the default catalog instead.
+    Start(dir.File("nowhere.cat"));
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Error"));
-    EXPECT_TRUE(ui.boxes[0].text.startsWith(QStringLiteral("There may be a problem")));
-    EXPECT_TRUE(ui.boxes[0].text.endsWith(
-        QStringLiteral("A Default Paper Catalog has been opened instead.")));
-    EXPECT_EQ(window.workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
+    EXPECT_EQ(ui.TakeTexts(),
+              QStringList{problem + "\n\nA Default Paper Catalog has been opened instead."});
+    EXPECT_EQ(window->workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
     EXPECT_GT(paperList().ItemCount(), 0);
-}
 
-TEST_F(WindowTest, UnreadableCatalogSaysSoAndShowsNothing) {
-    const std::string catalog = WriteCatalog("Broken", "H:A\nA:1:75:white\n");
-    MainDialog& window = Start(catalog);
+    // A catalog argument that cannot be read: nothing is shown.
+    window.reset();
+    Start(WriteCatalog("Broken", "H:A\nA:1:75:white\n"));
     EXPECT_EQ(ui.TakeTexts(),
               QStringList{QStringLiteral("Paper definitions catalog could not be found.")});
-    EXPECT_EQ(window.catalog().status(), kStatusFieldMissing);
+    EXPECT_EQ(window->catalog().status(), kStatusFieldMissing);
     EXPECT_EQ(paperList().ItemCount(), 0);
-}
 
-TEST_F(WindowTest, DefaultCatalogWithoutItsAttributeFileCannotBeOpened) {
+    // A default catalog without its attribute file cannot be opened.
+    window.reset();
     std::filesystem::remove(dir.File("bin/KBRVCAT_EN.CAT.atr"));
     Start();
-    EXPECT_EQ(ui.TakeTexts(),
-              QStringList{QStringLiteral("There may be a problem with the Paper Catalog Files. "
-                                         "The Paper Catalog could not be opened.")});
+    EXPECT_EQ(ui.TakeTexts(), QStringList{problem});
+    EXPECT_EQ(paperList().ItemCount(), 0);
+
+    // An executable of another name finds no default catalog at all.
+    window.reset();
+    executableName = "Sheetwise.exe";
+    Start();
+    EXPECT_EQ(ui.TakeTexts(), (QStringList{problem, problem}));
+    EXPECT_TRUE(window->defaultPath().empty());
     EXPECT_EQ(paperList().ItemCount(), 0);
 }
 
@@ -137,19 +136,6 @@ TEST_F(WindowTest, MissingControlsAreReported) {
           [](DialogTemplate& dialog) { dialog.RemoveControl(control::kCatalogDisplay); });
     EXPECT_EQ(ui.TakeTexts(),
               QStringList{QStringLiteral("Unable to find the Open catalog display.")});
-}
-
-TEST_F(WindowTest, EnterDoesNothingAndEscapeClosesWithItsId) {
-    MainDialog& window = Start();
-    int closedWith = 0;
-    QObject::connect(&window, &MainDialog::Closed, [&](int id) { closedWith = id; });
-    Type(control::kNameField, QStringLiteral("Tray"));
-    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Return);
-    EXPECT_EQ(closedWith, 0);
-    EXPECT_TRUE(window.isVisible());
-    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Escape);
-    EXPECT_EQ(closedWith, control::kCancel);
-    EXPECT_EQ(window.closingCommand(), control::kCancel);
 }
 
 }  // namespace

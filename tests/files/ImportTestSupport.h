@@ -61,14 +61,30 @@ inline std::string ImportFileWithPapers(std::initializer_list<std::string> defin
     return bytes;
 }
 
+// A paper as "name;size;colour;weight;type;imaged sides;precollated", to compare in one line.
+inline std::string Describe(const PaperDefinition& paper) {
+    return Utf16ToUtf8(paper.name) + ";" + std::to_string(paper.sizeIndex) + ";" +
+           Utf16ToUtf8(paper.colour) + ";" + std::to_string(paper.weight) + ";" +
+           Utf16ToUtf8(paper.type) + ";" + std::to_string(paper.imagedSides) + ";" +
+           std::to_string(paper.precollated);
+}
+
+template <typename Papers>
+std::string Describe(const Papers& papers) {
+    std::string text;
+    for (const PaperDefinition& paper : papers)
+        text += Describe(paper) + " ";
+    return text;
+}
+
 class ImportTest : public ::testing::Test {
   protected:
     // Set before anything of a derived fixture is built, since that may already read files.
     ImportTest() { setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1); }
 
-    std::u16string WriteImport(const std::string& bytes, const std::string& name = "import.ini") {
-        WriteBytes(dir.File(name), bytes);
-        return dir.Wide(name);
+    std::u16string WriteImport(const std::string& bytes) {
+        WriteBytes(dir.File("import.ini"), bytes);
+        return dir.Wide("import.ini");
     }
 
     // The catalog an import is built on, loaded the way the editor loads one.

@@ -72,8 +72,6 @@ std::vector<ImportCase> Cases() {
                                    "PaperDef0=\xCE\xA7\xCE\xB1\xCF\x81;0;\xCE\xBB\xCE\xB5;"
                                    "75;plain;0"}),
          false, true},
-        {"papers", ImportFileWithPapers({"Office;0;white;75;plain;0", "Draft A4;1;<<;*;plain;1",
-                                         "Tabs;1;white;160;tab;2"})},
     };
 }
 
@@ -136,7 +134,6 @@ TEST_F(CliImportEquivalenceTest, TheToolWritesWhatImportAndSaveAsWrite) {
 }
 
 TEST_F(CliImportEquivalenceTest, WhereTheWindowGivesUpTheToolWritesNothing) {
-    std::filesystem::create_directories(dir.File("window"));
     std::filesystem::create_directories(dir.File("cli"));
     const std::string ini = dir.File("refused.ini");
     WriteBytes(ini, ImportFileWithPapers({"A#;0;white;75;plain;0"}));

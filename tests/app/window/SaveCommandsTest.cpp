@@ -221,6 +221,8 @@ TEST_F(FileCommandTest, YesSavesWhatChangedAndTheWindowCloses) {
     closedWith = 0;
     MainDialog& third = StartWatching(WriteCatalog("Office", kOfficeCatalog));
     MakePaperChange();
+    QTest::keyClick(third.Control(control::kNameField), Qt::Key_Return);  // Enter does nothing
+    EXPECT_EQ(closedWith, 0);
     Answer(BoxAnswer::kYes);
     QTest::keyClick(third.Control(control::kNameField), Qt::Key_Escape);
     EXPECT_EQ(closedWith, control::kCancel);
