@@ -79,7 +79,7 @@ class DefinitionCleaner {
         cleaned_.nameColonReplaced = ReplaceColons(name);
         cleaned_.colonReplaced = cleaned_.nameColonReplaced;
         if (StartsWithDefaultMarker(name))
-            name = u"*";
+            name.assign(1, u'*');
         if (name == u"*")
             return Fail(PaperDefinitionResult::kSkipped);
         name = RemoveWhiteSpace(name);

@@ -35,7 +35,7 @@ bool AcceptImportedWeight(std::u16string& value) {
         return false;
     const int32_t weight = ReadLeadingInteger(value);
     if (weight == 0) {
-        value = u"*";
+        value.assign(1, u'*');
         return true;
     }
     return weight >= 60 && weight <= 200;

@@ -165,7 +165,7 @@ TEST_F(CliImportTest, SizesAreMatchedWithTheLocalesDecimalSeparator) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Read("point.cat"), "Base:Office\nOffice:2:75:white:plain:2:0\n");
     // Where the sizes list shows "8,5", the imported "8.5" matches nothing: the first size.
-    environment.decimalSeparator = u",";
+    environment.decimalSeparator.assign(1, u',');
     run = Run({"import", ini, "--base", base, "--out", dir.File("comma.cat")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Read("comma.cat"), "Base:Office\nOffice:1:75:white:plain:2:0\n");
