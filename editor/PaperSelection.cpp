@@ -7,6 +7,7 @@
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
 #include "editor/PaperListView.h"
+#include "files/ImportSizeList.h"
 #include "files/TextConverter.h"
 #include "model/CatalogText.h"
 #include "model/CharacterCheck.h"
@@ -38,20 +39,7 @@ int32_t WeightOfText(const QString& text) {
 
 QString MainDialog::SizeText(const std::u16string& width, const std::u16string& height,
                              int unit) const {
-    QString w = ToQString(width);
-    QString h = ToQString(height);
-    const qsizetype wDot = w.indexOf(u'.');
-    if (wDot >= 0)
-        w.replace(wDot, 1, decimalSeparator_);
-    const qsizetype hDot = h.indexOf(u'.');
-    if (hDot >= 0)
-        h.replace(hDot, 1, decimalSeparator_);
-    QString text = w + QStringLiteral(" x ") + h;
-    if (unit == 1)
-        text += QStringLiteral(" mm");
-    if (unit == 0)
-        text += u'"';
-    return text;
+    return ToQString(SizeListText(width, height, unit, decimalSeparator_.toStdU16String()));
 }
 
 QString MainDialog::ModeLabel(int32_t mode) const {

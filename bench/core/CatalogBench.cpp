@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "BenchCatalogs.h"
 #include "files/AttributeFile.h"
 #include "files/TextLines.h"
 #include "model/PaperCatalog.h"
@@ -12,24 +13,13 @@
 namespace sheetwise {
 namespace {
 
+using bench::CatalogFile;
 using testing::TempDir;
 using testing::WriteBytes;
 
 std::string SizeFile() {
     return "8.5:11:0:0:0:Letter 8.5 x 11 in\n210:297:0:0:1:A4 210 x 297 mm\n"
            "297:420:0:0:1:A3 297 x 420 mm\n11:17:0:0:0:Tabloid 11 x 17 in\n";
-}
-
-std::string CatalogFile(int papers) {
-    std::string bytes = "Benchmark:Paper_0\n";
-    const char* colours[] = {"white", "blue", "ivory", "*"};
-    const char* types[] = {"plain", "cover", "recycled", "tab"};
-    for (int i = 0; i < papers; ++i) {
-        bytes += "Paper_" + std::to_string(i) + ":" + std::to_string(i % 4 + 1) + ":" +
-                 std::to_string(60 + i % 141) + ":" + colours[i % 4] + ":" + types[(i / 4) % 4] +
-                 ":" + std::to_string(i % 3) + ":" + std::to_string(i % 2) + "\n";
-    }
-    return bytes;
 }
 
 struct CatalogFolder {

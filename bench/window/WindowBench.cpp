@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "BenchCatalogs.h"
 #include "app/AcceleratorTableReader.h"
 #include "app/DialogTemplateReader.h"
 #include "app/MainDialog.h"
@@ -19,6 +20,7 @@
 namespace sheetwise {
 namespace {
 
+using bench::CatalogFile;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -32,18 +34,6 @@ class QuietUserInterface final : public UserInterface {
     void Beep() override {}
     bool Help(QWidget*, const QString&, int, int) override { return false; }
 };
-
-std::string CatalogFile(int papers) {
-    std::string bytes = "Bench:Paper_0\n";
-    const char* colours[] = {"white", "blue", "ivory", "*"};
-    const char* types[] = {"plain", "cover", "recycled", "tab"};
-    for (int i = 0; i < papers; ++i) {
-        bytes += "Paper_" + std::to_string(i) + ":" + std::to_string(i % 4 + 1) + ":" +
-                 std::to_string(60 + i % 141) + ":" + colours[i % 4] + ":" + types[(i / 4) % 4] +
-                 ":" + std::to_string(i % 3) + ":" + std::to_string(i % 2) + "\n";
-    }
-    return bytes;
-}
 
 struct BenchWindow {
     explicit BenchWindow(int papers) {
@@ -59,11 +49,10 @@ struct BenchWindow {
         StartupEnvironment environment;
         environment.catalogArgument = dir.Wide("bench.cat");
         environment.executablePath = dir.Wide("sheetwise");
-        window = std::make_unique<MainDialog>(
-            ui, *LoadDialogTemplate(resource_id::kMainDialog),
-            *LoadMenuTemplate(resource_id::kMainMenu),
-            *LoadAcceleratorTable(resource_id::kMainAccelerators), ProgramStrings(),
-            std::move(environment));
+        window = std::make_unique<MainDialog>(ui, *LoadDialogTemplate(resource_id::kMainDialog),
+                                              *LoadMenuTemplate(resource_id::kMainMenu),
+                                              *LoadAcceleratorTable(resource_id::kMainAccelerators),
+                                              ProgramStrings(), std::move(environment));
         window->Initialise();
         return *window;
     }
@@ -122,7 +111,8 @@ BENCHMARK(DeletePaper)->Iterations(200)->Unit(benchmark::kMillisecond);
 // The peak resident memory of the process after a 100,000-paper catalog is shown.
 void PeakMemoryOfLargeCatalog(benchmark::State& state) {
     BenchWindow bench(100000);
-    for (auto _ : state) bench.Open();
+    for (auto _ : state)
+        bench.Open();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
@@ -133,7 +123,8 @@ BENCHMARK(PeakMemoryOfLargeCatalog)->Iterations(1)->Unit(benchmark::kMillisecond
 }  // namespace sheetwise
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
