@@ -3,6 +3,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "cli/CheckLines.h"
 #include "cli/CompanionChecks.h"
 #include "cli/Console.h"
 #include "files/AttributeFile.h"
@@ -150,20 +151,13 @@ AttributeFileReport CheckAttributeFile(const std::u16string& catalogPath, Findin
     const SystemTextConverter converter;
     LineReader reader(bytes, LineReader::Narrow::kDecodeAnsi, &converter);
     AttributeLineCheck check(report, findings);
-    std::u16string line;
-    for (int32_t number = 1;; ++number) {
-        const LineReader::Result result = reader.Next(line);
-        if (result == LineReader::Result::kEnd)
-            break;
-        if (result == LineReader::Result::kTooLong) {
-            findings.Add(report.file, number,
-                         "the line is longer than " + std::to_string(kMaxLineBytes) +
-                             " bytes: reading stops here (status 3), the values from here on "
-                             "are lost and the catalog's papers are not read");
-            report.clean = false;
-            break;
-        }
-        check.Check(line, number);
+    if (!CheckEveryLine(reader, 1, report.file,
+                        "reading stops here (status 3), the values from here on are lost and "
+                        "the catalog's papers are not read",
+                        findings, [&](const std::u16string& line, int32_t number) {
+                            check.Check(line, number);
+                        })) {
+        report.clean = false;
     }
     return report;
 }

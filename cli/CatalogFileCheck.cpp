@@ -7,6 +7,7 @@
 // presence of fields 2 to 5, then the colour's and the type's characters. Whatever makes the
 // reader drop a line is reported once, and nothing after it on that line.
 #include "cli/CatalogFileCheck.h"
+#include "cli/CheckLines.h"
 
 #include <optional>
 
@@ -204,20 +205,12 @@ CatalogFileReport CheckCatalogFile(const std::u16string& path, const std::string
     report.firstLineRead = true;
     CheckHeaderLine(line, file, report, findings);
     PaperLineCheck check(file, sizeCount, sizesKnown, findings);
-    for (int32_t number = 2;; ++number) {
-        const LineReader::Result result = reader.Next(line);
-        if (result == LineReader::Result::kEnd)
-            break;
-        if (result == LineReader::Result::kTooLong) {
-            findings.Add(file, number,
-                         TooLong("the line") +
-                             ": reading stops here (status 7), this paper "
-                             "and all after it are lost");
-            break;
-        }
-        if (auto paper = check.Check(line, number))
-            report.papers.push_back(std::move(*paper));
-    }
+    CheckEveryLine(reader, 2, file,
+                   "reading stops here (status 7), this paper and all after it are lost", findings,
+                   [&](const std::u16string& paperLine, int32_t number) {
+                       if (auto paper = check.Check(paperLine, number))
+                           report.papers.push_back(std::move(*paper));
+                   });
     return report;
 }
 

@@ -1,4 +1,5 @@
 // The size-definition file, as the catalog reads it: width:height:third:fourth:unit:text.
+#include "cli/CheckLines.h"
 #include "cli/CompanionChecks.h"
 #include "cli/Console.h"
 #include "files/TextLines.h"
@@ -85,20 +86,11 @@ SizeFileReport CheckSizeFile(const std::u16string& sizePath, Findings& findings)
     const std::string text = ToTextMode(bytes);
     LineReader reader(text, LineReader::Narrow::kBytes, nullptr);
     SizeLineCheck check(report, findings);
-    std::u16string line;
-    for (int32_t number = 1;; ++number) {
-        const LineReader::Result result = reader.Next(line);
-        if (result == LineReader::Result::kEnd)
-            break;
-        if (result == LineReader::Result::kTooLong) {
-            findings.Add(native, number,
-                         "the line is longer than " + std::to_string(kMaxLineBytes) +
-                             " bytes: reading stops here (status 3), the sizes from here on "
-                             "are lost");
-            report.clean = false;
-            break;
-        }
-        check.Check(line, number);
+    if (!CheckEveryLine(
+            reader, 1, native, "reading stops here (status 3), the sizes from here on are lost",
+            findings,
+            [&](const std::u16string& line, int32_t number) { check.Check(line, number); })) {
+        report.clean = false;
     }
     return report;
 }
