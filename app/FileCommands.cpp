@@ -12,12 +12,14 @@
 
 #include "app/CatalogLocation.h"
 #include "app/FileDialogFilter.h"
+#include "app/LoadFailure.h"
 #include "app/MainDialog.h"
 #include "app/SaveTarget.h"
 #include "app/WindowImportTarget.h"
 #include "editor/PaperListView.h"
 #include "files/ImportTransfer.h"
 #include "files/ImportedCatalog.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -56,69 +58,67 @@ const QString kSaveAsCatalogCopy =
 const QString kSaveAsAttributesCopy =
     QStringLiteral("Save As attributes operation cannot be completed.");
 
+// Questions the string table has no text for.
+const QString kChangedOnDisk = QStringLiteral(
+    "%1 has been changed on disk since this window read it, by another program or another "
+    "Sheetwise window.");
+const QString kChangedOnDiskChoices = QStringLiteral(
+    "Overwrite replaces those changes with the catalog shown here. Save As keeps them and saves "
+    "this catalog under another name.");
+const QString kReplaceExisting = QStringLiteral("%1 already exists.\nDo you want to replace it?");
+
+QString Shown(const std::string& nativePath) {
+    return QString::fromStdString(nativePath);
+}
+
+std::string LastComponent(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace
 
 bool MainDialog::ConfirmUnsavedChanges() {
-    // An imported catalog has no file to save into: it gets one first, without a question.
-    // Whatever happens in the dialog, the command goes on.
-    if (changes_.untitled) {
-        SaveCatalogAs();
-        return false;
-    }
-    if (!changes_.AnyAttribute() && !changes_.AnyPaper())
+    if (discardAccepted_ || !changes_.Any())
         return false;
     const BoxAnswer answer = Ask(kSaveChanges, BoxButtons::kYesNoCancel);
     if (answer == BoxAnswer::kCancel)
         return true;
     if (answer == BoxAnswer::kNo) {
-        // The attribute flags stay: the catalog is about to be replaced anyway.
-        ClearChangeFlags(2);
+        // Forgotten only when the command goes on to replace the catalog: one that stops before
+        // (a cancelled file dialog) leaves the changes as they were.
+        discardAccepted_ = true;
         return false;
     }
-    std::u16string path;
-    catalog_.GetPath(path);
-    if (changes_.AnyPaper()) {
-        if (catalog_.Save(path)) {
-            ClearChangeFlags(2);
-        } else {
-            ShowMessage(kErrorCaption, kSaveCatalogFailed);
-            SaveCatalogAs();
-        }
-    } else {
-        ClearChangeFlags(2);
-    }
-    if (changes_.AnyAttribute()) {
-        if (catalog_.WriteAttributeFile(path)) {
-            ClearChangeFlags(0);
-        } else {
-            ShowMessage(kErrorCaption, kSaveAttributesFailed);
-            SaveCatalogAs();
-        }
-    } else {
-        ClearChangeFlags(2);
-    }
-    return false;
+    // A save that is cancelled or fails stops the command: going on would lose the changes.
+    const SaveResult saved = changes_.untitled
+                                 ? SaveCatalogAs()
+                                 : SaveOwnFiles(changes_.AnyPaper(), changes_.AnyAttribute());
+    return saved != SaveResult::kSaved;
 }
 
 void MainDialog::NewCatalog() {
+    discardAccepted_ = false;
     if (ConfirmUnsavedChanges())
         return;
-    // The default catalog is opened under its own path: a later Save writes the default catalog.
     OpenDefaultCatalog();
 }
 
 void MainDialog::OpenCatalog() {
     activeList_ = 0;
+    discardAccepted_ = false;
     if (ConfirmUnsavedChanges())
         return;
     const QString chosen = ui_.ChooseFile(
         this, FileDialogRequest{QtFileFilter(Label(kCatalogFilter)), QStringLiteral("cat"), false});
     if (chosen.isEmpty())
         return;
+    const std::u16string shownPath = workingPath_;
     workingPath_ = chosen.toStdU16String();
     if (!EnsureCompanionFiles()) {
-        // The window keeps the catalog it shows.
-        ShowMessage(kErrorCaption, kCatalogFilesProblem);
+        // The window keeps the catalog it shows, and the path it came from.
+        workingPath_ = shownPath;
+        ShowMessage(kErrorCaption, kCatalogFilesProblem, {}, Shown(chosen.toStdString()));
         return;
     }
     if (LoadCatalog() == 0) {
@@ -128,24 +128,23 @@ void MainDialog::OpenCatalog() {
         ShowCatalogPath();
         return;
     }
-    if (!ShowMessage(kErrorCaption, kDefaultOpenedInstead))
-        ShowFixedError(kDefaultOpenedCopy);
+    ShowDefaultOpenedInstead(kDefaultOpenedCopy);
     if (!ConfirmUnsavedChanges())
         OpenDefaultCatalog();
 }
 
 void MainDialog::ImportCatalog() {
+    discardAccepted_ = false;
     if (ConfirmUnsavedChanges())
         return;
     const QString chosen = ui_.ChooseFile(
         this, FileDialogRequest{QtFileFilter(Label(kImportFilter)), QStringLiteral("ini"), false});
     if (chosen.isEmpty())
         return;
-    displayName_ = chosen.toStdU16String();
-    imported_ = std::make_unique<ImportedCatalog>(displayName_);
+    const std::u16string importPath = chosen.toStdU16String();
+    imported_ = std::make_unique<ImportedCatalog>(importPath);
     if (imported_->failed()) {
-        if (!ShowMessage(kErrorCaption, kDefaultOpenedInstead))
-            ShowFixedError(kDefaultOpenedCopy);
+        ShowDefaultOpenedInstead(kDefaultOpenedCopy);
         OpenDefaultCatalog();
         return;
     }
@@ -163,8 +162,7 @@ void MainDialog::ImportCatalog() {
     const int32_t values = AddImportedAttributes(*imported_, target, valuesRejected);
     if (papersAdded == 0 || values == 0) {
         ShowMessage(kErrorCaption, kImportFailed);
-        if (!ShowMessage(kErrorCaption, kDefaultOpenedInstead))
-            ShowFixedError(kImportDefaultOpenedCopy);
+        ShowDefaultOpenedInstead(kImportDefaultOpenedCopy);
         OpenDefaultCatalog();
         return;
     }
@@ -174,8 +172,14 @@ void MainDialog::ImportCatalog() {
     TakeOverDefaultPaper(*imported_, target);
     FillPaperList();
     changes_.untitled = true;
+    // The imported papers are on no disk yet: leaving them asks first.
+    changes_.paperAdded = true;
+    displayName_ = importPath;
     ShowCatalogPath();
+    ReportImportFindings(papersRejected + valuesRejected);
+}
 
+void MainDialog::ReportImportFindings(int32_t rejected) {
     if (imported_->colonsReplaced())
         ShowMessage(kWarningCaption, kColonsReplaced);
     if (imported_->defaultPaperFailed())
@@ -184,7 +188,7 @@ void MainDialog::ImportCatalog() {
         for (int32_t i = 0; i < imported_->invalidPaperCount(); ++i)
             ShowMessage(kErrorCaption, kInvalidPaper);
     }
-    for (int32_t i = 0; i < papersRejected + valuesRejected; ++i)
+    for (int32_t i = 0; i < rejected; ++i)
         ShowMessage(kErrorCaption, kInvalidPaper);
 }
 
@@ -193,28 +197,68 @@ void MainDialog::SaveCatalog() {
         SaveCatalogAs();
         return;
     }
-    std::u16string path;
-    catalog_.GetPath(path);
     // Both files are written whether or not anything changed; the window is not reloaded.
-    if (!catalog_.Save(path)) {
-        ShowMessage(kErrorCaption, kSaveCatalogFailed);
-        SaveCatalogAs();
-        return;
-    }
-    ClearChangeFlags(2);
-    if (!catalog_.WriteAttributeFile(path)) {
-        ShowMessage(kErrorCaption, kSaveAttributesFailed);
-        SaveCatalogAs();
-        return;
-    }
-    ClearChangeFlags(0);
+    SaveOwnFiles(true, true);
 }
 
-void MainDialog::SaveCatalogAs() {
+SaveResult MainDialog::SaveOwnFiles(bool papers, bool attributes) {
+    std::u16string path;
+    catalog_.GetPath(path);
+    if (const std::optional<SaveResult> asked =
+            ConfirmOverwriteOfChangedFiles(path, papers, attributes)) {
+        return *asked;
+    }
+    if (papers) {
+        if (!catalog_.Save(path)) {
+            ShowMessage(kErrorCaption, kSaveCatalogFailed, {}, Shown(ToNativePath(path)));
+            return SaveCatalogAs();
+        }
+        catalogIdentity_ = IdentifyFile(ToNativePath(path));
+    }
+    ClearChangeFlags(2);
+    if (attributes) {
+        const std::string attributeFile = ToNativePath(CompanionAttributePath(path));
+        if (!catalog_.WriteAttributeFile(path)) {
+            ShowMessage(kErrorCaption, kSaveAttributesFailed, {}, Shown(attributeFile));
+            return SaveCatalogAs();
+        }
+        attributesIdentity_ = IdentifyFile(attributeFile);
+        ClearChangeFlags(0);
+    }
+    return SaveResult::kSaved;
+}
+
+std::optional<SaveResult> MainDialog::ConfirmOverwriteOfChangedFiles(const std::u16string& path,
+                                                                     bool papers, bool attributes) {
+    const struct {
+        bool written;
+        std::string file;
+        const std::optional<FileIdentity>& whenRead;
+    } files[] = {{papers, ToNativePath(path), catalogIdentity_},
+                 {attributes, ToNativePath(CompanionAttributePath(path)), attributesIdentity_}};
+    for (const auto& file : files) {
+        const std::optional<FileIdentity> now = IdentifyFile(file.file);
+        // A file that is gone holds nothing to lose.
+        if (!file.written || !file.whenRead || !now || *now == *file.whenRead)
+            continue;
+        switch (Ask(kChangedOnDisk.arg(Shown(file.file)), BoxButtons::kOverwriteSaveAsCancel,
+                    kChangedOnDiskChoices)) {
+            case BoxAnswer::kYes:
+                return std::nullopt;
+            case BoxAnswer::kNo:
+                return SaveCatalogAs();
+            default:
+                return SaveResult::kCancelled;
+        }
+    }
+    return std::nullopt;
+}
+
+SaveResult MainDialog::SaveCatalogAs() {
     const QString chosen = ui_.ChooseFile(
         this, FileDialogRequest{QtFileFilter(Label(kCatalogFilter)), QStringLiteral("cat"), true});
-    if (chosen.isEmpty())
-        return;
+    if (chosen.isEmpty() || !ConfirmReplaceOfCaseVariant(chosen.toStdU16String()))
+        return SaveResult::kCancelled;
     const std::u16string newPath = chosen.toStdU16String();
     const std::string target = ToNativePath(newPath);
 
@@ -222,9 +266,8 @@ void MainDialog::SaveCatalogAs() {
     // written beside it and takes its place only when complete.
     const SaveTargetResult prepared = PrepareSaveTarget(target);
     if (prepared == SaveTargetResult::kRefused) {
-        if (!ShowMessage(kErrorCaption, kSaveAsCatalogFailed))
-            ShowFixedError(kSaveAsCatalogCopy);
-        return;
+        ShowSaveAsFailure(kSaveAsCatalogFailed, kSaveAsCatalogCopy, Shown(target));
+        return SaveResult::kFailed;
     }
 
     std::u16string oldPath;
@@ -234,43 +277,91 @@ void MainDialog::SaveCatalogAs() {
         // The empty file made for the check is no catalog; one that was there keeps its bytes.
         if (prepared == SaveTargetResult::kCreated)
             ::unlink(target.c_str());
-        if (!ShowMessage(kErrorCaption, kSaveAsCatalogFailed))
-            ShowFixedError(kSaveAsCatalogCopy);
-        return;
+        ShowSaveAsFailure(kSaveAsCatalogFailed, kSaveAsCatalogCopy, Shown(target));
+        return SaveResult::kFailed;
     }
-
-    // An attribute file already beside the new catalog is kept until the lists replace it below.
-    const std::string newAttributes = ToNativePath(CompanionAttributePath(newPath));
-    if (!FileExists(newAttributes)) {
-        if (!CopyFileNoOverwrite(ToNativePath(CompanionAttributePath(oldPath)), newAttributes)) {
-            if (!ShowMessage(kErrorCaption, kSaveAsAttributesFailed))
-                ShowFixedError(kSaveAsAttributesCopy);
-            return;
-        }
-        // A copy of an installed, read-only attribute file must still be saveable.
-        MakeOwnerWritable(newAttributes);
-    }
-    if (!catalog_.WriteAttributeFile(newPath)) {
-        if (!ShowMessage(kErrorCaption, kSaveAsAttributesFailed))
-            ShowFixedError(kSaveAsAttributesCopy);
-    }
+    const std::optional<bool> attributesWritten = SaveAttributesAs(oldPath, newPath);
+    if (!attributesWritten)
+        return SaveResult::kFailed;
 
     changes_.untitled = false;
     workingPath_ = newPath;
-    // Brings the default catalog's size definitions next to the new catalog when it has none.
+    CopySizeFileFrom(oldPath);
     EnsureCompanionFiles();
+    if (!*attributesWritten) {
+        // Reading the new files back would drop the attribute values that could not be
+        // written: the window keeps them, still unsaved, on the new catalog.
+        ClearChangeFlags(2);
+        catalogIdentity_ = IdentifyFile(target);
+        attributesIdentity_ = IdentifyFile(ToNativePath(CompanionAttributePath(newPath)));
+        ShowCatalogPath();
+        return SaveResult::kFailed;
+    }
     if (LoadCatalog() > 0) {
-        if (!ShowMessage(kErrorCaption, kDefaultOpenedInstead))
-            ShowFixedError(kDefaultOpenedCopy);
+        ShowDefaultOpenedInstead(kDefaultOpenedCopy);
         OpenDefaultCatalog();
+        return SaveResult::kFailed;
     }
     if (PaperListView* list = paperList())
         list->DeleteAllItems();
     RefreshCatalogView();
     ShowCatalogPath();
+    return SaveResult::kSaved;
+}
+
+std::optional<bool> MainDialog::SaveAttributesAs(const std::u16string& oldPath,
+                                                 const std::u16string& newPath) {
+    // An attribute file already beside the new catalog is kept until the lists replace it.
+    const std::string newAttributes = ToNativePath(CompanionAttributePath(newPath));
+    if (!FileExists(newAttributes)) {
+        if (!CopyFileNoOverwrite(ToNativePath(CompanionAttributePath(oldPath)), newAttributes)) {
+            ShowSaveAsFailure(kSaveAsAttributesFailed, kSaveAsAttributesCopy, Shown(newAttributes));
+            return std::nullopt;
+        }
+        // A copy of an installed, read-only attribute file must still be saveable.
+        MakeOwnerWritable(newAttributes);
+    }
+    if (catalog_.WriteAttributeFile(newPath))
+        return true;
+    ShowSaveAsFailure(kSaveAsAttributesFailed, kSaveAsAttributesCopy, Shown(newAttributes));
+    return false;
+}
+
+bool MainDialog::ConfirmReplaceOfCaseVariant(const std::u16string& chosen) {
+    // The file dialog asks about an existing file of exactly the chosen name. Saving matches the
+    // last component ignoring case, so "Plan.cat" would replace "Plan.CAT": ask about that one.
+    const std::string resolved = ToNativePath(chosen);
+    if (LastComponent(resolved) == LastComponent(QString::fromStdU16String(chosen).toStdString()) ||
+        !FileExists(resolved)) {
+        return true;
+    }
+    return Ask(kReplaceExisting.arg(Shown(resolved)), BoxButtons::kYesNo) == BoxAnswer::kYes;
+}
+
+void MainDialog::CopySizeFileFrom(const std::u16string& oldPath) {
+    // The papers' size numbers point into the sizes they were read with: the new catalog gets
+    // those, and the default catalog's only when there are none (EnsureCompanionFiles).
+    const std::string sizes = ToNativePath(CompanionSizePath(workingPath_));
+    const std::string current = ToNativePath(CompanionSizePath(oldPath));
+    if (!FileExists(sizes) && FileExists(current))
+        CopyFileNoOverwrite(current, sizes);
+}
+
+void MainDialog::ShowDefaultOpenedInstead(const QString& fixedCopy) {
+    const QString details =
+        catalog_.status() > 0 ? DescribeLoadFailure(workingPath_, catalog_.status()) : QString();
+    if (!ShowMessage(kErrorCaption, kDefaultOpenedInstead, {}, details))
+        ShowFixedError(fixedCopy, details);
+}
+
+void MainDialog::ShowSaveAsFailure(int messageId, const QString& fixedCopy,
+                                   const QString& details) {
+    if (!ShowMessage(kErrorCaption, messageId, {}, details))
+        ShowFixedError(fixedCopy, details);
 }
 
 void MainDialog::ExitProgram(int commandId) {
+    discardAccepted_ = false;
     if (ConfirmUnsavedChanges())
         return;
     CloseWindow(commandId);

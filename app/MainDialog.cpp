@@ -15,6 +15,7 @@
 
 #include "app/CatalogLocation.h"
 #include "app/DialogBuilder.h"
+#include "app/LoadFailure.h"
 #include "app/MenuTextId.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
@@ -23,6 +24,7 @@
 #include "editor/PaperListView.h"
 #include "files/ImportedCatalog.h"
 #include "files/TextLines.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -189,7 +191,8 @@ QString MainDialog::Label(int id) const {
     return ToQString(Text(kLabelPrefix, id));
 }
 
-bool MainDialog::ShowMessage(int titleId, int messageId, const std::u16string& insert) {
+bool MainDialog::ShowMessage(int titleId, int messageId, const std::u16string& insert,
+                             const QString& details) {
     std::u16string caption;
     std::u16string message;
     if (!strings_)
@@ -202,17 +205,22 @@ bool MainDialog::ShowMessage(int titleId, int messageId, const std::u16string& i
     if (!insert.empty() && marker != std::u16string::npos)
         message.replace(marker, 2, insert);
     ui_.ShowBox(this, ToQString(caption), ToQString(message), BoxIcon::kExclamation,
-                BoxButtons::kOk);
+                BoxButtons::kOk, details);
     return true;
 }
 
-void MainDialog::ShowFixedError(const QString& text) {
-    ui_.ShowBox(this, QStringLiteral("Error"), text, BoxIcon::kExclamation, BoxButtons::kOk);
+void MainDialog::ShowFixedError(const QString& text, const QString& details) {
+    ui_.ShowBox(this, QStringLiteral("Error"), text, BoxIcon::kExclamation, BoxButtons::kOk,
+                details);
 }
 
 BoxAnswer MainDialog::Ask(int messageId, BoxButtons buttons) {
-    return ui_.ShowBox(this, ToQString(Text(kLabelPrefix, 12040)),
-                       ToQString(Text(kMessagePrefix, messageId)), BoxIcon::kQuestion, buttons);
+    return Ask(ToQString(Text(kMessagePrefix, messageId)), buttons);
+}
+
+BoxAnswer MainDialog::Ask(const QString& text, BoxButtons buttons, const QString& details) {
+    return ui_.ShowBox(this, ToQString(Text(kLabelPrefix, 12040)), text, BoxIcon::kQuestion,
+                       buttons, details);
 }
 
 void MainDialog::ApplyMenuTexts() {
@@ -363,12 +371,18 @@ bool MainDialog::EnsureCompanionFiles() {
     return true;
 }
 
-void MainDialog::LoadAndShowCatalog() {
+void MainDialog::LoadAndShowCatalog(bool asTemplate) {
     if (LoadCatalog() > 0) {
-        ShowMessage(kErrorCaption, 17002);
+        ShowMessage(kErrorCaption, 17002, {},
+                    DescribeLoadFailure(workingPath_, catalog_.status()) + QStringLiteral("\n\n") +
+                        KeptUntouchedNote(workingPath_));
         return;
     }
     RefreshCatalogView();
+    if (asTemplate) {
+        changes_.untitled = true;
+        displayName_ = workingPath_;
+    }
     ShowCatalogPath();
 }
 
@@ -377,7 +391,22 @@ int32_t MainDialog::LoadCatalog() {
     int error = 0;
     ReadLeadingField(workingPath_, header, error);
     sizePath_ = LoadedSizePath(workingPath_);
+    // Taken before reading: a change made while the files are read still counts as a change.
+    const auto catalogFile = IdentifyFile(ToNativePath(workingPath_));
+    const auto attributeFile = IdentifyFile(ToNativePath(CompanionAttributePath(workingPath_)));
     catalog_ = PaperCatalog(header, workingPath_, kBuiltInColours, kBuiltInTypes, u':');
+    if (catalog_.status() == 0) {
+        catalogIdentity_ = catalogFile;
+        attributesIdentity_ = attributeFile;
+        return 0;
+    }
+    // What the window holds now is not the catalog on disk (at best a part of it): Save must
+    // not write it over the file it came from.
+    catalogIdentity_.reset();
+    attributesIdentity_.reset();
+    changes_ = ChangeFlags{};
+    changes_.untitled = true;
+    displayName_ = workingPath_;
     return catalog_.status();
 }
 
@@ -386,10 +415,13 @@ void MainDialog::OpenDefaultCatalog() {
     if (paperList())
         paperList()->DeleteAllItems();
     if (!EnsureCompanionFiles()) {
-        ShowMessage(kErrorCaption, 17256);
+        ShowMessage(kErrorCaption, 17256, {},
+                    QString::fromStdString(ToNativePath(CompanionAttributePath(defaultPath_))));
         return;
     }
-    LoadAndShowCatalog();
+    // The installed default catalog is only ever read: what starts from it is saved under a
+    // name of its own, so that every later New and Import still finds the original.
+    LoadAndShowCatalog(true);
 }
 
 void MainDialog::RefreshCatalogView() {

@@ -22,6 +22,7 @@
 #include "app/StringProvider.h"
 #include "app/UserInterface.h"
 #include "model/PaperCatalog.h"
+#include "platform/FileIdentity.h"
 
 class QMenu;
 class QMenuBar;
@@ -116,11 +117,17 @@ struct ChangeFlags {
     bool colours = false, types = false, weights = false;
     // Group 2: the papers, and the untitled flag.
     bool paperAdded = false, paperChanged = false, paperDeleted = false, papersReordered = false;
+    // No file of its own to save into (an import, a catalog built from the installed default,
+    // one that could not be read whole): Save goes to Save As.
     bool untitled = false;
 
     bool AnyAttribute() const { return colours || types || weights; }
     bool AnyPaper() const { return paperAdded || paperChanged || paperDeleted || papersReordered; }
+    bool Any() const { return AnyAttribute() || AnyPaper(); }
 };
+
+// How a save that the operator started ended: a command waiting on it goes on only when saved.
+enum class SaveResult { kSaved, kCancelled, kFailed };
 
 class MainDialog : public QWidget {
     Q_OBJECT
@@ -173,7 +180,9 @@ class MainDialog : public QWidget {
     // Shows a message from the string table with the exclamation icon and an OK button; the
     // last "%d" of the message is replaced by a non-empty insert. False when the message id is
     // not in the table (nothing is shown).
-    bool ShowMessage(int titleId, int messageId, const std::u16string& insert = {});
+    // `details` goes below the message: which file, and why.
+    bool ShowMessage(int titleId, int messageId, const std::u16string& insert = {},
+                     const QString& details = {});
 
   signals:
     // The window closed; the id of the command that closed it is the process exit code.
@@ -198,15 +207,17 @@ class MainDialog : public QWidget {
     bool SetMoveButtonIcon(int id, int iconId);
     bool EnsureCompanionFiles();
     int32_t LoadCatalog();
-    // Loads the working catalog and shows it; says so when it cannot be read.
-    void LoadAndShowCatalog();
+    // Loads the working catalog and shows it; says so when it cannot be read. A template (the
+    // installed default catalog) is shown untitled, so that Save never writes it.
+    void LoadAndShowCatalog(bool asTemplate = false);
     void OpenDefaultCatalog();
     void RefreshCatalogView();
     void ShowCatalogPath();
-    void ShowFixedError(const QString& text);
+    void ShowFixedError(const QString& text, const QString& details = {});
     QString Label(int id) const;
     std::u16string Text(std::u16string_view prefix, int id) const;
     BoxAnswer Ask(int messageId, BoxButtons buttons);
+    BoxAnswer Ask(const QString& text, BoxButtons buttons, const QString& details = {});
     void ForwardEditCommand(int id);
     bool TranslateAccelerator(QKeyEvent* event);
 
@@ -265,8 +276,20 @@ class MainDialog : public QWidget {
     void OpenCatalog();
     void ImportCatalog();
     void SaveCatalog();
-    void SaveCatalogAs();
+    SaveResult SaveCatalogAs();
     void ExitProgram(int commandId);
+    SaveResult SaveOwnFiles(bool papers, bool attributes);
+    std::optional<SaveResult> ConfirmOverwriteOfChangedFiles(const std::u16string& path,
+                                                             bool papers, bool attributes);
+    bool ConfirmReplaceOfCaseVariant(const std::u16string& chosen);
+    // True when written, false when only the writing failed, nothing when no file could be put
+    // beside the new catalog (the message is shown).
+    std::optional<bool> SaveAttributesAs(const std::u16string& oldPath,
+                                         const std::u16string& newPath);
+    void CopySizeFileFrom(const std::u16string& oldPath);
+    void ReportImportFindings(int32_t rejected);
+    void ShowDefaultOpenedInstead(const QString& fixedCopy);
+    void ShowSaveAsFailure(int messageId, const QString& fixedCopy, const QString& details);
     void CloseWindow(int commandId);
 
     // Help and About.
@@ -294,6 +317,13 @@ class MainDialog : public QWidget {
     std::u16string sizePath_;
     std::u16string displayName_;
     ChangeFlags changes_;
+    // The operator answered No to the save question of the command under way: its changes may
+    // go. Nothing is forgotten before the command actually replaces the catalog.
+    bool discardAccepted_ = false;
+    // The catalog's files as they were when read or last saved here; a Save that finds them
+    // changed on disk asks before writing over another program's work.
+    std::optional<FileIdentity> catalogIdentity_;
+    std::optional<FileIdentity> attributesIdentity_;
     std::unique_ptr<ImportedCatalog> imported_;
     QString decimalSeparator_ = QStringLiteral(".");
     QString helpPath_;

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace sheetwise {
 namespace {
@@ -13,6 +14,7 @@ QMessageBox::StandardButtons ButtonsOf(BoxButtons buttons) {
         case BoxButtons::kYesNo:
             return QMessageBox::Yes | QMessageBox::No;
         case BoxButtons::kYesNoCancel:
+        case BoxButtons::kOverwriteSaveAsCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case BoxButtons::kOk:
             break;
@@ -48,10 +50,16 @@ BoxAnswer AnswerOf(int button) {
 }  // namespace
 
 BoxAnswer QtUserInterface::ShowBox(QWidget* owner, const QString& caption, const QString& text,
-                                   BoxIcon icon, BoxButtons buttons) {
+                                   BoxIcon icon, BoxButtons buttons, const QString& details) {
     QMessageBox box(IconOf(icon), caption, text, ButtonsOf(buttons), owner);
     box.setTextFormat(Qt::PlainText);
-    if (buttons == BoxButtons::kYesNoCancel)
+    box.setInformativeText(details);
+    if (buttons == BoxButtons::kOverwriteSaveAsCancel) {
+        box.button(QMessageBox::Yes)->setText(QMessageBox::tr("&Overwrite"));
+        box.button(QMessageBox::No)->setText(QMessageBox::tr("Save &As..."));
+        box.setDefaultButton(QMessageBox::Cancel);
+    }
+    if (buttons == BoxButtons::kYesNoCancel || buttons == BoxButtons::kOverwriteSaveAsCancel)
         box.setEscapeButton(QMessageBox::Cancel);
     if (buttons == BoxButtons::kYesNo)
         box.setEscapeButton(QMessageBox::No);

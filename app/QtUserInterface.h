@@ -9,7 +9,7 @@ namespace sheetwise {
 class QtUserInterface final : public UserInterface {
   public:
     BoxAnswer ShowBox(QWidget* owner, const QString& caption, const QString& text, BoxIcon icon,
-                      BoxButtons buttons) override;
+                      BoxButtons buttons, const QString& details) override;
     QString ChooseFile(QWidget* owner, const FileDialogRequest& request) override;
     void Beep() override;
     bool Help(QWidget* owner, const QString& helpFile, int command, int data) override;

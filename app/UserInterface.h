@@ -12,7 +12,8 @@ class QWidget;
 namespace sheetwise {
 
 enum class BoxIcon { kNone, kExclamation, kQuestion };
-enum class BoxButtons { kOk, kYesNo, kYesNoCancel };
+// kOverwriteSaveAsCancel answers kYes for Overwrite and kNo for Save As.
+enum class BoxButtons { kOk, kYesNo, kYesNoCancel, kOverwriteSaveAsCancel };
 enum class BoxAnswer { kOk, kYes, kNo, kCancel };
 
 struct FileDialogRequest {
@@ -25,8 +26,9 @@ class UserInterface {
   public:
     virtual ~UserInterface() = default;
 
+    // `details` (may be empty) goes below the text: which file, and why.
     virtual BoxAnswer ShowBox(QWidget* owner, const QString& caption, const QString& text,
-                              BoxIcon icon, BoxButtons buttons) = 0;
+                              BoxIcon icon, BoxButtons buttons, const QString& details) = 0;
     // The chosen path, or an empty text when the dialog was cancelled.
     virtual QString ChooseFile(QWidget* owner, const FileDialogRequest& request) = 0;
     virtual void Beep() = 0;

@@ -49,7 +49,7 @@ void MainDialog::OnModify() {
             ui_.ShowBox(this, Label(kErrorCaption),
                         QStringLiteral("Modify operation cannot be completed because invalid "
                                        "paper attributes have been entered."),
-                        BoxIcon::kExclamation, BoxButtons::kOk);
+                        BoxIcon::kExclamation, BoxButtons::kOk, {});
         }
         return;
     }

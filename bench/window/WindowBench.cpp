@@ -27,7 +27,8 @@ using testing::WriteBytes;
 // Answers every question with Yes and shows nothing.
 class QuietUserInterface final : public UserInterface {
   public:
-    BoxAnswer ShowBox(QWidget*, const QString&, const QString&, BoxIcon, BoxButtons) override {
+    BoxAnswer ShowBox(QWidget*, const QString&, const QString&, BoxIcon, BoxButtons,
+                      const QString&) override {
         return BoxAnswer::kYes;
     }
     QString ChooseFile(QWidget*, const FileDialogRequest&) override { return {}; }

@@ -50,6 +50,15 @@ TEST_F(WindowTest, InstalledDataFolderWinsOverTheExecutablesFolder) {
     EXPECT_EQ(window.defaultPath(), Utf8ToUtf16(std::filesystem::canonical(dir.path()).string() +
                                                 "/" + installed + "/KBRVCAT_EN.CAT"));
     EXPECT_EQ(window.workingPath(), window.defaultPath());
+
+    // Companions that cannot be made there: the executable's folder instead.
+    this->window.reset();
+    std::filesystem::remove(dir.File(installed + "/KBRVCAT_EN.CAT.atr"));
+    chmod(dir.File(installed).c_str(), 0555);
+    MainDialog& fallback = Start();
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(fallback.workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
+    EXPECT_GT(paperList().ItemCount(), 0);
 }
 
 TEST_F(WindowTest, CommandLineCatalogGetsMissingCompanionsFromTheDefault) {
@@ -95,13 +104,18 @@ TEST_F(WindowTest, StartUpProblemsAreReported) {
     EXPECT_EQ(window->workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
     EXPECT_GT(paperList().ItemCount(), 0);
 
-    // A catalog argument that cannot be read: nothing is shown.
+    // A catalog argument that cannot be read: nothing is shown, and Save will not write it.
     window.reset();
-    Start(WriteCatalog("Broken", "H:A\nA:1:75:white\n"));
+    const std::string broken = WriteCatalog("Broken", "H:A\nA:1:75:white\n");
+    Start(broken);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_TRUE(ui.boxes[0].details.contains(QString::fromStdString(broken)));
     EXPECT_EQ(ui.TakeTexts(),
               QStringList{QStringLiteral("Paper definitions catalog could not be found.")});
     EXPECT_EQ(window->catalog().status(), kStatusFieldMissing);
     EXPECT_EQ(paperList().ItemCount(), 0);
+    window->OnCommand(command::kSave);  // Save As, cancelled
+    EXPECT_EQ(ReadBytes(broken), "H:A\nA:1:75:white\n");
 
     // A default catalog without its attribute file cannot be opened.
     window.reset();

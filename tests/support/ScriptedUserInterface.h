@@ -18,6 +18,7 @@ struct RecordedBox {
     QString text;
     BoxIcon icon;
     BoxButtons buttons;
+    QString details;
 };
 
 struct RecordedHelp {
@@ -29,13 +30,13 @@ struct RecordedHelp {
 class ScriptedUserInterface final : public UserInterface {
   public:
     BoxAnswer ShowBox(QWidget*, const QString& caption, const QString& text, BoxIcon icon,
-                      BoxButtons buttons) override {
-        boxes.push_back({caption, text, icon, buttons});
+                      BoxButtons buttons, const QString& details) override {
+        boxes.push_back({caption, text, icon, buttons, details});
         if (buttons == BoxButtons::kOk)
             return BoxAnswer::kOk;
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return buttons == BoxButtons::kYesNoCancel ? BoxAnswer::kCancel : BoxAnswer::kNo;
+            return buttons != BoxButtons::kYesNo ? BoxAnswer::kCancel : BoxAnswer::kNo;
         }
         const BoxAnswer answer = answers.front();
         answers.pop_front();

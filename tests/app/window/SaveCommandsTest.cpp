@@ -185,10 +185,10 @@ TEST_F(FileCommandTest, CancelKeepsEverythingAndNoEndsWithoutWriting) {
     EXPECT_EQ(closedWith, 0);
     EXPECT_TRUE(window.isVisible());
 
-    // No forgets the papers' changes only; the program ends without writing.
+    // No lets the changes go only with the catalog: a cancelled Open keeps them all.
     Answer(BoxAnswer::kNo);
     window.OnCommand(command::kOpen);  // the dialog is cancelled
-    EXPECT_FALSE(window.changeFlags().AnyPaper());
+    EXPECT_TRUE(window.changeFlags().AnyPaper());
     EXPECT_TRUE(window.changeFlags().colours);
     Answer(BoxAnswer::kNo);
     window.OnCommand(command::kExit);
