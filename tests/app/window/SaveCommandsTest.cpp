@@ -147,14 +147,17 @@ TEST_F(FileCommandTest, SaveAsFailuresKeepTheirTextsWithoutTheStringTable) {
     EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveAsCatalogFailedText});
 
     // An attribute file beside the new name that may not be replaced: reported, and the window
-    // goes on with the new catalog.
+    // goes on with the new catalog, keeping the values it could not write as unsaved changes.
     WriteBytes(dir.File("Copy.cat.atr"), "[PaperColors]\nonly\n");
     MakeReadOnly(dir.File("Copy.cat.atr"));
+    MakeAttributeChange(2);
     Choose(dir.File("Copy.cat"));
     window.OnCommand(command::kSaveAs);
     EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveAsAttributesFailedText});
     EXPECT_EQ(ReadBytes(dir.File("Copy.cat")), kOfficeCatalog);
     EXPECT_EQ(window.workingPath(), dir.Wide("Copy.cat"));
+    EXPECT_TRUE(window.changeFlags().colours);
+    EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
 
     // No attribute file to copy: Save As stops once the catalog is written.
     std::filesystem::remove(dir.File("Copy.cat.atr"));
