@@ -6,6 +6,7 @@
 #   ./dev.sh bench             build in release mode and run the benchmarks
 #   ./dev.sh sanitize          build with AddressSanitizer and UBSan, run every test
 #   ./dev.sh fuzz [SECONDS]    build the fuzz targets with clang, run each for SECONDS (60)
+#   ./dev.sh package           build the Debian package in release mode and validate it
 #
 # BUILD_DIR chooses the build folder (default: build). With CI=true warnings are errors.
 set -euo pipefail
@@ -61,6 +62,25 @@ case "${1:-}" in
         PACKAGES+=(clang libclang-rt-14-dev)
         install_missing
         FUZZ_BUILD_DIR=${BUILD_DIR}-fuzz fuzz/run.sh "${2:-60}"
+        ;;
+    package)
+        PACKAGES+=(dpkg-dev file lintian desktop-file-utils appstream)
+        install_missing
+        # Debian's hardening flags, all of them: the package is what operators run.
+        export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+        BUILD_DIR=${BUILD_DIR}-package BUILD_TYPE=Release configure_and_build \
+            -DSHEETWISE_TESTS=OFF -DSHEETWISE_BENCHMARKS=OFF \
+            -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+            -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
+        rm -f "${BUILD_DIR}-package"/sheetwise_*.deb
+        (cd "${BUILD_DIR}-package" && cpack)
+        deb=$(echo "${BUILD_DIR}-package"/sheetwise_*.deb)
+        root=${BUILD_DIR}-package/deb-root
+        rm -rf "$root" && dpkg-deb -x "$deb" "$root"
+        lintian --fail-on error "$deb"
+        desktop-file-validate "$root"/usr/share/applications/*.desktop
+        appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml
+        echo "Built $deb"
         ;;
     bench)
         install_missing
