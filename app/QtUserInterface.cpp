@@ -1,5 +1,8 @@
 #include "app/QtUserInterface.h"
 
+#include "app/HelpFile.h"
+#include "app/HelpWindow.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -82,8 +85,16 @@ void QtUserInterface::Beep() {
     QApplication::beep();
 }
 
-bool QtUserInterface::Help(QWidget*, const QString&, int, int) {
-    return false;
+QtUserInterface::QtUserInterface() = default;
+QtUserInterface::~QtUserInterface() = default;
+
+bool QtUserInterface::Help(QWidget*, const QString& helpFile, int command, int data) {
+    if (!IsManual(helpFile))
+        return false;
+    // One help window for the program's life, like the help systems the commands come from.
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>();
+    return help_->Show(helpFile, command == kHelpContextPopup ? HelpTopicAnchor(data) : QString());
 }
 
 }  // namespace sheetwise
