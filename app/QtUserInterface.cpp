@@ -76,6 +76,8 @@ QString QtUserInterface::ChooseFile(QWidget* owner, const FileDialogRequest& req
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.directory.isEmpty())
+        dialog.setDirectory(request.directory);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
