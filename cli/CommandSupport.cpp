@@ -37,7 +37,7 @@ int ReportSaveAs(Console& console, const SaveAsResult& result, const std::u16str
         return kExitUnusable;
     }
     if (result.set == CatalogSetResult::kAttributesNotSaved) {
-        ReportError(console, attributes + ": cannot write the attribute file, so the catalog " +
+        ReportError(console, attributes + ": cannot write the attribute file; the catalog set " +
                                  Utf8(newPath) + " is not saved");
         return kExitUnusable;
     }

@@ -24,7 +24,9 @@ enum class CatalogSetResult {
 // lists. Both are opened first: when either cannot be written (status 6 for the catalog, 2 for
 // the attribute file) nothing is written. Both are then written and synced beside their targets
 // before the first one takes its name, so a full disk or a failed write (status 8) changes
-// nothing either. An empty path gives status 6. The catalog's status tells the reason, 0 when
+// nothing either. Only a rename that fails (or a kill) between the two files taking their names
+// leaves the new catalog file beside the old attribute file (kAttributesNotSaved). An empty
+// path gives status 6. The catalog's status tells the reason, 0 when
 // saved; the catalog's path is not changed.
 CatalogSetResult SaveCatalogSet(PaperCatalog& catalog, const std::u16string& path);
 

@@ -83,14 +83,6 @@ std::string FollowLink(const std::string& path) {
     return result;
 }
 
-void SyncFolder(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    fsync(fd);
-    close(fd);
-}
-
 // The folder takes new files by its owner's write permission, as everywhere else (root too).
 bool FolderTakesFiles(const std::string& folder) {
     struct stat info;
@@ -272,7 +264,8 @@ bool AtomicFile::MoveIntoPlace() {
         return false;
     }
     temporary_.clear();
-    SyncFolder(FolderOf(target_));
+    if (syncFolder_)
+        SyncFolderOf(target_);
     return true;
 }
 
@@ -302,6 +295,14 @@ void AtomicFile::Discard() {
     }
 }
 
+void SyncFolderOf(const std::string& path) {
+    const int fd = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+}
+
 bool CanReplaceFile(const std::string& target) {
     AtomicFile file(target);
     return file.Open();
@@ -322,13 +323,17 @@ FileSetResult WriteFileSet(std::initializer_list<FileContent> files) {
         if (!opened[i]->Write(contents[i].bytes) || !opened[i]->Stage())
             return {i, opened[i]->error()};
     }
+    FileSetResult result{contents.size(), AtomicFile::Error::kNone};
     for (bool inPlace : {true, false}) {
-        for (size_t i = 0; i < contents.size(); ++i) {
+        for (size_t i = 0; i < contents.size() && result.failed == contents.size(); ++i) {
+            opened[i]->DeferFolderSync();
             if (opened[i]->inPlace() == inPlace && !opened[i]->Commit())
-                return {i, opened[i]->error()};
+                result = {i, opened[i]->error()};
         }
     }
-    return {contents.size(), AtomicFile::Error::kNone};
+    for (const auto& file : opened)
+        SyncFolderOf(file->target());
+    return result;
 }
 
 }  // namespace sheetwise

@@ -54,8 +54,13 @@ class AtomicFile {
     // bytes, and puts them back when that fails.
     bool Commit();
 
+    // Commit then leaves the folder unsynced, so that the files of a set take their names one
+    // right after the other; the caller syncs the folder (SyncFolderOf) afterwards.
+    void DeferFolderSync() { syncFolder_ = false; }
+
     Error error() const { return error_; }
     bool inPlace() const { return inPlace_; }
+    const std::string& target() const { return target_; }
 
   private:
     bool CreateTemporary(const std::string& folder);
@@ -75,8 +80,12 @@ class AtomicFile {
     int fd_ = -1;
     bool inPlace_ = false;
     bool staged_ = false;
+    bool syncFolder_ = true;
     Error error_ = Error::kNone;
 };
+
+// Makes the renames in the folder that holds path durable.
+void SyncFolderOf(const std::string& path);
 
 // Opens the file as Open() would and abandons it: true when a save could write it now.
 bool CanReplaceFile(const std::string& target);
