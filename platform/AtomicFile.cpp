@@ -137,7 +137,10 @@ bool AtomicFile::Open() {
         error_ = Error::kTargetExists;
         return false;
     }
-    if (exists && (!S_ISREG(targetInfo.st_mode) || (targetInfo.st_mode & S_IWUSR) == 0)) {
+    // A name the folder cannot hold would only fail at the rename, after the other files of a
+    // set had taken theirs.
+    if ((exists && (!S_ISREG(targetInfo.st_mode) || (targetInfo.st_mode & S_IWUSR) == 0)) ||
+        NameOf(target_).size() > NameLimit(folder)) {
         error_ = Error::kCannotCreate;
         return false;
     }

@@ -97,6 +97,10 @@ TEST_F(CatalogTest, ACatalogSetIsSavedWholeOrNotAtAll) {
             expectUntouched("failing step");
         }
     }
+    // A catalog name the folder holds, but not with ".atr" after it.
+    EXPECT_EQ(SaveCatalogSet(catalog, dir.Wide(std::string(248, 'K') + ".cat")),
+              CatalogSetResult::kAttributesNotSaved);
+    expectUntouched("attribute file name too long");
     EXPECT_EQ(SaveCatalogSet(catalog, u""), CatalogSetResult::kCatalogNotSaved);
     EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
     ASSERT_EQ(SaveCatalogSet(catalog, dir.Wide("test.cat")), CatalogSetResult::kSaved);

@@ -133,6 +133,9 @@ TEST(AtomicFile, EveryNameTheFolderCanHoldCanBeWritten) {
         EXPECT_EQ(ListFolder(dir.path()), name + " ");
         std::remove(dir.File(name).c_str());
     }
+    AtomicFile tooLong(dir.File(std::string(256, 'n')));
+    EXPECT_FALSE(tooLong.Open());
+    EXPECT_EQ(ListFolder(dir.path()), "");
     EXPECT_EQ(TemporaryName("a.cat", "12-34", 255), ".a.cat.tmp12-34");
     EXPECT_LE(TemporaryName(std::string(255, 'n'), "4194304-999999", 255).size(), 255u);
 }
