@@ -11,7 +11,8 @@ using namespace sheetwise;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool ready = [] {
         fuzzing::Write("f.DEF", "8.5:11:0:0:0:Letter\n210:297:0:0:1:A4\n");
-        fuzzing::Write("f.cat.atr", "[PaperWeights]\n75\n[PaperTypes]\nplain\n[PaperColors]\nwhite\n\n");
+        fuzzing::Write("f.cat.atr",
+                       "[PaperWeights]\n75\n[PaperTypes]\nplain\n[PaperColors]\nwhite\n\n");
         fuzzing::Write("g.DEF", "8.5:11:0:0:0:Letter\n210:297:0:0:1:A4\n");
         fuzzing::Write("g.cat.atr", "\n");
         return true;
@@ -22,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int error = 0;
     ReadLeadingField(fuzzing::WidePath("f.cat"), header, error);
     PaperCatalog catalog(header, fuzzing::WidePath("f.cat"), kBuiltInColours, kBuiltInTypes, u':');
-    if (!catalog.Save(fuzzing::WidePath("g.cat"))) return 0;
+    if (!catalog.Save(fuzzing::WidePath("g.cat")))
+        return 0;
     std::u16string savedHeader;
     ReadLeadingField(fuzzing::WidePath("g.cat"), savedHeader, error);
     PaperCatalog again(savedHeader, fuzzing::WidePath("g.cat"), kBuiltInColours, kBuiltInTypes,
@@ -38,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (catalog.GetName(i) == catalog.GetDefaultPaper())
             expectedDefault = i;
     }
-    if (again.GetDefaultIndex() != expectedDefault) std::abort();
+    if (again.GetDefaultIndex() != expectedDefault)
+        std::abort();
     return 0;
 }
