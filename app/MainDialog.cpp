@@ -378,22 +378,18 @@ bool MainDialog::EnsureCompanionFiles() {
         workingPath_ = defaultPath_;
     if (!FileExists(ToNativePath(workingPath_)))
         return false;
-    const std::string attributes = ToNativePath(CompanionAttributePath(workingPath_));
-    if (!FileExists(attributes)) {
-        if (!CopyFileNoOverwrite(ToNativePath(CompanionAttributePath(defaultPath_)), attributes)) {
-            return false;
-        }
-        // The copy of an installed, read-only default must still be saveable.
-        MakeOwnerWritable(attributes);
+    // The copy of an installed, read-only default must still be saveable. A companion another
+    // editor makes meanwhile is as good as our copy.
+    if (CopyFileIfMissing(ToNativePath(CompanionAttributePath(defaultPath_)),
+                          ToNativePath(CompanionAttributePath(workingPath_)),
+                          true) == CopyResult::kFailed) {
+        return false;
     }
     if (workingPath_.empty())
         workingPath_ = defaultPath_;
-    const std::string sizes = ToNativePath(CompanionSizePath(workingPath_));
-    if (!FileExists(sizes) &&
-        !CopyFileNoOverwrite(ToNativePath(CompanionSizePath(defaultPath_)), sizes)) {
-        return false;
-    }
-    return true;
+    return CopyFileIfMissing(ToNativePath(CompanionSizePath(defaultPath_)),
+                             ToNativePath(CompanionSizePath(workingPath_)),
+                             false) != CopyResult::kFailed;
 }
 
 void MainDialog::LoadAndShowCatalog(bool asTemplate) {
