@@ -45,6 +45,15 @@ constexpr int kSaveAsCatalogFailed = 17265;
 constexpr int kSaveAsAttributesFailed = 17266;
 constexpr int kImportFailed = 57668;
 
+// The column labels that name a rejected value's kind.
+constexpr int kColourLabel = 10097;
+constexpr int kWeightLabel = 10098;
+constexpr int kTypeLabel = 10099;
+
+QString ToQString(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
 // The English texts of the three messages a reduced string table may lack; without them the
 // operator would not learn that a save failed or that another catalog is on screen.
 const QString kDefaultOpenedCopy = QStringLiteral(
@@ -109,8 +118,7 @@ void MainDialog::OpenCatalog() {
     discardAccepted_ = false;
     if (ConfirmUnsavedChanges())
         return;
-    const QString chosen = ui_.ChooseFile(
-        this, FileDialogRequest{QtFileFilter(Label(kCatalogFilter)), QStringLiteral("cat"), false});
+    const QString chosen = ChooseFile(kCatalogFilter, QStringLiteral("cat"), false);
     if (chosen.isEmpty())
         return;
     const std::u16string shownPath = workingPath_;
@@ -137,8 +145,7 @@ void MainDialog::ImportCatalog() {
     discardAccepted_ = false;
     if (ConfirmUnsavedChanges())
         return;
-    const QString chosen = ui_.ChooseFile(
-        this, FileDialogRequest{QtFileFilter(Label(kImportFilter)), QStringLiteral("ini"), false});
+    const QString chosen = ChooseFile(kImportFilter, QStringLiteral("ini"), false);
     if (chosen.isEmpty())
         return;
     const std::u16string importPath = chosen.toStdU16String();
@@ -158,8 +165,11 @@ void MainDialog::ImportCatalog() {
     MapImportedSizes(*imported_, target);
     int32_t papersRejected = 0;
     int32_t valuesRejected = 0;
-    const int32_t papersAdded = AddImportedPapers(*imported_, target, papersRejected);
-    const int32_t values = AddImportedAttributes(*imported_, target, valuesRejected);
+    ImportRejections rejections;
+    const int32_t papersAdded =
+        AddImportedPapers(*imported_, target, papersRejected, &rejections.papers);
+    const int32_t values =
+        AddImportedAttributes(*imported_, target, valuesRejected, &rejections.values);
     if (papersAdded == 0 || values == 0) {
         ShowMessage(kErrorCaption, kImportFailed);
         ShowDefaultOpenedInstead(kImportDefaultOpenedCopy);
@@ -176,20 +186,31 @@ void MainDialog::ImportCatalog() {
     changes_.paperAdded = true;
     displayName_ = importPath;
     ShowCatalogPath();
-    ReportImportFindings(papersRejected + valuesRejected);
+    ReportImportFindings(rejections);
 }
 
-void MainDialog::ReportImportFindings(int32_t rejected) {
+void MainDialog::ReportImportFindings(const ImportRejections& rejected) {
     if (imported_->colonsReplaced())
         ShowMessage(kWarningCaption, kColonsReplaced);
     if (imported_->defaultPaperFailed())
         ShowMessage(kWarningCaption, kDefaultPaperFailed);
-    if (imported_->invalidValue() || imported_->missingField()) {
-        for (int32_t i = 0; i < imported_->invalidPaperCount(); ++i)
-            ShowMessage(kErrorCaption, kInvalidPaper);
+    // One message for all definitions and values left out, listing each, rather than the same
+    // message once for each of them.
+    QStringList lines;
+    for (const ImportedCatalog::DroppedDefinition& dropped : imported_->droppedDefinitions())
+        lines << ToQString(dropped.key) + QStringLiteral(": ") + ToQString(dropped.name);
+    for (const size_t paper : rejected.papers) {
+        lines << ToQString(imported_->paperKeys()[paper]) + QStringLiteral(": ") +
+                     ToQString(imported_->papers()[paper].name);
     }
-    for (int32_t i = 0; i < rejected; ++i)
-        ShowMessage(kErrorCaption, kInvalidPaper);
+    for (const auto& [kind, value] : rejected.values) {
+        const int label = kind == kWeights ? kWeightLabel
+                          : kind == kTypes ? kTypeLabel
+                                           : kColourLabel;
+        lines << Label(label) + u' ' + ToQString(value);
+    }
+    if (!lines.isEmpty())
+        ShowMessage(kErrorCaption, kInvalidPaper, {}, lines.join(u'\n'));
 }
 
 void MainDialog::SaveCatalog() {
@@ -255,8 +276,7 @@ std::optional<SaveResult> MainDialog::ConfirmOverwriteOfChangedFiles(const std::
 }
 
 SaveResult MainDialog::SaveCatalogAs() {
-    const QString chosen = ui_.ChooseFile(
-        this, FileDialogRequest{QtFileFilter(Label(kCatalogFilter)), QStringLiteral("cat"), true});
+    const QString chosen = ChooseFile(kCatalogFilter, QStringLiteral("cat"), true);
     if (chosen.isEmpty() || !ConfirmReplaceOfCaseVariant(chosen.toStdU16String()))
         return SaveResult::kCancelled;
     const std::u16string newPath = chosen.toStdU16String();
@@ -358,6 +378,16 @@ void MainDialog::ShowSaveAsFailure(int messageId, const QString& fixedCopy,
                                    const QString& details) {
     if (!ShowMessage(kErrorCaption, messageId, {}, details))
         ShowFixedError(fixedCopy, details);
+}
+
+QString MainDialog::ChooseFile(int filterId, const QString& extension, bool save) {
+    // The dialogs open where the catalog on screen lives (or the file it was imported from).
+    const std::string shown = ToNativePath(changes_.untitled ? displayName_ : catalog_.path());
+    const size_t slash = shown.rfind('/');
+    const QString folder =
+        slash == std::string::npos ? QString() : Shown(shown.substr(0, slash + 1));
+    return ui_.ChooseFile(
+        this, FileDialogRequest{QtFileFilter(Label(filterId)), extension, save, folder});
 }
 
 void MainDialog::ExitProgram(int commandId) {

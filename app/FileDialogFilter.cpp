@@ -1,5 +1,6 @@
 #include "app/FileDialogFilter.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace sheetwise {
@@ -10,8 +11,16 @@ QString QtFileFilter(const QString& tableFilter) {
     // The final "|" leaves an empty last part, which ends the list.
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         const QString description = parts[i].trimmed();
-        QString patterns = i + 1 < parts.size() ? parts[i + 1] : QString();
-        patterns = patterns.split(u';', Qt::SkipEmptyParts).join(u' ').trimmed();
+        QStringList split =
+            (i + 1 < parts.size() ? parts[i + 1] : QString()).split(u';', Qt::SkipEmptyParts);
+        for (QString& pattern : split)
+            pattern = pattern.trimmed();
+        const QString written = split.join(u' ');
+        // "*.*" means every file where the filters come from; here it would hide the files
+        // without a dot, so it becomes "*", in the description too.
+        split.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")),
+                               QStringLiteral("*"));
+        const QString patterns = split.join(u' ');
         if (description.isEmpty() && patterns.isEmpty())
             continue;
         if (patterns.isEmpty()) {
@@ -19,8 +28,9 @@ QString QtFileFilter(const QString& tableFilter) {
             continue;
         }
         const QString suffix = QStringLiteral("(") + patterns + QStringLiteral(")");
-        if (description.endsWith(suffix))
-            entries << description;
+        const QString writtenSuffix = QStringLiteral("(") + written + QStringLiteral(")");
+        if (description.endsWith(writtenSuffix))
+            entries << description.chopped(writtenSuffix.size()) + suffix;
         else if (description.isEmpty())
             entries << suffix;
         else

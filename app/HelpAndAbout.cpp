@@ -1,12 +1,14 @@
 // Help Topics, F1, the "What's this" menu of the controls, and the About box.
 //
-// The help file is a WinHelp file next to the executable. Linux has no help system, so the
-// requests fail: Help Topics and F1 say so (57670), a pop-up topic that cannot be shown says
-// nothing, exactly as on a Windows machine whose help system is missing.
+// Help is the operator's manual, opened in the program's own help window: the whole manual for
+// Help Topics and F1, a control's topic for "What's this". Without an installed manual the old
+// help file is asked for, which no help system on Linux can show: Help Topics and F1 then say so
+// (57670), and a pop-up topic that cannot be shown says nothing.
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <climits>
+#include <filesystem>
 
 #include "app/AboutDialog.h"
 #include "app/CatalogLocation.h"
@@ -22,13 +24,31 @@ constexpr int kErrorCaption = 12059;
 constexpr int kHelpFailed = 57670;
 constexpr int kWhatsThisText = 12064;
 
-// The controls that have a pop-up topic; the edit fields, the Precollated box and the labels
-// have none.
-constexpr int kControlsWithTopics[] = {
-    control::kAdd,      control::kDelete,     control::kModify,          control::kPaperList,
-    control::kMoveUp,   control::kMoveDown,   control::kDefaultPaperBox, control::kInserter,
-    control::kOneSided, control::kTwoSided,   control::kColourList,      control::kSizeList,
-    control::kTypeList, control::kWeightList, control::kNameList,        control::kCatalogDisplay};
+// Every control but the labels and frames: the manual explains the edit fields and the
+// Precollated box too, and their right click would otherwise offer a text menu whose shortcuts
+// the window's own accelerators override.
+constexpr int kControlsWithTopics[] = {control::kAdd,
+                                       control::kDelete,
+                                       control::kModify,
+                                       control::kPaperList,
+                                       control::kMoveUp,
+                                       control::kMoveDown,
+                                       control::kDefaultPaperBox,
+                                       control::kInserter,
+                                       control::kOneSided,
+                                       control::kTwoSided,
+                                       control::kColourList,
+                                       control::kSizeList,
+                                       control::kTypeList,
+                                       control::kWeightList,
+                                       control::kNameList,
+                                       control::kCatalogDisplay,
+                                       control::kNameField,
+                                       control::kSizeField,
+                                       control::kColourField,
+                                       control::kWeightField,
+                                       control::kTypeField,
+                                       control::kPrecollatedBox};
 
 bool HasTopic(int id) {
     for (const int candidate : kControlsWithTopics) {
@@ -36,6 +56,11 @@ bool HasTopic(int id) {
             return true;
     }
     return false;
+}
+
+bool IsFile(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(path, ignored);
 }
 
 QString ToQString(std::u16string_view text) {
@@ -69,8 +94,28 @@ QWidget* NarrowestAt(const QList<QWidget*>& windows, const QPoint& screenPoint) 
 std::u16string HelpFilePath(const std::u16string& executablePath) {
     std::u16string folder;
     if (!ExecutableFolder(executablePath, folder))
-        folder.clear();
+        return std::u16string(kHelpFileName);
+    const std::filesystem::path bin = QString::fromStdU16String(folder).toStdString();
+    const std::string manual =
+        QString::fromStdU16String(std::u16string(kManualFileName)).toStdString();
+    for (const std::filesystem::path& candidate :
+         {bin / "help" / manual, bin / ".." / "share" / "sheetwise" / "help" / manual}) {
+        if (IsFile(candidate))
+            return QString::fromStdString(candidate.lexically_normal().string()).toStdU16String();
+    }
     return folder + std::u16string(kHelpFileName);
+}
+
+bool IsManual(const QString& helpFile) {
+    return helpFile.endsWith(QString::fromStdU16String(std::u16string(kManualFileName)));
+}
+
+QString HelpTopicAnchor(int controlId) {
+    return QStringLiteral("topic-%1").arg(controlId);
+}
+
+std::span<const int> ControlsWithTopics() {
+    return kControlsWithTopics;
 }
 
 void MainDialog::ComputeHelpPath() {

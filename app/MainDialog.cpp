@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -101,6 +102,8 @@ void MainDialog::ConnectControls() {
         QWidget* widget = it.value();
         if (auto* list = qobject_cast<PaperListView*>(widget)) {
             connect(list, &PaperListView::ItemChanging, this, &MainDialog::OnPaperListItemChanging);
+            // Showing a paper can add a value it uses to the lists, which is a change.
+            connect(list, &PaperListView::ItemChanging, this, &MainDialog::ShowTitle);
             connect(list, &PaperListView::ItemDoubleClicked, this,
                     &MainDialog::OnPaperListDoubleClick);
         } else if (auto* box = qobject_cast<ListBox*>(widget)) {
@@ -117,7 +120,7 @@ void MainDialog::ConnectControls() {
 bool MainDialog::Initialise() {
     strings_ = std::make_unique<StringProvider>(stringModule_);
     strings_->Init(u"English");
-    setWindowTitle(QStringLiteral("Korvane Brevalon ") + Label(kEnglishTitleId));
+    ShowTitle();
     setWindowIcon(LoadProgramIcon(resource_id::kProgramIcon));
     qApp->installEventFilter(this);
     QPalette background = palette();
@@ -143,7 +146,29 @@ bool MainDialog::Initialise() {
         return false;
     }
     ApplyControlLabels();
+    CentreOnScreen();
     return true;
+}
+
+void MainDialog::CentreOnScreen() {
+    adjustSize();
+    const QRect area = screen()->availableGeometry();
+    QPoint topLeft = area.center() - rect().center();
+    // A window larger than the screen keeps its menu and title bar reachable.
+    topLeft.setX(std::max(topLeft.x(), area.left()));
+    topLeft.setY(std::max(topLeft.y(), area.top()));
+    move(topLeft);
+}
+
+void MainDialog::ShowTitle() {
+    // The program's title, then the catalog's file name with the unsaved-changes mark.
+    QString title = QStringLiteral("Korvane Brevalon ") + Label(kEnglishTitleId);
+    const std::u16string& shown = changes_.untitled ? displayName_ : catalog_.path();
+    const QString file = QFileInfo(ToQString(shown)).fileName();
+    if (!file.isEmpty())
+        title += QStringLiteral("- ") + file;
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(changes_.Any());
 }
 
 bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
@@ -214,8 +239,8 @@ void MainDialog::ShowFixedError(const QString& text, const QString& details) {
                 details);
 }
 
-BoxAnswer MainDialog::Ask(int messageId, BoxButtons buttons) {
-    return Ask(ToQString(Text(kMessagePrefix, messageId)), buttons);
+BoxAnswer MainDialog::Ask(int messageId, BoxButtons buttons, const QString& details) {
+    return Ask(ToQString(Text(kMessagePrefix, messageId)), buttons, details);
 }
 
 BoxAnswer MainDialog::Ask(const QString& text, BoxButtons buttons, const QString& details) {
@@ -353,22 +378,18 @@ bool MainDialog::EnsureCompanionFiles() {
         workingPath_ = defaultPath_;
     if (!FileExists(ToNativePath(workingPath_)))
         return false;
-    const std::string attributes = ToNativePath(CompanionAttributePath(workingPath_));
-    if (!FileExists(attributes)) {
-        if (!CopyFileNoOverwrite(ToNativePath(CompanionAttributePath(defaultPath_)), attributes)) {
-            return false;
-        }
-        // The copy of an installed, read-only default must still be saveable.
-        MakeOwnerWritable(attributes);
+    // The copy of an installed, read-only default must still be saveable. A companion another
+    // editor makes meanwhile is as good as our copy.
+    if (CopyFileIfMissing(ToNativePath(CompanionAttributePath(defaultPath_)),
+                          ToNativePath(CompanionAttributePath(workingPath_)),
+                          true) == CopyResult::kFailed) {
+        return false;
     }
     if (workingPath_.empty())
         workingPath_ = defaultPath_;
-    const std::string sizes = ToNativePath(CompanionSizePath(workingPath_));
-    if (!FileExists(sizes) &&
-        !CopyFileNoOverwrite(ToNativePath(CompanionSizePath(defaultPath_)), sizes)) {
-        return false;
-    }
-    return true;
+    return CopyFileIfMissing(ToNativePath(CompanionSizePath(defaultPath_)),
+                             ToNativePath(CompanionSizePath(workingPath_)),
+                             false) != CopyResult::kFailed;
 }
 
 void MainDialog::LoadAndShowCatalog(bool asTemplate) {
@@ -439,6 +460,7 @@ void MainDialog::RefreshCatalogView() {
 }
 
 void MainDialog::ShowCatalogPath() {
+    ShowTitle();
     QWidget* display = Control(control::kCatalogDisplay);
     if (display == nullptr) {
         ShowFixedError(QStringLiteral("Unable to find the Open catalog display."));
@@ -454,6 +476,17 @@ void MainDialog::ShowCatalogPath() {
 // Commands.
 
 void MainDialog::OnCommand(int id) {
+    Dispatch(id);
+    if (closingCommand_ != 0)
+        return;
+    // Any command may have changed or saved the catalog: the title's mark and the paper list's
+    // marks (default paper, precollated) follow.
+    ShowTitle();
+    if (PaperListView* list = paperList())
+        list->viewport()->update();
+}
+
+void MainDialog::Dispatch(int id) {
     switch (id) {
         case command::kOpen:
             OpenCatalog();

@@ -213,10 +213,13 @@ class MainDialog : public QWidget {
     void OpenDefaultCatalog();
     void RefreshCatalogView();
     void ShowCatalogPath();
+    void ShowTitle();
+    void CentreOnScreen();
+    void Dispatch(int id);
     void ShowFixedError(const QString& text, const QString& details = {});
     QString Label(int id) const;
     std::u16string Text(std::u16string_view prefix, int id) const;
-    BoxAnswer Ask(int messageId, BoxButtons buttons);
+    BoxAnswer Ask(int messageId, BoxButtons buttons, const QString& details = {});
     BoxAnswer Ask(const QString& text, BoxButtons buttons, const QString& details = {});
     void ForwardEditCommand(int id);
     bool TranslateAccelerator(QKeyEvent* event);
@@ -287,7 +290,13 @@ class MainDialog : public QWidget {
     std::optional<bool> SaveAttributesAs(const std::u16string& oldPath,
                                          const std::u16string& newPath);
     void CopySizeFileFrom(const std::u16string& oldPath);
-    void ReportImportFindings(int32_t rejected);
+    struct ImportRejections {
+        std::vector<size_t> papers;  // indexes into the imported papers
+        std::vector<std::pair<AttributeKind, std::u16string>> values;
+    };
+    void ReportImportFindings(const ImportRejections& rejected);
+    // The file dialog with a filter of the string table, opened in the shown catalog's folder.
+    QString ChooseFile(int filterId, const QString& extension, bool save);
     void ShowDefaultOpenedInstead(const QString& fixedCopy);
     void ShowSaveAsFailure(int messageId, const QString& fixedCopy, const QString& details);
     void CloseWindow(int commandId);

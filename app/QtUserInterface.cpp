@@ -1,5 +1,8 @@
 #include "app/QtUserInterface.h"
 
+#include "app/HelpFile.h"
+#include "app/HelpWindow.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -73,6 +76,8 @@ QString QtUserInterface::ChooseFile(QWidget* owner, const FileDialogRequest& req
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.directory.isEmpty())
+        dialog.setDirectory(request.directory);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
@@ -82,8 +87,16 @@ void QtUserInterface::Beep() {
     QApplication::beep();
 }
 
-bool QtUserInterface::Help(QWidget*, const QString&, int, int) {
-    return false;
+QtUserInterface::QtUserInterface() = default;
+QtUserInterface::~QtUserInterface() = default;
+
+bool QtUserInterface::Help(QWidget*, const QString& helpFile, int command, int data) {
+    if (!IsManual(helpFile))
+        return false;
+    // One help window for the program's life, like the help systems the commands come from.
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>();
+    return help_->Show(helpFile, command == kHelpContextPopup ? HelpTopicAnchor(data) : QString());
 }
 
 }  // namespace sheetwise

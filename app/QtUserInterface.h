@@ -1,10 +1,14 @@
-// The real dialogs: QMessageBox, QFileDialog and the desktop's beep. There is no help system on
-// Linux, so every help request fails and the window says so.
+// The real dialogs: QMessageBox, QFileDialog and the desktop's beep, and the help window for the
+// operator's manual. A request for the old help file fails: no help system on Linux shows it.
 #pragma once
+
+#include <memory>
 
 #include "app/UserInterface.h"
 
 namespace sheetwise {
+
+class HelpWindow;
 
 class QtUserInterface final : public UserInterface {
   public:
@@ -13,6 +17,12 @@ class QtUserInterface final : public UserInterface {
     QString ChooseFile(QWidget* owner, const FileDialogRequest& request) override;
     void Beep() override;
     bool Help(QWidget* owner, const QString& helpFile, int command, int data) override;
+
+    QtUserInterface();
+    ~QtUserInterface() override;
+
+  private:
+    std::unique_ptr<HelpWindow> help_;
 };
 
 }  // namespace sheetwise

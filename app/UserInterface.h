@@ -20,6 +20,7 @@ struct FileDialogRequest {
     QString filter;            // Qt filter: "Description (*.cat);;All Files (*.*)"
     QString defaultExtension;  // added to a typed name without one
     bool save = false;         // a save dialog, which asks before overwriting
+    QString directory;         // where the dialog opens; empty: Qt's choice
 };
 
 class UserInterface {

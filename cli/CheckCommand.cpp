@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "cli/CatalogCheck.h"
 #include "cli/CatalogFileCheck.h"
 #include "cli/CatalogFiles.h"
 #include "cli/Commands.h"
@@ -110,6 +111,8 @@ void ReportEditorStatus(const std::u16string& path, const std::string& file, Fin
     findings.Add(file, 0, message + "; opening it shows an error");
 }
 
+}  // namespace
+
 Findings CheckOneCatalog(const std::u16string& path) {
     Findings findings;
     const std::string file = Utf8(path);
@@ -129,8 +132,6 @@ Findings CheckOneCatalog(const std::u16string& path) {
         CheckListMembership(catalog, attributes, file, findings);
     return findings;
 }
-
-}  // namespace
 
 int RunCheck(const Invocation& invocation, Console& console) {
     int exitCode = kExitSuccess;

@@ -38,6 +38,7 @@ struct Options {
         {QStringLiteral("b"), QStringLiteral("base")}, QString(), QStringLiteral("catalog")};
     QCommandLineOption format{
         {QStringLiteral("f"), QStringLiteral("format")}, QString(), QStringLiteral("format")};
+    QCommandLineOption dropBadLines{QStringLiteral("drop-bad-lines")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringLiteral("version")};
 };
@@ -63,6 +64,11 @@ class Checker {
             return Fail(std::string(name) + " needs a file name or value");
         value = values.isEmpty() ? std::u16string() : values.front().toStdU16String();
         return true;
+    }
+
+    // Fails when the option is set for a command that does not take it.
+    bool OnlyFor(const QCommandLineOption& option, const char* name, bool allowed) {
+        return Allowed(option, name, allowed);
     }
 
     bool FileCount(size_t count, size_t minimum, size_t maximum, const char* what) {
@@ -162,8 +168,8 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     Invocation& invocation = result.invocation;
     Options options;
     QCommandLineParser parser;
-    parser.addOptions(
-        {options.json, options.out, options.base, options.format, options.help, options.version});
+    parser.addOptions({options.json, options.out, options.base, options.format,
+                       options.dropBadLines, options.help, options.version});
     Checker check(parser, options, result);
     if (!parser.parse(QStringList(QStringLiteral("sheetwise-cli")) + arguments)) {
         check.Fail(parser.errorText().toStdString());
@@ -198,9 +204,12 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     for (qsizetype i = 1; i < positional.size(); ++i)
         invocation.files.push_back(positional[i].toStdU16String());
     invocation.json = parser.isSet(options.json);
+    invocation.dropBadLines = parser.isSet(options.dropBadLines);
     result.ok = check.SingleValue(options.out, "--out", invocation.out) &&
                 check.SingleValue(options.base, "--base", invocation.base) &&
                 check.SingleValue(options.format, "--format", invocation.format) &&
+                check.OnlyFor(options.dropBadLines, "--drop-bad-lines",
+                              invocation.command == Command::kConvert) &&
                 CheckCommand(check, invocation);
     return result;
 }

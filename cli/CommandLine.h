@@ -4,7 +4,7 @@
 //   sheetwise-cli check CATALOG...
 //   sheetwise-cli import INI --out NEW.cat [--base CATALOG]
 //   sheetwise-cli import INI --json
-//   sheetwise-cli convert CATALOG --out NEW.cat
+//   sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines]
 //   sheetwise-cli export CATALOG [--format csv|json]
 //   sheetwise-cli help [COMMAND] | --help | --version
 //
@@ -25,9 +25,10 @@ struct Invocation {
     Command helpTopic = Command::kHelp;
     std::vector<std::u16string> files;
     bool json = false;
-    std::u16string out;     // empty when not given
-    std::u16string base;    // empty when not given
-    std::u16string format;  // export: "csv" (the default) or "json"
+    std::u16string out;         // empty when not given
+    std::u16string base;        // empty when not given
+    std::u16string format;      // export: "csv" (the default) or "json"
+    bool dropBadLines = false;  // convert: write a catalog whose reading dropped lines
 };
 
 struct ParsedArguments {

@@ -27,28 +27,26 @@ void ReportCatalogStatus(Console& console, const std::u16string& path, int32_t s
 
 int ReportSaveAs(Console& console, const SaveAsResult& result, const std::u16string& newPath,
                  const std::u16string& sizeSource) {
-    const std::string target = Utf8(newPath);
-    if (!result.catalogWritten) {
-        ReportError(console, target + ": cannot write the catalog file");
-        return kExitUnusable;
-    }
+    const std::string attributes = Utf8(CompanionAttributePath(newPath));
     if (!result.attributesCopied) {
-        ReportError(console,
-                    Utf8(CompanionAttributePath(newPath)) + ": cannot create the attribute file");
+        ReportError(console, attributes + ": cannot create the attribute file; nothing written");
         return kExitUnusable;
     }
-    int exitCode = kExitSuccess;
-    if (!result.attributesWritten) {
-        ReportError(console,
-                    Utf8(CompanionAttributePath(newPath)) + ": cannot write the attribute file");
-        exitCode = kExitUnusable;
+    if (result.set == CatalogSetResult::kCatalogNotSaved) {
+        ReportError(console, Utf8(newPath) + ": cannot write the catalog file; nothing written");
+        return kExitUnusable;
+    }
+    if (result.set == CatalogSetResult::kAttributesNotSaved) {
+        ReportError(console, attributes + ": cannot write the attribute file; the catalog set " +
+                                 Utf8(newPath) + " is not saved");
+        return kExitUnusable;
     }
     if (!result.sizesInPlace) {
         ReportError(console, Utf8(CompanionSizePath(newPath)) + ": cannot copy " +
                                  Utf8(sizeSource) + " there");
-        exitCode = kExitUnusable;
+        return kExitUnusable;
     }
-    return exitCode;
+    return kExitSuccess;
 }
 
 }  // namespace sheetwise::cli

@@ -21,7 +21,8 @@ Commands:
                                   build a catalog from an import file, as File > Import
                                   followed by Save As does in the editor
   import INI --json               print the import file as read and cleaned
-  convert CATALOG --out NEW.cat   write a catalog again with the editor's own writers
+  convert CATALOG --out NEW.cat [--drop-bad-lines]
+                                  write a catalog again with the editor's own writers
   export CATALOG [--format csv|json]
                                   print the papers for spreadsheets and scripts
   help [COMMAND]                  print this overview, or the page of a command
@@ -31,6 +32,7 @@ Options:
   -o, --out FILE         import, convert: the catalog file to write
   -b, --base CATALOG     import: the catalog the import starts from
   -f, --format FORMAT    export: csv (the default) or json
+  --drop-bad-lines       convert: write a catalog without the lines its reader drops
   -h, --help             print help (after a command: that command's page)
   --version              print the version
 
@@ -132,7 +134,8 @@ Exit status: 0 without warnings, 1 for a failed import or one with warnings (NEW
 still written when the import did not fail), 2 when a file cannot be read or written.
 )";
 
-constexpr const char* kConvert = R"(Usage: sheetwise-cli convert CATALOG --out NEW.cat
+constexpr const char* kConvert =
+    R"(Usage: sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines]
 
 Loads the catalog as 'show' does and writes it with the editor's own writers, byte for
 byte what the editor's Save As writes for that catalog: NEW.cat in the ANSI code page of
@@ -142,13 +145,20 @@ does); and the catalog's size-definition file copied beside NEW.cat when none is
 This turns a hand-edited catalog into the form print servers expect: escapes decoded,
 CR LF line ends gone, numbers normalised, names cut to their length.
 
-Lines the reader drops are left out of NEW.cat, as in the editor; they are reported, and
-'check' lists them. A catalog whose files cannot all be read to their end (a missing
-companion, a line longer than 2047 bytes) is not written, since papers would be lost.
-NEW.cat may be the catalog itself.
+Only a catalog read without problems (status 0) is written. When the reader drops or
+changes lines (a missing field, a character that is not allowed, a file with CR line ends
+only, which reads as one line), convert prints the findings of 'check' for the catalog,
+writes nothing and exits with 1. With --drop-bad-lines it writes the catalog without the
+dropped lines, as the editor would save it. A catalog whose files cannot all be read to
+their end (a missing companion, a line longer than 2047 bytes) is never written, since
+papers would be lost. NEW.cat may be the catalog itself; a refused catalog is left as it is.
 
-Exit status: 0 for a clean catalog, 1 when lines were dropped (NEW.cat is written) or the
-catalog cannot be read to its end, 2 when a file cannot be read or written.
+NEW.cat and NEW.cat.atr are written as one set: when either cannot be written, neither
+is. Each file is written beside its name and takes it only when complete; writers of
+one folder (the editor, other sheetwise-cli runs) take turns.
+
+Exit status: 0 for a clean catalog, 1 when the catalog was refused, written with
+--drop-bad-lines, or cannot be read to its end, 2 when a file cannot be read or written.
 )";
 
 constexpr const char* kExport = R"(Usage: sheetwise-cli export CATALOG [--format csv|json]

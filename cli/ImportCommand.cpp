@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cli/CatalogCheck.h"
 #include "cli/CatalogFiles.h"
 #include "cli/CatalogJson.h"
 #include "cli/CommandSupport.h"
@@ -186,6 +187,7 @@ int RunImport(const Invocation& invocation, Console& console, const Environment&
     PaperCatalog catalog = LoadCatalogAsEditor(base);
     if (catalog.status() != kStatusOk) {
         ReportCatalogStatus(console, base, catalog.status());
+        CheckOneCatalog(base).Print(console.err);
         ReportError(console,
                     Utf8(base) + ": the base catalog does not load cleanly; nothing written");
         return ExitCodeForStatus(catalog.status());

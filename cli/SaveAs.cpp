@@ -1,6 +1,8 @@
 #include "cli/SaveAs.h"
 
 #include "cli/CatalogFiles.h"
+#include "platform/AtomicFile.h"
+#include "platform/CatalogWriteLock.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -9,13 +11,9 @@ namespace {
 
 // The attribute file the editor's Save As finds missing and fills from the previous catalog's.
 bool CopyMissingAttributeFile(const std::u16string& oldPath, const std::u16string& newPath) {
-    const std::string target = ToNativePath(CompanionAttributePath(newPath));
-    if (FileExists(target))
-        return true;
-    if (!CopyFileNoOverwrite(ToNativePath(CompanionAttributePath(oldPath)), target))
-        return false;
-    MakeOwnerWritable(target);
-    return true;
+    return CopyFileIfMissing(ToNativePath(CompanionAttributePath(oldPath)),
+                             ToNativePath(CompanionAttributePath(newPath)),
+                             true) != CopyResult::kFailed;
 }
 
 }  // namespace
@@ -23,22 +21,25 @@ bool CopyMissingAttributeFile(const std::u16string& oldPath, const std::u16strin
 SaveAsResult SaveCatalogAs(PaperCatalog& catalog, const std::u16string& newPath,
                            const std::u16string& sizeSource) {
     SaveAsResult result;
-    const std::u16string oldPath = catalog.path();
-    catalog.SetPath(newPath);
-    result.catalogWritten = catalog.Save(newPath);
-    if (!result.catalogWritten)
+    const std::string target = ToNativePath(newPath);
+    const CatalogWriteLock lock(target);
+    if (!CanReplaceFile(target))
         return result;
-    result.attributesCopied = CopyMissingAttributeFile(oldPath, newPath);
+    if (!CanReplaceFile(ToNativePath(CompanionAttributePath(newPath)))) {
+        result.set = CatalogSetResult::kAttributesNotSaved;
+        return result;
+    }
+    result.attributesCopied = CopyMissingAttributeFile(catalog.path(), newPath);
     if (!result.attributesCopied)
         return result;
-    result.attributesWritten = catalog.WriteAttributeFile(newPath);
-    const std::string sizes = ToNativePath(CompanionSizePath(newPath));
-    if (FileExists(sizes)) {
-        result.sizesInPlace = true;
-    } else {
-        result.sizesCopied = CopyFileNoOverwrite(ToNativePath(sizeSource), sizes);
-        result.sizesInPlace = result.sizesCopied;
-    }
+    catalog.SetPath(newPath);
+    result.set = SaveCatalogSet(catalog, newPath);
+    if (result.set != CatalogSetResult::kSaved)
+        return result;
+    const CopyResult sizes = CopyFileIfMissing(ToNativePath(sizeSource),
+                                               ToNativePath(CompanionSizePath(newPath)), false);
+    result.sizesCopied = sizes == CopyResult::kCopied;
+    result.sizesInPlace = sizes != CopyResult::kFailed;
     return result;
 }
 

@@ -87,7 +87,7 @@ void MainDialog::DeleteAttributeValue(int kind) {
         ShowMessage(kErrorCaption, 17006);
         return;
     }
-    if (Ask(controls.confirmation, BoxButtons::kYesNo) != BoxAnswer::kYes)
+    if (Ask(controls.confirmation, BoxButtons::kYesNo, list->ItemText(selected)) != BoxAnswer::kYes)
         return;
 
     list->DeleteItem(selected);

@@ -46,6 +46,12 @@ void MainDialog::SetupListColumns() {
         list->setColumnWidth(i, metrics.horizontalAdvance(measured) + kColumns[i].extra);
     }
     list->setColumnWidth(0, 200);
+    list->rows().SetMarks(
+        [this](int row) {
+            return PaperRowMarks{row == catalog_.GetDefaultIndex(),
+                                 catalog_.GetPrecollated(row) == 1};
+        },
+        Label(13137));
 }
 
 void MainDialog::LimitFieldLengths() {

@@ -22,7 +22,11 @@ class LengthLimit final : public QValidator {
 }  // namespace
 
 EditField::EditField(bool digitsOnly, QWidget* parent)
-    : QLineEdit(parent), digitsOnly_(digitsOnly) {}
+    : QLineEdit(parent), digitsOnly_(digitsOnly) {
+    // A right click belongs to the window's "What's this" menu: Qt's own text menu would offer
+    // shortcuts (Select All, Ctrl+A) that the window's accelerators take for other commands.
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
 
 void EditField::SetTypingLimit(int limit) {
     typingLimit_ = limit;

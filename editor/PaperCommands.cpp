@@ -178,7 +178,8 @@ void MainDialog::DeleteSelectedPaper() {
         ShowMessage(kErrorCaption, 17015);
         return;
     }
-    if (Ask(17263, BoxButtons::kYesNo) != BoxAnswer::kYes)
+    if (Ask(17263, BoxButtons::kYesNo,
+            QString::fromStdU16String(catalog_.GetName(selectedPaperIndex_))) != BoxAnswer::kYes)
         return;
     const int32_t deleted = selectedPaperIndex_;
     const bool removed = catalog_.DeletePaper(deleted);

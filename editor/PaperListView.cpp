@@ -1,8 +1,40 @@
 #include "editor/PaperListView.h"
 
 #include <QHeaderView>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QtMath>
 
 namespace sheetwise {
+namespace {
+
+// A five-pointed star, drawn once: the default paper's mark, in the selection colour of the
+// list so that it reads on white and on the highlighted row alike.
+QIcon DrawStar() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const double radius = i % 2 == 0 ? 7.5 : 3.2;
+        const double angle = -M_PI / 2 + i * M_PI / 5;
+        star << QPointF(8 + radius * std::cos(angle), 8.5 + radius * std::sin(angle));
+    }
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(120, 80, 0), 1));
+    painter.setBrush(QColor(255, 190, 0));
+    painter.drawPolygon(star);
+    return QIcon(pixmap);
+}
+
+const QIcon& DefaultPaperStar() {
+    static const QIcon star = DrawStar();
+    return star;
+}
+
+}  // namespace
 
 int PaperRowsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -13,9 +45,37 @@ int PaperRowsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant PaperRowsModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (marks_) {
+        const QVariant marked = MarkData(index.row(), index.column(), role);
+        if (marked.isValid())
+            return marked;
+    }
+    if (role != Qt::DisplayRole)
         return {};
     return rows_[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
+}
+
+QVariant PaperRowsModel::MarkData(int row, int column, int role) const {
+    const PaperRowMarks marks = marks_(row);
+    const QString& cell = rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    if (role == Qt::FontRole && marks.isDefault) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (role == Qt::DecorationRole && column == 0 && marks.isDefault)
+        return DefaultPaperStar();
+    if (role == Qt::DisplayRole && column == kPaperListColumns - 1 && marks.precollated)
+        return cell + QStringLiteral(" \u00b7 ") + precollatedWord_;
+    return {};
+}
+
+void PaperRowsModel::SetMarks(std::function<PaperRowMarks(int row)> marks,
+                              QString precollatedWord) {
+    marks_ = std::move(marks);
+    precollatedWord_ = std::move(precollatedWord);
 }
 
 QVariant PaperRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -61,6 +121,8 @@ PaperListView::PaperListView(QWidget* parent) : QTableView(parent) {
     setShowGrid(true);
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrow keys move between papers; Tab leaves the list for the next control.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
@@ -78,6 +140,16 @@ PaperListView::PaperListView(QWidget* parent) : QTableView(parent) {
                 }
             });
     connect(this, &QTableView::doubleClicked, this, [this] { emit ItemDoubleClicked(); });
+}
+
+QItemSelectionModel::SelectionFlags PaperListView::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    // Exactly one paper is selected at all times: the editing panel and Delete act on it. A
+    // click beside the rows or a Ctrl+click on the selected row would leave none.
+    const QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
+    if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
+        return QItemSelectionModel::NoUpdate;
+    return command;
 }
 
 QString PaperListView::CellText(int row, int column) const {

@@ -8,12 +8,20 @@
 #include <QStringList>
 #include <QTableView>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace sheetwise {
 
 inline constexpr int kPaperListColumns = 6;
 using PaperRow = std::array<QString, kPaperListColumns>;
+
+// What the list shows of a paper besides its cells: the default paper in bold with a star, and
+// a precollated paper's mode followed by the word for it.
+struct PaperRowMarks {
+    bool isDefault = false;
+    bool precollated = false;
+};
 
 class PaperRowsModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -32,8 +40,15 @@ class PaperRowsModel final : public QAbstractTableModel {
     const PaperRow* Row(int row) const;
     void DeleteRow(int row);
 
+    // Asked for each row as it is drawn, so the marks always follow the catalog.
+    void SetMarks(std::function<PaperRowMarks(int row)> marks, QString precollatedWord);
+
   private:
+    QVariant MarkData(int row, int column, int role) const;
+
     QStringList headers_;
+    std::function<PaperRowMarks(int row)> marks_;
+    QString precollatedWord_;
     std::vector<PaperRow> rows_;
 };
 
@@ -57,6 +72,10 @@ class PaperListView final : public QTableView {
     // A row is about to change its selection state, by the user or by the program.
     void ItemChanging(int row, bool selected);
     void ItemDoubleClicked();
+
+  protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
   private:
     PaperRowsModel model_;

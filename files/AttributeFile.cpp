@@ -74,25 +74,30 @@ int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lis
     }
 }
 
-int32_t WriteAttributeLists(const std::u16string& catalogPath, const AttributeList& weights,
-                            const AttributeList& types, const AttributeList& colours) {
-    if (catalogPath.empty())
-        return kStatusPathEmpty;
+std::string AttributeFileBytes(const AttributeList& weights, const AttributeList& types,
+                               const AttributeList& colours) {
     const SystemTextConverter converter;
     // Weights are scanned too: one that needed the marker would be read back cut at its colon.
     const bool wide = AnyNeedsWide(converter, types) || AnyNeedsWide(converter, colours) ||
                       AnyNeedsWide(converter, weights);
-    TextFileBuilder file(wide, converter);
-    WriteSection(file, kWeightsHeader, weights);
-    WriteSection(file, kTypesHeader, types);
-    WriteSection(file, kColoursHeader, colours);
-    file.LineEnd();
-    AtomicFile out(AttributeFilePath(catalogPath));
-    if (!out.Open())
-        return kStatusCannotOpen;
-    if (!out.Write(file.bytes()) || !out.Commit())
-        return kStatusWriteError;
-    return kStatusOk;
+    return BuildTextFile(wide, converter, [&](TextFileBuilder& file) {
+        WriteSection(file, kWeightsHeader, weights);
+        WriteSection(file, kTypesHeader, types);
+        WriteSection(file, kColoursHeader, colours);
+        file.LineEnd();
+    });
+}
+
+int32_t WriteAttributeLists(const std::u16string& catalogPath, const AttributeList& weights,
+                            const AttributeList& types, const AttributeList& colours) {
+    if (catalogPath.empty())
+        return kStatusPathEmpty;
+    const std::string bytes = AttributeFileBytes(weights, types, colours);
+    const FileSetResult written = WriteFileSet({{AttributeFilePath(catalogPath), bytes}});
+    if (written.error == AtomicFile::Error::kNone)
+        return kStatusOk;
+    return written.error == AtomicFile::Error::kCannotCreate ? kStatusCannotOpen
+                                                             : kStatusWriteError;
 }
 
 }  // namespace sheetwise

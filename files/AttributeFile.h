@@ -31,6 +31,10 @@ std::string AttributeFilePath(const std::u16string& catalogPath);
 // open) or 3 (a line too long to read; the values before it stay).
 int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lists);
 
+// The bytes of an attribute file holding the lists, as WriteAttributeLists writes them.
+std::string AttributeFileBytes(const AttributeList& weights, const AttributeList& types,
+                               const AttributeList& colours);
+
 // Writes the lists, narrow when every value has an exact ANSI form, else UTF-16. The old file is
 // replaced only by a complete new one. Returns 0, or 1 (empty path), 2 (cannot create) or
 // 8 (a write failed; the old file is untouched).

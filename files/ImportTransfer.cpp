@@ -84,8 +84,8 @@ void MapImportedSizes(ImportedCatalog& imported, const ImportTarget& target) {
     }
 }
 
-int32_t AddImportedPapers(const ImportedCatalog& imported, ImportTarget& target,
-                          int32_t& rejected) {
+int32_t AddImportedPapers(const ImportedCatalog& imported, ImportTarget& target, int32_t& rejected,
+                          std::vector<size_t>* rejectedPapers) {
     PaperCatalog& catalog = target.catalog();
     // Names already in the catalog, so that the check before each add is not a walk.
     std::unordered_set<std::u16string> present;
@@ -93,30 +93,35 @@ int32_t AddImportedPapers(const ImportedCatalog& imported, ImportTarget& target,
         present.insert(paper.name);
     int32_t added = 0;
     rejected = 0;
-    for (const PaperDefinition& paper : imported.papers()) {
-        if (paper.name.empty() || paper.colour.empty() || paper.type.empty() ||
-            paper.weight == -1) {
-            ++rejected;
-        } else if (present.count(paper.name) == 0) {
-            const bool stored = catalog.AddPaper(paper.name, paper.sizeIndex, paper.colour,
-                                                 paper.weight, paper.type, paper.imagedSides, 0);
-            if (stored) {
+    for (size_t i = 0; i < imported.papers().size(); ++i) {
+        const PaperDefinition& paper = imported.papers()[i];
+        bool refused =
+            paper.name.empty() || paper.colour.empty() || paper.type.empty() || paper.weight == -1;
+        if (!refused && present.count(paper.name) == 0) {
+            refused = !catalog.AddPaper(paper.name, paper.sizeIndex, paper.colour, paper.weight,
+                                        paper.type, paper.imagedSides, 0);
+            if (!refused) {
                 present.insert(catalog.papers().back().name);
                 ++added;
-            } else {
-                ++rejected;
             }
+        }
+        if (refused) {
+            ++rejected;
+            if (rejectedPapers != nullptr)
+                rejectedPapers->push_back(i);
         }
     }
     return added;
 }
 
-int32_t AddImportedAttributes(const ImportedCatalog& imported, ImportTarget& target,
-                              int32_t& rejected) {
+int32_t AddImportedAttributes(
+    const ImportedCatalog& imported, ImportTarget& target, int32_t& rejected,
+    std::vector<std::pair<AttributeKind, std::u16string>>* rejectedValues) {
     size_t total = 0;
     rejected = 0;
     for (const AttributeKind kind : kKindsInOrder) {
-        for (std::u16string value : ImportedValues(imported, kind)) {
+        for (const std::u16string& original : ImportedValues(imported, kind)) {
+            std::u16string value = original;
             ++total;
             if (value.empty())
                 continue;
@@ -124,6 +129,8 @@ int32_t AddImportedAttributes(const ImportedCatalog& imported, ImportTarget& tar
                 target.SelectOrAddListValue(kind, value);
             } else {
                 ++rejected;
+                if (rejectedValues != nullptr)
+                    rejectedValues->emplace_back(kind, original);
             }
         }
     }

@@ -8,6 +8,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/PaperDefinition.h"
 
 namespace sheetwise {
 
@@ -28,16 +33,20 @@ void MapImportedSizes(ImportedCatalog& imported, const ImportTarget& target);
 // Adds the imported papers in order, precollated 0. A paper with an empty name, colour or type, or
 // weight -1, and one the catalog refuses (a character outside the permitted set), is rejected; a
 // paper whose name the catalog already has is skipped (neither added nor rejected). Returns the
-// number added.
-int32_t AddImportedPapers(const ImportedCatalog& imported, ImportTarget& target, int32_t& rejected);
+// number added. `rejectedPapers`, when given, receives the index in imported.papers() of each
+// rejected paper.
+int32_t AddImportedPapers(const ImportedCatalog& imported, ImportTarget& target, int32_t& rejected,
+                          std::vector<size_t>* rejectedPapers = nullptr);
 
 // Offers the imported weights, types and colours, in that order, to SelectOrAddListValue. Empty
 // values are skipped. Values with a character outside the permitted set are rejected; so are
 // weights that hold '*' beside other characters and weights whose leading number is outside
 // 60..200 (a leading number 0 turns the weight into "*"). Returns the number of values in the
-// import file (all three lists, rejected and skipped ones included).
-int32_t AddImportedAttributes(const ImportedCatalog& imported, ImportTarget& target,
-                              int32_t& rejected);
+// import file (all three lists, rejected and skipped ones included). `rejectedValues`, when
+// given, receives each rejected value with its kind.
+int32_t AddImportedAttributes(
+    const ImportedCatalog& imported, ImportTarget& target, int32_t& rejected,
+    std::vector<std::pair<AttributeKind, std::u16string>>* rejectedValues = nullptr);
 
 // Makes the imported default paper the catalog's default. On failure the imported catalog's
 // default-paper-failed flag is set and false returned.

@@ -119,19 +119,21 @@ void ImportedCatalog::TakePaperDefinition(PaperReading& reading, std::u16string_
     reading.colonSeen = reading.colonSeen || cleaned.colonReplaced;
     switch (cleaned.result) {
         case PaperDefinitionResult::kAccepted:
+            paperKeys_.push_back(EntryKey(kPaperDefinitions, reading.key));
             AcceptPaper(reading, std::move(cleaned.paper), colonBeforeName);
             return;
         case PaperDefinitionResult::kMissingField:
             missingField_ = true;
-            ++invalidPaperCount_;
-            return;
+            break;
         case PaperDefinitionResult::kInvalidValue:
             invalidValue_ = true;
-            ++invalidPaperCount_;
-            return;
+            break;
         case PaperDefinitionResult::kSkipped:
             return;
     }
+    ++invalidPaperCount_;
+    dropped_.push_back({EntryKey(kPaperDefinitions, reading.key),
+                        std::u16string(value.substr(0, value.find(u';')))});
 }
 
 // Only names that a colon or an underscore may have made equal are made unique, and only once

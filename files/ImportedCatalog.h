@@ -45,6 +45,16 @@ class ImportedCatalog {
     // Read and kept; nothing uses it, but an empty section fails the import.
     const std::vector<std::u16string>& forced() const { return forced_; }
 
+    // A paper definition that was dropped, by its key ("PaperDef3") and the name it gave.
+    struct DroppedDefinition {
+        std::u16string key;
+        std::u16string name;
+    };
+    // The definitions dropped for an invalid value or a missing field, in file order.
+    const std::vector<DroppedDefinition>& droppedDefinitions() const { return dropped_; }
+    // The key of each paper of papers(), so that a paper the catalog refuses can be named.
+    const std::vector<std::u16string>& paperKeys() const { return paperKeys_; }
+
     // The first valid paper, which becomes the catalog's default paper.
     const std::u16string& defaultPaperName() const { return defaultPaperName_; }
     const std::vector<PaperDefinition>& papers() const { return papers_; }
@@ -87,6 +97,8 @@ class ImportedCatalog {
     std::vector<std::u16string> forced_;
     std::u16string defaultPaperName_;
     std::vector<PaperDefinition> papers_;
+    std::vector<std::u16string> paperKeys_;
+    std::vector<DroppedDefinition> dropped_;
     bool failed_ = false;
     bool colonsReplaced_ = false;
     bool invalidValue_ = false;

@@ -8,13 +8,9 @@
 namespace sheetwise {
 namespace {
 
-bool StartsWithByteOrderMark(std::string_view bytes, bool& bigEndian) {
-    if (bytes.size() < 2)
-        return false;
-    const unsigned char first = static_cast<unsigned char>(bytes[0]);
-    const unsigned char second = static_cast<unsigned char>(bytes[1]);
-    bigEndian = first == 0xFE && second == 0xFF;
-    return bigEndian || (first == 0xFF && second == 0xFE);
+bool IsBigEndianMark(std::string_view bytes) {
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
+           static_cast<unsigned char>(bytes[1]) == 0xFF;
 }
 
 std::u16string_view UpToNul(std::u16string_view text) {
@@ -23,9 +19,19 @@ std::u16string_view UpToNul(std::u16string_view text) {
 
 }  // namespace
 
+bool StartsWithByteOrderMark(std::string_view bytes) {
+    return IsBigEndianMark(bytes) ||
+           (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+            static_cast<unsigned char>(bytes[1]) == 0xFE);
+}
+
 LineReader::LineReader(std::string_view bytes, Narrow narrow, const TextConverter* converter)
     : bytes_(bytes), narrow_(narrow), converter_(converter) {
-    wide_ = StartsWithByteOrderMark(bytes_, bigEndian_);
+    wide_ = StartsWithByteOrderMark(bytes_);
+    bigEndian_ = IsBigEndianMark(bytes_);
+    // Units start at even offsets; a lone byte at the end (a file cut short) is no character.
+    if (wide_ && bytes_.size() % 2 != 0)
+        bytes_.remove_suffix(1);
 }
 
 LineReader::Result LineReader::Next(std::u16string& line) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "files/TextConverter.h"
 
@@ -76,12 +77,32 @@ class TextFileBuilder {
     void Text(std::u16string_view text);
     void LineEnd();
     const std::string& bytes() const { return bytes_; }
+    std::string TakeBytes() { return std::move(bytes_); }
 
   private:
     bool wide_;
     const TextConverter& converter_;
     std::string bytes_;
 };
+
+// True when the bytes begin with FF FE or FE FF, which every reader takes for a UTF-16 mark.
+bool StartsWithByteOrderMark(std::string_view bytes);
+
+// The bytes of a text file that content(TextFileBuilder&) fills: narrow, unless wide is asked
+// for or the narrow bytes would begin like a UTF-16 mark (a header text starting with the
+// characters U+00FF U+00FE fits code page 1252, and would be read back as UTF-16).
+template <class Content>
+std::string BuildTextFile(bool wide, const TextConverter& converter, Content&& content) {
+    if (!wide) {
+        TextFileBuilder narrow(false, converter);
+        content(narrow);
+        if (!StartsWithByteOrderMark(narrow.bytes()))
+            return narrow.TakeBytes();
+    }
+    TextFileBuilder file(true, converter);
+    content(file);
+    return file.TakeBytes();
+}
 
 // Reads the first field of the first line of a file (the catalog's header text) without
 // reading the rest. error: 0, or 5 (empty path), 6 (cannot open), 7 (no first line).

@@ -122,8 +122,9 @@ bool PaperCatalog::StorePaper(bool add, std::u16string_view name, int32_t sizeIn
                               std::u16string_view colour, int32_t weight, std::u16string_view type,
                               int32_t imagedSides, int32_t precollated) {
     status_ = kStatusOk;
-    if (!PassesCharacterCheck(name) || !PassesCharacterCheck(colour) ||
-        !PassesCharacterCheck(type)) {
+    // An empty name, colour or type would be saved as a line the reader skips or drops.
+    if (name.empty() || colour.empty() || type.empty() || !PassesCharacterCheck(name) ||
+        !PassesCharacterCheck(colour) || !PassesCharacterCheck(type)) {
         status_ = kStatusBadCharacter;
         return false;
     }

@@ -174,39 +174,50 @@ void PaperCatalog::AppendReadPaper(PaperDefinition paper) {
     AppendPaper(std::move(paper));
 }
 
+std::string PaperCatalog::FileBytes() const {
+    const SystemTextConverter converter;
+    return BuildTextFile(ChooseWideMode(converter), converter, [&](TextFileBuilder& file) {
+        file.Text(headerText_);
+        file.Text(u":");
+        if (ValidPaperIndex(defaultIndex_))
+            file.Text(papers_[static_cast<size_t>(defaultIndex_)].name);
+        file.LineEnd();
+        for (const PaperDefinition& paper : papers_)
+            WritePaperLine(file, paper);
+    });
+}
+
+void PaperCatalog::WritePaperLine(TextFileBuilder& file, const PaperDefinition& paper) const {
+    const std::u16string separator(1, separator_);
+    file.Text(paper.name);
+    file.Text(separator);
+    file.Text(FormatDecimal(int64_t{paper.sizeIndex} + 1));
+    file.Text(separator);
+    file.Text(FormatDecimal(paper.weight));
+    file.Text(separator);
+    file.Text(paper.colour);
+    file.Text(separator);
+    file.Text(paper.type);
+    file.Text(separator);
+    file.Text(FormatDecimal(paper.imagedSides));
+    file.Text(separator);
+    file.Text(FormatDecimal(paper.precollated));
+    file.LineEnd();
+}
+
 bool PaperCatalog::Save(const std::u16string& path) {
     status_ = kStatusOk;
-    const SystemTextConverter converter;
-    TextFileBuilder file(ChooseWideMode(converter), converter);
-    file.Text(headerText_);
-    file.Text(u":");
-    if (ValidPaperIndex(defaultIndex_))
-        file.Text(papers_[static_cast<size_t>(defaultIndex_)].name);
-    file.LineEnd();
-    const std::u16string separator(1, separator_);
-    for (const PaperDefinition& paper : papers_) {
-        file.Text(paper.name);
-        file.Text(separator);
-        file.Text(FormatDecimal(int64_t{paper.sizeIndex} + 1));
-        file.Text(separator);
-        file.Text(FormatDecimal(paper.weight));
-        file.Text(separator);
-        file.Text(paper.colour);
-        file.Text(separator);
-        file.Text(paper.type);
-        file.Text(separator);
-        file.Text(FormatDecimal(paper.imagedSides));
-        file.Text(separator);
-        file.Text(FormatDecimal(paper.precollated));
-        file.LineEnd();
-    }
-    AtomicFile out(ToNativePath(path));
-    if (!out.Open()) {
+    // No path names no file: the same "cannot open" as a file that cannot be written.
+    if (path.empty()) {
         status_ = kStatusCatalogCannotOpen;
         return false;
     }
-    if (!out.Write(file.bytes()) || !out.Commit())
-        status_ = kStatusWriteError;
+    const std::string bytes = FileBytes();
+    const FileSetResult written = WriteFileSet({{ToNativePath(path), bytes}});
+    if (written.error != AtomicFile::Error::kNone) {
+        status_ = written.error == AtomicFile::Error::kCannotCreate ? kStatusCatalogCannotOpen
+                                                                    : kStatusWriteError;
+    }
     return status_ == kStatusOk;
 }
 

@@ -20,6 +20,10 @@
 namespace sheetwise {
 
 class TextConverter;
+class TextFileBuilder;
+class PaperCatalog;
+enum class CatalogSetResult;
+CatalogSetResult SaveCatalogSet(PaperCatalog& catalog, const std::u16string& path);
 
 // The built-in colour and type names, joined by the field separator. Their positions are the
 // colour and type codes print servers use; anything else gets code 7 (colours) or 6 (types).
@@ -65,8 +69,11 @@ class PaperCatalog {
     virtual void TakeField(std::u16string_view text, std::u16string& field,
                            char16_t delimiter) const;
 
-    // Writes the catalog file, replacing the old one only once the new one is complete.
+    // Writes the catalog file, replacing the old one only once the new one is complete. An empty
+    // path or a file that cannot be written gives 6, a failed write 8.
     bool Save(const std::u16string& path);
+    // The bytes Save writes.
+    std::string FileBytes() const;
     // Writes the three attribute lists to catalogPath + ".atr", the same way.
     bool WriteAttributeFile(const std::u16string& catalogPath);
 
@@ -106,7 +113,7 @@ class PaperCatalog {
                            int32_t& unitFlag) const;
 
     // Changes. AddPaper refuses an existing name (13); ModifyPaper changes the paper of that
-    // name (14 when there is none); both refuse disallowed characters (12) and sizes they
+    // name (14 when there is none); both refuse an empty or disallowed text (12) and sizes they
     // cannot obtain (14). A size index below 0 or above the number of sizes means "the
     // default paper's size".
     bool AddPaper(std::u16string_view name, int32_t sizeIndex, std::u16string_view colour,
@@ -126,6 +133,8 @@ class PaperCatalog {
     int32_t TypeCode(std::u16string_view type) const;
 
   private:
+    friend CatalogSetResult SaveCatalogSet(PaperCatalog& catalog, const std::u16string& path);
+
     PaperCatalog() = default;
     bool ReadCatalogFile(const std::u16string& path, bool decodeAnsi);
     void ReadHeaderLine(std::u16string& line);
@@ -133,6 +142,7 @@ class PaperCatalog {
     void AppendReadPaper(PaperDefinition paper);
     void ReadSizeLine(std::u16string_view line, int32_t lineNumber);
     bool ChooseWideMode(const TextConverter& converter) const;
+    void WritePaperLine(TextFileBuilder& file, const PaperDefinition& paper) const;
     bool StorePaper(bool add, std::u16string_view name, int32_t sizeIndex,
                     std::u16string_view colour, int32_t weight, std::u16string_view type,
                     int32_t imagedSides, int32_t precollated);

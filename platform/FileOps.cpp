@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/AtomicFile.h"
 #include "platform/NativePath.h"
 
 namespace sheetwise {
@@ -22,48 +23,19 @@ class Descriptor {
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
-    int release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
 
   private:
     int fd_;
 };
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
-}  // namespace
-
-ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
-    return ReadFileHead(path, std::string::npos, bytes);
-}
-
-ReadResult ReadFileHead(const std::string& path, size_t maxBytes, std::string& bytes) {
-    bytes.clear();
-    Descriptor fd(open(ResolveNameCase(path).c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        return ReadResult::kOpenFailed;
+ReadResult ReadUpTo(int fd, size_t maxBytes, std::string& bytes) {
     struct stat info;
-    if (fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return ReadResult::kOpenFailed;
-    if (info.st_size > 0)
+    if (fstat(fd, &info) == 0 && info.st_size > 0)
         bytes.reserve(std::min(static_cast<size_t>(info.st_size), maxBytes));
     char buffer[65536];
     while (bytes.size() < maxBytes) {
         const size_t wanted = std::min(sizeof buffer, maxBytes - bytes.size());
-        const ssize_t got = read(fd.get(), buffer, wanted);
+        const ssize_t got = read(fd, buffer, wanted);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -73,6 +45,41 @@ ReadResult ReadFileHead(const std::string& path, size_t maxBytes, std::string& b
         bytes.append(buffer, static_cast<size_t>(got));
     }
     return ReadResult::kOk;
+}
+
+}  // namespace
+
+int OpenRegularFile(const std::string& path, int flags) {
+    // O_NONBLOCK lets a FIFO without a writer open at once, so that fstat can turn it away;
+    // for the regular file it is cleared again before any read or write.
+    const int fd = open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info;
+    const int status = fcntl(fd, F_GETFL);
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || status < 0 ||
+        fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+ReadResult ReadAll(int fd, std::string& bytes) {
+    bytes.clear();
+    return ReadUpTo(fd, std::string::npos, bytes);
+}
+
+ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
+    return ReadFileHead(path, std::string::npos, bytes);
+}
+
+ReadResult ReadFileHead(const std::string& path, size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    Descriptor fd(OpenRegularFile(ResolveNameCase(path), O_RDONLY));
+    if (fd.get() < 0)
+        return ReadResult::kOpenFailed;
+    return ReadUpTo(fd.get(), maxBytes, bytes);
 }
 
 std::string ToTextMode(std::string_view bytes) {
@@ -91,35 +98,24 @@ bool FileExists(const std::string& path) {
     return stat(ResolveNameCase(path).c_str(), &info) == 0;
 }
 
-bool CopyFileNoOverwrite(const std::string& from, const std::string& to) {
-    const std::string target = ResolveNameCase(to);
-    Descriptor in(open(ResolveNameCase(from).c_str(), O_RDONLY | O_CLOEXEC));
+CopyResult CopyFileIfMissing(const std::string& from, const std::string& to, bool ownerWritable) {
+    if (FileExists(to))
+        return CopyResult::kAlreadyThere;
+    AtomicFile out(ResolveNameCase(to), AtomicFile::Mode::kCreateOnly);
+    Descriptor in(OpenRegularFile(ResolveNameCase(from), O_RDONLY));
     struct stat info;
-    if (in.get() < 0 || fstat(in.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    Descriptor out(
-        open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777));
-    if (out.get() < 0)
-        return false;
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const ssize_t got = read(in.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        if (!WriteAll(out.get(), std::string_view(buffer, static_cast<size_t>(got)))) {
-            ok = false;
-            break;
-        }
-    }
-    ok = close(out.release()) == 0 && ok;
-    if (!ok)
-        unlink(target.c_str());
-    return ok;
+    std::string bytes;
+    if (in.get() < 0 || fstat(in.get(), &info) != 0 || ReadAll(in.get(), bytes) != ReadResult::kOk)
+        return CopyResult::kFailed;
+    out.SetNewFilePermissions((info.st_mode & 07777) | (ownerWritable ? S_IWUSR : 0));
+    if (out.Open() && out.Write(bytes) && out.Commit())
+        return CopyResult::kCopied;
+    return out.error() == AtomicFile::Error::kTargetExists ? CopyResult::kAlreadyThere
+                                                           : CopyResult::kFailed;
+}
+
+bool CopyFileNoOverwrite(const std::string& from, const std::string& to) {
+    return CopyFileIfMissing(from, to, false) == CopyResult::kCopied;
 }
 
 bool MakeOwnerWritable(const std::string& path) {

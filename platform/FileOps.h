@@ -8,6 +8,14 @@ namespace sheetwise {
 
 enum class ReadResult { kOk, kOpenFailed, kReadFailed };
 
+// Opens a regular file (flags: O_RDONLY or O_RDWR) and gives its descriptor, or -1. A FIFO, a
+// device or a folder gives -1 at once: the open never waits, so a FIFO put where a catalog or a
+// companion belongs cannot hang the editor.
+int OpenRegularFile(const std::string& path, int flags);
+
+// Reads from the descriptor's position to the end of the file.
+ReadResult ReadAll(int fd, std::string& bytes);
+
 // Reads at most maxBytes from the start of a file.
 ReadResult ReadFileHead(const std::string& path, size_t maxBytes, std::string& bytes);
 
@@ -19,6 +27,17 @@ std::string ToTextMode(std::string_view bytes);
 
 // True when something exists under the path (name case resolved).
 bool FileExists(const std::string& path);
+
+enum class CopyResult { kCopied, kAlreadyThere, kFailed };
+
+// Copies a regular file to a name that nothing holds yet, the way a save writes (AtomicFile): the
+// copy is written to a temporary file beside the target, synced, and only then takes the name,
+// without replacing anything, so a killed copy never leaves a short or empty companion. When the
+// name is taken, before or while copying (another editor made the same companion), nothing is
+// changed and the result is kAlreadyThere. The copy gets the source's permissions, plus the
+// owner's write permission when ownerWritable (a copy of an installed, read-only companion
+// must still be saveable).
+CopyResult CopyFileIfMissing(const std::string& from, const std::string& to, bool ownerWritable);
 
 // Copies a file, failing when the target exists. The copy gets the source's permissions.
 bool CopyFileNoOverwrite(const std::string& from, const std::string& to);

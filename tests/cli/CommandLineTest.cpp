@@ -40,6 +40,7 @@ TEST_F(CliCommandLineRunTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError
         {"convert", "a.cat"},
         {"convert", "a.cat", "--out", ""},
         {"convert", "a.cat", "--out", "n.cat", "--out", "m.cat"},
+        {"import", "x.ini", "--out", "n.cat", "--drop-bad-lines"},
         {"export", "a.cat", "--format", "xml"},
         {"export", "a.cat", "--json"},
         {"help", "frobnicate"},

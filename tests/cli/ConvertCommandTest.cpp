@@ -71,26 +71,41 @@ TEST_F(CliConvertTest, CompanionsBesideTheNewCatalogAreTreatedAsSaveAsTreatsThem
     EXPECT_EQ(Read("dst.cat.atr"), kCliAttributes);
 }
 
-// Dropped lines are reported and stay dropped; a catalog whose papers would be lost is not
-// written at all.
-TEST_F(CliConvertTest, WritesOnlyCatalogsReadToTheirEnd) {
+// A catalog the reader dropped or changed lines of is written only when asked to drop them;
+// either way check's findings name the lines. One whose papers would be lost is never written.
+TEST_F(CliConvertTest, WritesOnlyCatalogsReadToTheirEndAndCleanUnlessAskedToDrop) {
     const std::string damaged =
         WriteCatalog("damaged", "D:A\nA:1:75:white:plain:2:0\nB:1:75\nC:2:160:blue:cover:1:0\n");
     CliRun run = Run({"convert", damaged, "--out", dir.File("fixed.cat")});
     EXPECT_EQ(run.exitCode, 1);
+    ExpectNoCatalog("fixed");
+    EXPECT_NE(run.err.find("damaged.cat:3: dropped"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("fixed.cat: not written"), std::string::npos);
+    run = Run({"convert", damaged, "--drop-bad-lines", "--out", dir.File("fixed.cat")});
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(Read("fixed.cat"), "D:A\nA:1:75:white:plain:2:0\nC:2:160:blue:cover:1:0\n");
     EXPECT_NE(run.err.find("status 11"), std::string::npos);
+    EXPECT_NE(run.err.find("damaged.cat:3: dropped"), std::string::npos);
+
+    // CR line ends only: the reader sees one header line. Converted onto itself it stays.
+    const std::string crOnly =
+        "CR:A\rA:1:75:white:plain:2:0\rB:2:160:blue:cover:1:0\rC:3:*:*:tab:0:0\r";
+    const std::string mac = WriteCatalog("mac", crOnly);
+    run = Run({"convert", mac, "--out", mac});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Read("mac.cat"), crOnly);
+    EXPECT_NE(run.err.find("mac.cat:1:"), std::string::npos) << run.err;
 
     // No attribute file: the reader reads no paper at all.
     const std::string noAttributes =
         WriteCatalog("noatr", "N:A\nA:1:75:white:plain:2:0\n", kCliSizes, "");
-    run = Run({"convert", noAttributes, "--out", dir.File("out.cat")});
+    run = Run({"convert", noAttributes, "--drop-bad-lines", "--out", dir.File("out.cat")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("out.cat: not written"), std::string::npos);
     // A line too long to read: the papers after it would be lost.
     const std::string tooLong = WriteCatalog(
         "long", "L:A\nA:1:75:white:plain:2:0\n" + std::string(3000, 'x') + "\nB:1:75:w:p\n");
-    run = Run({"convert", tooLong, "--out", dir.File("out.cat")});
+    run = Run({"convert", tooLong, "--drop-bad-lines", "--out", dir.File("out.cat")});
     EXPECT_EQ(run.exitCode, 1);
     ExpectNoCatalog("out");
 }
@@ -109,6 +124,15 @@ TEST_F(CliConvertTest, AnExistingTargetIsReplacedOnlyWhenWritable) {
     EXPECT_NE(run.err.find("locked.cat: cannot write the catalog file"), std::string::npos);
     EXPECT_EQ(Read("locked.cat"), "old\n");
     EXPECT_FALSE(std::filesystem::exists(dir.File("locked.cat.atr")));
+
+    // The new catalog's attribute file cannot be written: neither file is.
+    WriteBytes(dir.File("half.cat.atr"), "[PaperTypes]\nold\n");
+    chmod(dir.File("half.cat.atr").c_str(), 0444);
+    run = Run({"convert", catalog, "--out", dir.File("half.cat")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("half.cat.atr: cannot write the attribute file"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("half.cat")));
+    EXPECT_EQ(Read("half.cat.atr"), "[PaperTypes]\nold\n");
 }
 
 }  // namespace

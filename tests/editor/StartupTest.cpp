@@ -4,6 +4,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "support/WindowFixture.h"
 
@@ -20,7 +21,19 @@ constexpr const char* kSmall =
 TEST_F(WindowTest, OpensTheDefaultCatalogBesideTheExecutable) {
     MainDialog& window = Start();
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Korvane Brevalon Sheetwise "));
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral("Korvane Brevalon Sheetwise - KBRVCAT_EN.CAT[*]"));
+    // Centred on the screen; a dimension larger than the screen starts at its edge.
+    const QRect screen = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    if (frame.width() <= screen.width())
+        EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 3);
+    else
+        EXPECT_EQ(frame.left(), screen.left());
+    if (frame.height() <= screen.height())
+        EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 3);
+    else
+        EXPECT_EQ(frame.top(), screen.top());
     EXPECT_EQ(window.workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
     EXPECT_EQ(field(control::kCatalogDisplay).text(),
               QString::fromStdString(dir.File("bin/KBRVCAT_EN.CAT")));

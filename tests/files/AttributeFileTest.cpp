@@ -37,6 +37,9 @@ TEST_F(AttributeFileTest, OneValueOutsideThePageMakesTheWholeFileWide) {
     ASSERT_EQ(WriteAttributeLists(dir.Wide("x.cat"), {u"75"}, {}, {u"Ōshima"}), kStatusOk);
     EXPECT_EQ(ReadBytes(dir.File("x.cat.atr")),
               WideFile(u"[PaperWeights]\n75\n[PaperTypes]\n[PaperColors]\nŌshima\n\n"));
+    ASSERT_EQ(WriteAttributeLists(dir.Wide("t.cat"), {u"75"}, {u"Ōtype"}, {u"white"}), kStatusOk);
+    EXPECT_EQ(ReadBytes(dir.File("t.cat.atr")),
+              WideFile(u"[PaperWeights]\n75\n[PaperTypes]\nŌtype\n[PaperColors]\nwhite\n\n"));
     // A weight that needs the marker would come back cut at its colon, so it goes wide too.
     ASSERT_EQ(WriteAttributeLists(dir.Wide("w.cat"), {u"Ā"}, {u"plain"}, {}), kStatusOk);
     EXPECT_TRUE(ReadBytes(dir.File("w.cat.atr")).starts_with("\xFF\xFE"));
@@ -74,6 +77,15 @@ TEST_F(AttributeFileTest, LastLineWithoutLineFeedIsRead) {
     Lists lists;
     ASSERT_EQ(ReadAttributeLists(dir.Wide("t.cat"), lists.refs()), kStatusOk);
     EXPECT_EQ(lists.types, (AttributeList{u"plain", u"cover"}));
+}
+
+TEST_F(AttributeFileTest, ALoneFinalByteOfAWideFileIsIgnored) {
+    std::string cut = WideFile(u"[PaperColors]\nblue\nwhite\n");
+    cut.pop_back();  // cut one byte short
+    WriteBytes(dir.File("c.cat.atr"), cut);
+    Lists lists;
+    ASSERT_EQ(ReadAttributeLists(dir.Wide("c.cat"), lists.refs()), kStatusOk);
+    EXPECT_EQ(lists.colours, (AttributeList{u"blue", u"white"}));
 }
 
 TEST_F(AttributeFileTest, FailuresGiveTheirStatus) {

@@ -58,6 +58,15 @@ TEST(LineReader, WideFilesKeepCrAndSplitOnlyAtTheUnitLineFeed) {
     EXPECT_EQ(lines[2], u"last");
 }
 
+TEST(LineReader, ALoneFinalByteOfAWideFileIsNoCharacter) {
+    using Lines = std::vector<std::u16string>;
+    std::string cut = WideFile(u"a\nwhite\n");
+    cut.pop_back();
+    EXPECT_EQ(ReadAll(cut), (Lines{u"a\r", u"white\r"}));
+    EXPECT_EQ(ReadAll(WideFile(u"a\n") + "x"), Lines{u"a\r"});
+    EXPECT_EQ(ReadAll("\xFF\xFEx"), Lines{u""});
+}
+
 TEST(LineReader, BigEndianFilesAreDecodedAsBigEndian) {
     std::string bytes = "\xFE\xFF";
     for (char16_t unit : std::u16string(u"Ab\u0100\r\nz")) {
@@ -113,6 +122,18 @@ TEST(TextFileBuilder, WritesBothModes) {
     wide.Text(u"Ā");
     wide.LineEnd();
     EXPECT_EQ(wide.bytes(), std::string("\xFF\xFE\x00\x01\r\0\n\0", 8));
+    // Narrow bytes that would begin like a UTF-16 mark are not written narrow.
+    const auto line = [](std::u16string text) {
+        return [text](TextFileBuilder& file) {
+            file.Text(text);
+            file.LineEnd();
+        };
+    };
+    EXPECT_EQ(BuildTextFile(false, converter, line(u"\u00FFx")), "\xFFx\n");
+    EXPECT_EQ(BuildTextFile(false, converter, line(u"\u00FF\u00FEx")),
+              WideFile(u"\u00FF\u00FEx\n"));
+    EXPECT_EQ(BuildTextFile(false, converter, line(u"\u00FE\u00FF")), WideFile(u"\u00FE\u00FF\n"));
+    EXPECT_EQ(BuildTextFile(true, converter, line(u"x")), WideFile(u"x\n"));
 }
 
 TEST(ReadLeadingField, ReadsTheHeaderOfTheFirstLine) {

@@ -60,6 +60,13 @@ TEST_F(CatalogTest, AddAppendsAndRefusesWhatItMust) {
     EXPECT_EQ(catalog.status(), kStatusBadCharacter);
     EXPECT_FALSE(catalog.AddPaper(u"Other", 0, u"white", 75, u"pl:ain", 2, 0));
     EXPECT_EQ(catalog.status(), kStatusBadCharacter);
+    // Empty texts would be saved as lines the reader skips or drops.
+    EXPECT_FALSE(catalog.AddPaper(u"", 0, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusBadCharacter);
+    EXPECT_FALSE(catalog.AddPaper(u"Other", 0, u"", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusBadCharacter);
+    EXPECT_FALSE(catalog.AddPaper(u"Other", 0, u"white", 75, u"", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusBadCharacter);
     EXPECT_EQ(catalog.PaperCount(), 4);
 
     // A long name is cut first, and the cut name is the one that must be new.
@@ -98,6 +105,12 @@ TEST_F(CatalogTest, ModifyReplacesThePaperOfThatName) {
     EXPECT_FALSE(catalog.ModifyPaper(u"P4", 0, u"white", 75, u"plain", 2, 0));
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
     EXPECT_FALSE(catalog.ModifyPaper(u"P1", 0, u"wh ite", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusBadCharacter);
+    EXPECT_FALSE(catalog.ModifyPaper(u"P1", 0, u"", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusBadCharacter);
+    EXPECT_FALSE(catalog.ModifyPaper(u"P1", 0, u"white", 75, u"", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusBadCharacter);
+    EXPECT_FALSE(catalog.ModifyPaper(u"", 0, u"white", 75, u"plain", 2, 0));
     EXPECT_EQ(catalog.status(), kStatusBadCharacter);
     EXPECT_EQ(catalog.papers(), before);
 }

@@ -66,6 +66,31 @@ TEST_F(CatalogTest, AnyValueOutsideThePageMakesTheFileWide) {
     EXPECT_EQ(ReadBytes(dir.File("narrow-out.cat")), "Kat:Caf\xE9\nCaf\xE9:1:75:white:plain:2:0\n");
 }
 
+// Every place the writer scans chooses wide mode on its own; a header whose narrow bytes would
+// begin like a UTF-16 mark does too.
+TEST_F(CatalogTest, EachScannedTextAloneMakesTheFileWide) {
+    WriteBytes(dir.File("out.DEF"), kSizes);
+    WriteBytes(dir.File("out.cat.atr"), kAttributes);
+    const auto savedWide = [&](PaperCatalog& catalog, const char* place) {
+        EXPECT_TRUE(catalog.FileBytes().starts_with("\xFF\xFE")) << place;
+        EXPECT_TRUE(catalog.Save(dir.Wide("out.cat"))) << place;
+        return LoadExisting("out.cat");
+    };
+    PaperCatalog colour = Load(kExample);
+    ASSERT_TRUE(colour.AddPaper(u"C", 0, u"Ωmega", 75, u"plain", 2, 0));
+    EXPECT_EQ(savedWide(colour, "colour").GetColour(3), u"Ωmega");
+    PaperCatalog type = Load(kExample);
+    ASSERT_TRUE(type.AddPaper(u"T", 0, u"white", 75, u"Χarti", 2, 0));
+    EXPECT_EQ(savedWide(type, "type").GetType(3), u"Χarti");
+    for (const std::u16string header : {u"Κατάλογος", u"\u00FF\u00FEKat", u"\u00FE\u00FFKat"}) {
+        PaperCatalog catalog = Load(WideFile(header + u":Letter\nLetter:1:75:white:plain:2:0\n"));
+        const PaperCatalog again = savedWide(catalog, "header");
+        EXPECT_EQ(again.headerText(), header);
+        EXPECT_EQ(again.PaperCount(), 1);
+        EXPECT_EQ(again.status(), kStatusOk);
+    }
+}
+
 TEST_F(CatalogTest, CrLfFilesReadLikeLfFiles) {
     const PaperCatalog lf = Load("Head\nA:1:75:white:plain\nB:2:90:blue:cover:1:1\n", "lf");
     const PaperCatalog crlf =
@@ -209,6 +234,8 @@ TEST_F(CatalogTest, SaveFailuresKeepThePreviousFile) {
     }
     chmod(dir.File("test.cat").c_str(), 0444);
     EXPECT_FALSE(catalog.Save(dir.Wide("test.cat")));
+    EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
+    EXPECT_FALSE(catalog.Save(u""));
     EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
     EXPECT_EQ(ReadBytes(dir.File("test.cat")), before);
     EXPECT_EQ(ListFolder(dir.path()), "test.DEF test.cat test.cat.atr ");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/CatalogFixture.h"
+#include "model/CatalogSet.h"
 #include "platform/AtomicFile.h"
 
 namespace sheetwise {
@@ -34,7 +35,8 @@ TEST_F(CatalogTest, CatalogSaveFailingAtAnyStepKeepsThePreviousFile) {
             file_faults::FailAt(step, n);
             const bool saved = catalog.Save(dir.Wide("test.cat"));
             file_faults::Clear();
-            if (saved) break;  // the n-th such step never came
+            if (saved)
+                break;  // the n-th such step never came
             ++failures;
             EXPECT_EQ(catalog.status(), kStatusWriteError);
             EXPECT_EQ(ReadBytes(dir.File("test.cat")), before) << static_cast<int>(step) << n;
@@ -64,6 +66,48 @@ TEST_F(CatalogTest, AttributeWriteFailingAtAnyStepKeepsThePreviousFile) {
     }
     ASSERT_TRUE(catalog.WriteAttributeFile(dir.Wide("test.cat")));
     EXPECT_EQ(LoadExisting("test.cat").GetAttributeList(kColours).back(), u"mauve");
+}
+
+// A read-only attribute file, or a failure at any step before the files take their names, leaves
+// both files as they were: never a new catalog beside an old attribute file.
+TEST_F(CatalogTest, ACatalogSetIsSavedWholeOrNotAtAll) {
+    PaperCatalog catalog = Load("H:A\nA:1:75:white:plain\n");
+    ASSERT_TRUE(catalog.AddPaper(u"B", 1, u"mauve", 90, u"plain", 1, 0));
+    catalog.AddAttributeValue(kColours, u"mauve");
+    const std::string papers = ReadBytes(dir.File("test.cat"));
+    const std::string attributes = ReadBytes(dir.File("test.cat.atr"));
+    const auto expectUntouched = [&](const char* what) {
+        EXPECT_EQ(ReadBytes(dir.File("test.cat")), papers) << what;
+        EXPECT_EQ(ReadBytes(dir.File("test.cat.atr")), attributes) << what;
+        EXPECT_EQ(ListFolder(dir.path()), "test.DEF test.cat test.cat.atr ") << what;
+    };
+    chmod(dir.File("test.cat.atr").c_str(), 0444);
+    EXPECT_EQ(SaveCatalogSet(catalog, dir.Wide("test.cat")), CatalogSetResult::kAttributesNotSaved);
+    EXPECT_EQ(catalog.status(), kStatusCannotOpen);
+    expectUntouched("read-only attribute file");
+    chmod(dir.File("test.cat.atr").c_str(), 0644);
+    for (Step step : {Step::kWrite, Step::kSync, Step::kClose}) {
+        for (int n : {1, 2}) {
+            file_faults::FailAt(step, n);
+            const CatalogSetResult result = SaveCatalogSet(catalog, dir.Wide("test.cat"));
+            file_faults::Clear();
+            EXPECT_EQ(result, n == 1 ? CatalogSetResult::kCatalogNotSaved
+                                     : CatalogSetResult::kAttributesNotSaved);
+            EXPECT_EQ(catalog.status(), kStatusWriteError);
+            expectUntouched("failing step");
+        }
+    }
+    // A catalog name the folder holds, but not with ".atr" after it.
+    EXPECT_EQ(SaveCatalogSet(catalog, dir.Wide(std::string(248, 'K') + ".cat")),
+              CatalogSetResult::kAttributesNotSaved);
+    expectUntouched("attribute file name too long");
+    EXPECT_EQ(SaveCatalogSet(catalog, u""), CatalogSetResult::kCatalogNotSaved);
+    EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
+    ASSERT_EQ(SaveCatalogSet(catalog, dir.Wide("test.cat")), CatalogSetResult::kSaved);
+    const PaperCatalog saved = LoadExisting("test.cat");
+    EXPECT_EQ(saved.status(), kStatusOk);
+    EXPECT_EQ(saved.GetColour(1), u"mauve");
+    EXPECT_EQ(saved.GetAttributeList(kColours).back(), u"mauve");
 }
 
 }  // namespace

@@ -3,8 +3,12 @@
 #include <QMenu>
 #include <QScreen>
 
+#include <QScrollBar>
+#include <QTextBrowser>
+
 #include "app/AboutDialog.h"
 #include "app/HelpFile.h"
+#include "app/HelpWindow.h"
 #include "app/window/FileCommandFixture.h"
 
 namespace sheetwise {
@@ -37,10 +41,49 @@ class HelpTest : public FileCommandTest {
     }
 };
 
-// Beside the program (HelpTopicsAndF1SayThatThereIsNoHelpSystem), or by its bare name.
-TEST(HelpFileTest, AnotherProgramNameLooksForTheBareName) {
+const std::string kManual = std::string(SHEETWISE_RESOURCE_CATALOG) + "/../help/sheetwise.html";
+
+// The manual in the build tree or in an installation, else the old help file beside the program
+// (HelpTopicsAndF1SayThatThereIsNoHelpSystem), or by its bare name for another program.
+TEST(HelpFileTest, TheManualIsFoundWhereTheBuildOrTheInstallationPutsIt) {
+    testing::TempDir dir;
+    std::filesystem::create_directories(dir.File("usr/bin"));
+    std::filesystem::create_directories(dir.File("usr/share/sheetwise/help"));
+    testing::WriteBytes(dir.File("usr/share/sheetwise/help/sheetwise.html"), "<html></html>");
+    EXPECT_EQ(HelpFilePath(dir.Wide("usr/bin/sheetwise")),
+              dir.Wide("usr/share/sheetwise/help/sheetwise.html"));
+    std::filesystem::create_directories(dir.File("usr/bin/help"));
+    testing::WriteBytes(dir.File("usr/bin/help/sheetwise.html"), "<html></html>");
+    EXPECT_EQ(HelpFilePath(dir.Wide("usr/bin/sheetwise")), dir.Wide("usr/bin/help/sheetwise.html"));
     EXPECT_EQ(HelpFilePath(u"/opt/sheetwise/bin/window_tests"), u"sheetwise.hlp");
     EXPECT_EQ(HelpFilePath(u"/opt/bin/mysheetwise"), u"sheetwise.hlp");
+}
+
+TEST(HelpFileTest, EveryTopicTheWindowCanAskForHasItsPlaceInTheManual) {
+    const QString manual = QString::fromStdString(testing::ReadBytes(kManual));
+    ASSERT_FALSE(manual.isEmpty());
+    for (const int id : ControlsWithTopics())
+        EXPECT_TRUE(manual.contains(QStringLiteral("id=\"%1\"").arg(HelpTopicAnchor(id)))) << id;
+    // And the help window opens there.
+    HelpWindow help;
+    ASSERT_TRUE(help.Show(QString::fromStdString(kManual), HelpTopicAnchor(control::kDelete)));
+    EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("topic-1003"));
+    EXPECT_GT(help.browser()->verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(help.Show(QStringLiteral("/nowhere/sheetwise.html"), {}));
+}
+
+TEST_F(HelpTest, AnInstalledManualAnswersHelpTopicsF1AndWhatsThis) {
+    std::filesystem::create_directories(dir.File("bin/help"));
+    std::filesystem::copy_file(kManual, dir.File("bin/help/sheetwise.html"));
+    MainDialog& window = StartWatching();
+    EXPECT_EQ(window.helpPath(), QString::fromStdString(dir.File("bin/help/sheetwise.html")));
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_F1);
+    EXPECT_TRUE(RightClick(CentreOf(control::kWeightField)));
+    ASSERT_EQ(ui.helpRequests.size(), 2u);
+    EXPECT_EQ(ui.helpRequests[0].file, window.helpPath());
+    EXPECT_EQ(ui.helpRequests[0].command, kHelpOpenFile);
+    EXPECT_EQ(ui.helpRequests[1].command, kHelpContextPopup);
+    EXPECT_EQ(ui.helpRequests[1].data, control::kWeightField);
 }
 
 TEST_F(HelpTest, HelpTopicsAndF1SayThatThereIsNoHelpSystem) {
@@ -78,11 +121,23 @@ TEST_F(HelpTest, ControlsWithATopicOfferWhatsThisAndNoOtherControlDoes) {
     // The pop-up topic cannot be shown either, and nobody is told.
     EXPECT_TRUE(ui.boxes.empty());
 
-    // Closing the menu asks for nothing; edit fields, labels and Precollated have no topic.
+    // Closing the menu asks for nothing; labels have no topic.
     EXPECT_TRUE(RightClick(CentreOf(control::kWeightList), false));
-    for (const int id : {control::kNameField, control::kPrecollatedBox, 1058 /* a label */})
-        EXPECT_FALSE(RightClick(CentreOf(id))) << id;
+    EXPECT_FALSE(RightClick(CentreOf(1058)));
     EXPECT_EQ(ui.helpRequests.size(), 5u);
+
+    // An edit field offers "What's this" rather than a text menu with the window's shortcuts.
+    QContextMenuEvent onField(QContextMenuEvent::Mouse, QPoint(3, 3),
+                              window.Control(control::kNameField)->mapToGlobal(QPoint(3, 3)));
+    WhenShown([](QWidget* menu) {
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(qobject_cast<QMenu*>(menu)->actions().size(), 1);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QApplication::sendEvent(window.Control(control::kNameField), &onField);
+    ASSERT_EQ(ui.helpRequests.size(), 6u);
+    EXPECT_EQ(ui.helpRequests[5].data, control::kNameField);
 
     // A real right click, here on the rows of the paper list, reaches the window too.
     QWidget* rows = paperList().viewport();
@@ -94,8 +149,8 @@ TEST_F(HelpTest, ControlsWithATopicOfferWhatsThisAndNoOtherControlDoes) {
         QTest::keyClick(menu, Qt::Key_Return);
     });
     QApplication::sendEvent(rows, &click);
-    ASSERT_EQ(ui.helpRequests.size(), 6u);
-    EXPECT_EQ(ui.helpRequests[5].data, control::kPaperList);
+    ASSERT_EQ(ui.helpRequests.size(), 7u);
+    EXPECT_EQ(ui.helpRequests[6].data, control::kPaperList);
 }
 
 TEST_F(HelpTest, AListBoxOnAGroupFrameIsFoundRatherThanTheFrame) {

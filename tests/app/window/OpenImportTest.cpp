@@ -32,7 +32,7 @@ TEST_F(FileCommandTest, OpenShowsTheChosenCatalogWithCompanionsFromTheDefault) {
     window.OnCommand(command::kOpen);  // cancelled
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_EQ(ui.fileRequests[0].filter,
-              QStringLiteral("Paper Catalog Files (*.cat);;All Files (*.*)"));
+              QStringLiteral("Paper Catalog Files (*.cat);;All Files (*)"));
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("cat"));
     EXPECT_FALSE(ui.fileRequests[0].save);
     EXPECT_EQ(window.activeList(), 0);
@@ -82,7 +82,7 @@ TEST_F(ImportCommandTest, AnImportStaysUntitledUntilSavedUnderANewName) {
     const std::string ini = Import(ExampleImportFile());
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(ui.fileRequests[0].filter,
-              QStringLiteral("Paper Catalog Import Files (*.ini);;All Files (*.*)"));
+              QStringLiteral("Paper Catalog Import Files (*.ini);;All Files (*)"));
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("ini"));
     EXPECT_FALSE(ui.fileRequests[0].save);
     EXPECT_TRUE(window.changeFlags().untitled);
@@ -166,13 +166,15 @@ TEST_F(ImportCommandTest, AnImportReportsWhatItChangedOrLeftOut) {
     for (const RecordedBox& box : ui.boxes)
         captions << box.caption;
     EXPECT_EQ(captions, (QStringList{QStringLiteral("Warning"), QStringLiteral("Warning"),
-                                     QStringLiteral("Error"), QStringLiteral("Error"),
                                      QStringLiteral("Error")}));
+    // One box lists every definition left out, by key and name.
+    EXPECT_EQ(ui.boxes[2].details,
+              QStringLiteral("PaperDef2: Heavy\nPaperDef3: Short\nPaperDef0: Caf#"));
     EXPECT_EQ(ui.TakeTexts(),
               (QStringList{QStringLiteral("Some papers had the colon character (:) changed to the "
                                           "underscore character (_)."),
                            QStringLiteral("The default paper selection cannot be completed."),
-                           kInvalidPaperText, kInvalidPaperText, kInvalidPaperText}));
+                           kInvalidPaperText}));
     EXPECT_TRUE(window.changeFlags().untitled);
     EXPECT_EQ(window.catalog().PaperCount(), 2);
     EXPECT_EQ(window.catalog().GetName(0), u"A_B");

@@ -81,7 +81,7 @@ TEST_F(FileCommandTest, SaveAsMovesTheWindowToTheNewCatalogAndItsCompanions) {
     EXPECT_TRUE(ui.boxes.empty());
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_EQ(ui.fileRequests[0].filter,
-              QStringLiteral("Paper Catalog Files (*.cat);;All Files (*.*)"));
+              QStringLiteral("Paper Catalog Files (*.cat);;All Files (*)"));
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("cat"));
     EXPECT_TRUE(ui.fileRequests[0].save);
     EXPECT_EQ(ReadBytes(dir.File("Copy.cat")), kOfficeMoved);

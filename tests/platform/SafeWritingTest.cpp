@@ -1,0 +1,190 @@
+// What a save does beyond writing one file: copies that appear whole or not at all, files that
+// are not files, folders that take no new file, long names, leftovers of killed saves, and the
+// lock that makes writers of one folder take turns.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <future>
+
+#include "platform/AtomicFile.h"
+#include "platform/CatalogWriteLock.h"
+#include "platform/FileOps.h"
+#include "platform/TemporaryNames.h"
+#include "support/TempDir.h"
+
+namespace sheetwise {
+namespace {
+
+using file_faults::Step;
+using testing::ListFolder;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info;
+    stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+// Runs read() on a FIFO that no program writes to. An open that waited for a writer would never
+// return; after a generous bound the test lets it through (and fails) instead of hanging.
+template <class Read>
+auto WithoutWriter(const std::string& fifo, Read&& read) {
+    auto pending = std::async(std::launch::async, read);
+    const bool returned = pending.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    if (!returned)
+        close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    EXPECT_TRUE(returned) << "the open waited for a writer";
+    return pending.get();
+}
+
+TEST(FileOps, OnlyRegularFilesAreOpenedAndNothingWaits) {
+    TempDir dir;
+    const std::string fifo = dir.File("pipe.cat");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    std::string bytes;
+    EXPECT_EQ(WithoutWriter(fifo, [&] { return ReadFileBytes(fifo, bytes); }),
+              ReadResult::kOpenFailed);
+    EXPECT_EQ(WithoutWriter(fifo, [&] { return ReadFileHead(fifo, 1, bytes); }),
+              ReadResult::kOpenFailed);
+    EXPECT_FALSE(
+        WithoutWriter(fifo, [&] { return CopyFileNoOverwrite(fifo, dir.File("copy.def")); }));
+    EXPECT_EQ(ReadFileBytes("/dev/null", bytes), ReadResult::kOpenFailed);
+    EXPECT_EQ(ReadFileBytes(dir.path(), bytes), ReadResult::kOpenFailed);
+    EXPECT_EQ(ListFolder(dir.path()), "pipe.cat ");
+}
+
+TEST(FileOps, CopiesAppearWholeOrNotAtAll) {
+    TempDir dir;
+    const std::string source = dir.File("T.DEF");
+    WriteBytes(source, "8.5:11:0:0:0:Letter\n");
+    for (Step step : {Step::kWrite, Step::kSync, Step::kClose, Step::kRename}) {
+        file_faults::FailAt(step, 1);
+        EXPECT_FALSE(CopyFileNoOverwrite(source, dir.File("copy.def"))) << static_cast<int>(step);
+        file_faults::Clear();
+        EXPECT_EQ(ListFolder(dir.path()), "T.DEF ");
+    }
+    chmod(source.c_str(), 0444);
+    EXPECT_EQ(CopyFileIfMissing(source, dir.File("copy.def"), true), CopyResult::kCopied);
+    EXPECT_EQ(ReadBytes(dir.File("copy.def")), "8.5:11:0:0:0:Letter\n");
+    EXPECT_EQ(ModeOf(dir.File("copy.def")) & 0600, 0600u);
+    // Another writer made the file meanwhile: its file stays, and the copy counts as there.
+    AtomicFile late(dir.File("late.def"), AtomicFile::Mode::kCreateOnly);
+    ASSERT_TRUE(late.Open());
+    late.Write("ours");
+    WriteBytes(dir.File("late.def"), "theirs");
+    EXPECT_FALSE(late.Commit());
+    EXPECT_EQ(late.error(), AtomicFile::Error::kTargetExists);
+    EXPECT_EQ(ReadBytes(dir.File("late.def")), "theirs");
+    EXPECT_EQ(CopyFileIfMissing(source, dir.File("LATE.def"), false), CopyResult::kAlreadyThere);
+    EXPECT_EQ(CopyFileIfMissing(dir.File("missing"), dir.File("new.def"), false),
+              CopyResult::kFailed);
+    EXPECT_EQ(ListFolder(dir.path()), "T.DEF copy.def late.def ");
+}
+
+TEST(AtomicFile, AFolderThatTakesNoFileStillLetsItsWritableFilesBeWritten) {
+    TempDir dir;
+    const std::string folder = dir.File("sealed");
+    const std::string target = folder + "/x.cat";
+    mkdir(folder.c_str(), 0755);
+    WriteBytes(target, "old content");
+    chmod(target.c_str(), 0640);
+    chmod(folder.c_str(), 0555);
+    AtomicFile file(target);
+    ASSERT_TRUE(file.Open());
+    EXPECT_TRUE(file.inPlace());
+    file.Write("new");
+    ASSERT_TRUE(file.Commit());
+    EXPECT_EQ(ReadBytes(target), "new");
+    for (Step step : {Step::kWrite, Step::kSync}) {
+        AtomicFile failing(target);
+        ASSERT_TRUE(failing.Open());
+        file_faults::FailAt(step, 1);
+        failing.Write(std::string(100000, 'y'));
+        EXPECT_FALSE(failing.Commit());
+        file_faults::Clear();
+        EXPECT_EQ(ReadBytes(target), "new") << static_cast<int>(step);
+    }
+    EXPECT_EQ(ModeOf(target), 0640u);
+    chmod(target.c_str(), 0440);
+    AtomicFile readOnly(target);
+    EXPECT_FALSE(readOnly.Open());
+    EXPECT_EQ(ListFolder(folder), "x.cat ");
+}
+
+TEST(AtomicFile, EveryNameTheFolderCanHoldCanBeWritten) {
+    TempDir dir;
+    for (size_t length : {230u, 240u, 251u, 255u}) {
+        const std::string name(length, 'n');
+        AtomicFile file(dir.File(name));
+        ASSERT_TRUE(file.Open()) << length;
+        file.Write("x");
+        ASSERT_TRUE(file.Commit()) << length;
+        EXPECT_EQ(ListFolder(dir.path()), name + " ");
+        std::remove(dir.File(name).c_str());
+    }
+    AtomicFile tooLong(dir.File(std::string(256, 'n')));
+    EXPECT_FALSE(tooLong.Open());
+    EXPECT_EQ(ListFolder(dir.path()), "");
+    EXPECT_EQ(TemporaryName("a.cat", "12-34", 255), ".a.cat.tmp12-34");
+    EXPECT_LE(TemporaryName(std::string(255, 'n'), "4194304-999999", 255).size(), 255u);
+}
+
+TEST(AtomicFile, LeftoversOfKilledSavesOfTheSameFileAreRemoved) {
+    TempDir dir;
+    const std::string longName(250, 'L');
+    const char* kept[] = {".t.cat.tmp1-2x", ".t.cat.tmp-1", ".t.cat.atr.tmp1-2",
+                          ".u.cat.tmp1-2",  "t.cat.tmp1-2", ".t.cat.bak"};
+    for (const char* name : kept)
+        WriteBytes(dir.File(name), "keep");
+    for (const std::string& stale : {std::string(".t.cat.tmp123-456"), std::string(".t.cat.tmp9-0"),
+                                     TemporaryName(longName, "77-88", 255)}) {
+        WriteBytes(dir.File(stale), "half a catalog");
+    }
+    for (const std::string& target : {std::string("t.cat"), longName}) {
+        AtomicFile file(dir.File(target));
+        ASSERT_TRUE(file.Open());
+        file.Write("new");
+        ASSERT_TRUE(file.Commit());
+    }
+    EXPECT_EQ(ListFolder(dir.path()),
+              ".t.cat.atr.tmp1-2 .t.cat.bak .t.cat.tmp-1 .t.cat.tmp1-2x "
+              ".u.cat.tmp1-2 " +
+                  longName + " t.cat t.cat.tmp1-2 ");
+}
+
+// Another program's attempt to take the folder's lock.
+bool OthersMayLock(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    close(fd);
+    return free;
+}
+
+TEST(CatalogWriteLock, WritersOfAFolderTakeTurns) {
+    TempDir dir;
+    {
+        const CatalogWriteLock outer(dir.File("a.cat"));
+        EXPECT_TRUE(outer.held());
+        { const CatalogWriteLock inner(dir.File("a.cat.atr")); }
+        EXPECT_FALSE(OthersMayLock(dir.path()));  // the outer guard still holds it
+    }
+    EXPECT_TRUE(OthersMayLock(dir.path()));
+    AtomicFile file(dir.File("a.cat"));
+    ASSERT_TRUE(file.Open());
+    EXPECT_FALSE(OthersMayLock(dir.path()));
+    file.Write("x");
+    ASSERT_TRUE(file.Commit());
+    EXPECT_TRUE(OthersMayLock(dir.path()));
+    EXPECT_EQ(ListFolder(dir.path()), "a.cat ");  // no lock file
+}
+
+}  // namespace
+}  // namespace sheetwise
