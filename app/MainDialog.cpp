@@ -16,7 +16,7 @@
 
 #include "app/CatalogLocation.h"
 #include "app/DialogBuilder.h"
-#include "app/LoadFailure.h"
+#include "app/FileProblems.h"
 #include "app/MenuTextId.h"
 #include "app/ProgramIcons.h"
 #include "app/ResourceIds.h"
@@ -353,7 +353,9 @@ void MainDialog::LocateDefaultCatalog() {
     if (ExecutableFolder(environment_.executablePath, folder)) {
         defaultPath_ = folder + std::u16string(kDefaultCatalogFileName);
     } else {
-        ShowMessage(kErrorCaption, 17256);
+        ShowMessage(kErrorCaption, 17256, {},
+                    QStringLiteral("No installed default catalog was found for %1.")
+                        .arg(ToQString(environment_.executablePath)));
     }
 }
 
@@ -365,7 +367,7 @@ void MainDialog::OpenFirstCatalog() {
     }
     workingPath_ = *environment_.catalogArgument;
     if (!EnsureCompanionFiles()) {
-        ShowMessage(kErrorCaption, 17254);
+        ShowMessage(kErrorCaption, 17254, {}, DescribeCompanionFailure(workingPath_, defaultPath_));
         if (!ConfirmUnsavedChanges())
             OpenDefaultCatalog();
         return;
@@ -436,8 +438,7 @@ void MainDialog::OpenDefaultCatalog() {
     if (paperList())
         paperList()->DeleteAllItems();
     if (!EnsureCompanionFiles()) {
-        ShowMessage(kErrorCaption, 17256, {},
-                    QString::fromStdString(ToNativePath(CompanionAttributePath(defaultPath_))));
+        ShowMessage(kErrorCaption, 17256, {}, DescribeCompanionFailure(defaultPath_, defaultPath_));
         return;
     }
     // The installed default catalog is only ever read: what starts from it is saved under a

@@ -282,13 +282,14 @@ class MainDialog : public QWidget {
     SaveResult SaveCatalogAs();
     void ExitProgram(int commandId);
     SaveResult SaveOwnFiles(bool papers, bool attributes);
-    std::optional<SaveResult> ConfirmOverwriteOfChangedFiles(const std::u16string& path,
-                                                             bool papers, bool attributes);
+    SaveResult WriteOwnFiles(const std::u16string& path, bool papers, bool attributes);
+    // The first file to be written that another program changed since it was read or saved here.
+    std::optional<std::string> ChangedOnDisk(const std::u16string& path, bool papers,
+                                             bool attributes) const;
     bool ConfirmReplaceOfCaseVariant(const std::u16string& chosen);
-    // True when written, false when only the writing failed, nothing when no file could be put
-    // beside the new catalog (the message is shown).
-    std::optional<bool> SaveAttributesAs(const std::u16string& oldPath,
-                                         const std::u16string& newPath);
+    // Writes the catalog and its attribute file under a new name; false (the message shown)
+    // when nothing could be written.
+    bool WriteCatalogAs(const std::u16string& newPath);
     void CopySizeFileFrom(const std::u16string& oldPath);
     struct ImportRejections {
         std::vector<size_t> papers;  // indexes into the imported papers
