@@ -135,7 +135,7 @@ class PaperLineCheck {
 
     void OptionalFields(FieldCutter& fields) {
         std::u16string_view field;
-        if (fields.Next(field) && !field.empty()) {
+        if (fields.Next(field)) {
             const int32_t read = ReadUnsignedDigits(field);
             const int32_t mode = read == kInserter || read == kOneSided ? read : kTwoSided;
             if (field != u"0" && field != u"1" && field != u"2")

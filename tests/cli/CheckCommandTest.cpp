@@ -55,7 +55,8 @@ TEST_F(CliCheckTest, ChangedValuesAreShownAsReadAndAsWritten) {
                      "Letter:1:75:white:plain:2:0\r\n"
                      "A_Name_Of_Forty_Characters_Or_So_12345678:1:75:white:plain:2:0\r\n"
                      "Abc\\x2d1:4:90gsm:white:plain:5:yes:extra\r\n"
-                     "Zero:0:*x:a_colour_longer_than_twenty:plain:2:3\r\n");
+                     "Zero:0:*x:a_colour_longer_than_twenty:plain:2:3\r\n"
+                     "Empty:1:75:white:plain::1\r\n");
     EXPECT_EQ(Findings(catalog, 1),
               "changed.cat:3: the name \"A_Name_Of_Forty_Characters_Or_So_12345678\" is cut to "
               "32 characters: \"A_Name_Of_Forty_Characters_Or_So\"\n"
@@ -75,7 +76,8 @@ TEST_F(CliCheckTest, ChangedValuesAreShownAsReadAndAsWritten) {
               "characters: \"a_colour_longer_than\"\n"
               "changed.cat:5: the precollated flag 3 is neither 0 nor 1\n"
               "changed.cat:5: the colour \"a_colour_longer_than\" (used by 1 paper) is not in "
-              "the colour list of changed.cat.atr: the editor adds it when it lists the papers\n");
+              "the colour list of changed.cat.atr: the editor adds it when it lists the papers\n"
+              "changed.cat:6: the imaged sides \"\" are read as 0 (Inserter)\n");
 }
 
 TEST_F(CliCheckTest, DefaultPaperAndDuplicateNames) {
