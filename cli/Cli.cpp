@@ -5,8 +5,9 @@
 
 namespace sheetwise::cli {
 
-int RunCommandLine(const QStringList& arguments, Console& console, const Environment& environment) {
-    const ParsedArguments parsed = ParseArguments(arguments);
+namespace {
+
+int RunParsed(const ParsedArguments& parsed, Console& console, const Environment& environment) {
     const Invocation& invocation = parsed.invocation;
     if (!parsed.ok) {
         ReportError(console, parsed.error);
@@ -31,6 +32,18 @@ int RunCommandLine(const QStringList& arguments, Console& console, const Environ
         case Command::kExport:
             return RunExport(invocation, console);
     }
+    return kExitUnusable;
+}
+
+}  // namespace
+
+int RunCommandLine(const QStringList& arguments, Console& console, const Environment& environment) {
+    const int exitCode = RunParsed(ParseArguments(arguments), console, environment);
+    // A full disk or a closed file behind standard output must not pass for a result.
+    console.out.flush();
+    if (console.out.good())
+        return exitCode;
+    ReportError(console, "cannot write the results to standard output");
     return kExitUnusable;
 }
 

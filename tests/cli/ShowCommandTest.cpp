@@ -116,5 +116,44 @@ TEST_F(CliShowTest, TablesShowTheCatalogForPeople) {
                   "Colours (3): *, white, blue\n");
 }
 
+// Values come from files anyone may have written: a control character in one must reach the
+// terminal as text, as check shows it, never as itself.
+TEST_F(CliShowTest, TablesShowControlCharactersAsEscapes) {
+    const std::string catalog =
+        WriteCatalog("esc", "Sh\x1b[2Jop:Letter\nLetter:1:75:white:plain:2:0\n",
+                     "8.5:11:0:0:0:Letter\x9b"
+                     "1m\n",
+                     "[PaperTypes]\nplain\x7f\n[PaperColors]\nwhite\n");
+    const CliRun run = Run({"show", catalog});
+    EXPECT_NE(run.out.find("Header         Sh\\x1b[2Jop\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Letter\\x9b1m\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Types (1): plain\\x7f\n"), std::string::npos) << run.out;
+    for (const char raw : {'\x1b', '\x7f'})
+        EXPECT_EQ(run.out.find(raw), std::string::npos);
+}
+
+// A catalog file that cannot be opened has no damaged line to speak of; a full disk behind
+// standard output is no success.
+TEST_F(CliShowTest, ReportsWhatReallyFailed) {
+    WriteCatalog("nocat", "");
+    std::filesystem::remove(dir.File("nocat.cat"));
+    const CliRun run = Run({"show", dir.File("nocat.cat")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("status 6 (the catalog file cannot be opened): no paper was read"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("damaged line"), std::string::npos) << run.err;
+
+    struct FullDisk : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+    } full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    cli::Console console{out, err};
+    const std::string shop = WriteCatalog("shop", "Shop:A\nA:1:75:white:plain\n");
+    EXPECT_EQ(cli::RunCommandLine({"show", QString::fromStdString(shop)}, console, environment), 2);
+    EXPECT_EQ(err.str(), "sheetwise-cli: cannot write the results to standard output\n");
+}
+
 }  // namespace
 }  // namespace sheetwise::testing
