@@ -13,19 +13,6 @@
 namespace sheetwise::cli {
 namespace {
 
-void CheckDuplicateNames(const CatalogFileReport& report, const std::string& file,
-                         Findings& findings) {
-    std::unordered_map<std::u16string, int32_t> firstLine;
-    for (const CheckedPaper& paper : report.papers) {
-        const auto [first, added] = firstLine.try_emplace(paper.name, paper.line);
-        if (!added)
-            findings.Add(file, paper.line,
-                         "the name " + Quoted(paper.name) + " is taken already (line " +
-                             std::to_string(first->second) +
-                             "): finding a paper by this name gives the first one");
-    }
-}
-
 std::string FirstPaperTakesOver(const CatalogFileReport& report) {
     if (report.papers.empty())
         return "";
@@ -110,38 +97,39 @@ void ReportEditorStatus(const std::u16string& path, const std::string& file, Fin
     findings.Add(file, 0, message + "; opening it shows an error");
 }
 
-Findings CheckOneCatalog(const std::u16string& path) {
-    Findings findings;
+// The companions first, since the catalog is read against them; each file's findings together.
+void CheckOneCatalog(const std::u16string& path, Findings& findings) {
     const std::string file = Utf8(path);
-    findings.Declare(file);
     if (!CanReadFile(path)) {
         findings.AddUnreadable(file, "the catalog file cannot be opened");
-        return findings;
+        return;
     }
-    ReportEditorStatus(path, file, findings);
     const SizeFileReport sizes = CheckSizeFile(SizePathForCatalog(path), findings);
     const AttributeFileReport attributes = CheckAttributeFile(path, findings);
+    ReportEditorStatus(path, file, findings);
     const CatalogFileReport catalog =
         CheckCatalogFile(path, file, sizes.sizeCount, sizes.opened, findings);
-    CheckDuplicateNames(catalog, file, findings);
     CheckDefaultPaper(catalog, file, findings);
     if (attributes.opened)
         CheckListMembership(catalog, attributes, file, findings);
-    return findings;
 }
 
 }  // namespace
 
 int RunCheck(const Invocation& invocation, Console& console) {
+    Findings findings(console.out, invocation.json ? Findings::Form::kJson : Findings::Form::kText,
+                      invocation.max);
     int exitCode = kExitSuccess;
     for (const std::u16string& path : invocation.files) {
-        const Findings findings = CheckOneCatalog(path);
-        findings.Print(console.out);
-        const int code = findings.unreadable() ? kExitUnusable
-                         : findings.empty()    ? kExitSuccess
-                                               : kExitProblems;
+        const size_t before = findings.count();
+        const bool unreadableBefore = findings.unreadable();
+        CheckOneCatalog(path, findings);
+        const int code = findings.unreadable() && !unreadableBefore ? kExitUnusable
+                         : findings.count() == before               ? kExitSuccess
+                                                                    : kExitProblems;
         exitCode = std::max(exitCode, code);
     }
+    findings.Finish();
     return exitCode;
 }
 

@@ -1,8 +1,12 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace sheetwise::cli {
 namespace {
@@ -38,8 +42,20 @@ struct Options {
         {QStringLiteral("b"), QStringLiteral("base")}, QString(), QStringLiteral("catalog")};
     QCommandLineOption format{
         {QStringLiteral("f"), QStringLiteral("format")}, QString(), QStringLiteral("format")};
+    QCommandLineOption max{QStringLiteral("max"), QString(), QStringLiteral("n")};
+    QCommandLineOption bytes{QStringLiteral("bytes")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringLiteral("version")};
+
+    // The options a command may or may not take, by the name that messages give them.
+    std::array<std::pair<const QCommandLineOption*, const char*>, 6> Optional() const {
+        return {{{&json, "--json"},
+                 {&out, "--out"},
+                 {&base, "--base"},
+                 {&format, "--format"},
+                 {&max, "--max"},
+                 {&bytes, "--bytes"}}};
+    }
 };
 
 class Checker {
@@ -48,10 +64,14 @@ class Checker {
         : parser_(parser), options_(options), result_(result) {}
 
     // Fails for every option set that the command does not take.
-    bool OnlyOptions(bool json, bool out, bool base, bool format) {
-        return Allowed(options_.json, "--json", json) && Allowed(options_.out, "--out", out) &&
-               Allowed(options_.base, "--base", base) &&
-               Allowed(options_.format, "--format", format);
+    bool OnlyOptions(std::initializer_list<std::string_view> taken) {
+        for (const auto& [option, name] : options_.Optional()) {
+            if (parser_.isSet(*option) &&
+                std::find(taken.begin(), taken.end(), name) == taken.end())
+                return Fail(CommandName(result_.invocation.command) + " takes no " + name +
+                            " option");
+        }
+        return true;
     }
 
     // The option's value, given at most once and not empty; empty when the option is not set.
@@ -62,6 +82,21 @@ class Checker {
         if (values.size() == 1 && values.front().isEmpty())
             return Fail(std::string(name) + " needs a file name or value");
         value = values.isEmpty() ? std::u16string() : values.front().toStdU16String();
+        return true;
+    }
+
+    // A whole number, given at most once; `value` stays as it is when the option is not set.
+    bool Count(const QCommandLineOption& option, const char* name, size_t& value) {
+        std::u16string text;
+        if (!SingleValue(option, name, text))
+            return false;
+        if (text.empty())
+            return true;
+        bool ok = false;
+        const qulonglong number = QString::fromStdU16String(text).toULongLong(&ok);
+        if (!ok || text.find_first_not_of(u"0123456789") != std::u16string::npos)
+            return Fail(std::string(name) + " needs a whole number");
+        value = static_cast<size_t>(number);
         return true;
     }
 
@@ -79,12 +114,6 @@ class Checker {
     }
 
   private:
-    bool Allowed(const QCommandLineOption& option, const char* name, bool allowed) {
-        if (allowed || !parser_.isSet(option))
-            return true;
-        return Fail(CommandName(result_.invocation.command) + " takes no " + name + " option");
-    }
-
     const QCommandLineParser& parser_;
     const Options& options_;
     ParsedArguments& result_;
@@ -101,8 +130,10 @@ bool CheckImport(Checker& check, const Invocation& invocation) {
 }
 
 bool CheckExport(Checker& check, Invocation& invocation) {
+    if (invocation.json && !invocation.format.empty() && invocation.format != u"json")
+        return check.Fail("--json asks for --format json");
     if (invocation.format.empty())
-        invocation.format = u"csv";
+        invocation.format = invocation.json ? u"json" : u"csv";
     if (invocation.format != u"csv" && invocation.format != u"json")
         return check.Fail("--format is csv or json");
     return true;
@@ -113,22 +144,20 @@ bool CheckCommand(Checker& check, Invocation& invocation) {
     const size_t files = invocation.files.size();
     switch (invocation.command) {
         case Command::kShow:
-            return check.OnlyOptions(true, false, false, false) &&
-                   check.FileCount(files, 1, 1, "one catalog");
+            return check.OnlyOptions({"--json"}) && check.FileCount(files, 1, 1, "one catalog");
         case Command::kCheck:
-            return check.OnlyOptions(false, false, false, false) &&
+            return check.OnlyOptions({"--json", "--max"}) &&
                    check.FileCount(files, 1, SIZE_MAX, "at least one catalog");
         case Command::kImport:
-            return check.OnlyOptions(true, true, true, false) &&
+            return check.OnlyOptions({"--json", "--out", "--base"}) &&
                    check.FileCount(files, 1, 1, "one import file") &&
                    CheckImport(check, invocation);
         case Command::kConvert:
-            if (!check.OnlyOptions(false, true, false, false) ||
-                !check.FileCount(files, 1, 1, "one catalog"))
+            if (!check.OnlyOptions({"--out"}) || !check.FileCount(files, 1, 1, "one catalog"))
                 return false;
             return !invocation.out.empty() || check.Fail("convert needs --out NEW.cat");
         case Command::kExport:
-            return check.OnlyOptions(false, false, false, true) &&
+            return check.OnlyOptions({"--json", "--format"}) &&
                    check.FileCount(files, 1, 1, "one catalog") && CheckExport(check, invocation);
         default:
             return true;
@@ -162,8 +191,8 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     Invocation& invocation = result.invocation;
     Options options;
     QCommandLineParser parser;
-    parser.addOptions(
-        {options.json, options.out, options.base, options.format, options.help, options.version});
+    parser.addOptions({options.json, options.out, options.base, options.format, options.max,
+                       options.bytes, options.help, options.version});
     Checker check(parser, options, result);
     if (!parser.parse(QStringList(QStringLiteral("sheetwise-cli")) + arguments)) {
         check.Fail(parser.errorText().toStdString());
@@ -198,7 +227,9 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     for (qsizetype i = 1; i < positional.size(); ++i)
         invocation.files.push_back(positional[i].toStdU16String());
     invocation.json = parser.isSet(options.json);
+    invocation.bytes = parser.isSet(options.bytes);
     result.ok = check.SingleValue(options.out, "--out", invocation.out) &&
+                check.Count(options.max, "--max", invocation.max) &&
                 check.SingleValue(options.base, "--base", invocation.base) &&
                 check.SingleValue(options.format, "--format", invocation.format) &&
                 CheckCommand(check, invocation);

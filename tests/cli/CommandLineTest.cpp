@@ -32,7 +32,7 @@ TEST_F(CliCommandLineRunTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError
         {"show", "a.cat", "b.cat"},
         {"show", "a.cat", "--bogus"},
         {"check"},
-        {"check", "a.cat", "--json"},
+        {"check", "a.cat", "--max", "-1"},
         {"import", "x.ini"},
         {"import", "x.ini", "--json", "--out", "n.cat"},
         {"import", "x.ini", "--json", "--base", "b.cat"},
@@ -41,7 +41,7 @@ TEST_F(CliCommandLineRunTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError
         {"convert", "a.cat", "--out", ""},
         {"convert", "a.cat", "--out", "n.cat", "--out", "m.cat"},
         {"export", "a.cat", "--format", "xml"},
-        {"export", "a.cat", "--json"},
+        {"export", "a.cat", "--json", "--format", "csv"},
         {"help", "frobnicate"},
     };
     for (const auto& arguments : wrong) {
