@@ -22,7 +22,7 @@ int RunParsed(const ParsedArguments& parsed, Console& console, const Environment
             console.out << VersionText();
             return kExitSuccess;
         case Command::kShow:
-            return RunShow(invocation, console);
+            return RunShow(invocation, console, environment);
         case Command::kCheck:
             return RunCheck(invocation, console);
         case Command::kImport:

@@ -29,11 +29,14 @@ TEST_F(CliShowTest, JsonHoldsEveryValueExactlyAsTheCatalogHoldsIt) {
               R"("colour":"*","colourCode":0,"type":"tab","typeCode":4,"imagedSides":0,)"
               R"("precollated":0,"loadPosition":2}],"sizes":[)"
               R"({"width":8.5,"height":11.0,"third":0.0,"fourth":0.0,"line":0,"unit":0,)"
-              R"("text":"Letter 8.5 x 11 in","widthText":"8.5","heightText":"11"},)"
+              R"("text":"Letter 8.5 x 11 in","widthText":"8.5","heightText":"11",)"
+              R"("listText":"8.5 x 11\""},)"
               R"({"width":210.0,"height":297.0,"third":0.0,"fourth":0.0,"line":1,"unit":1,)"
-              R"("text":"A4 210 x 297 mm","widthText":"210","heightText":"297"},)"
+              R"("text":"A4 210 x 297 mm","widthText":"210","heightText":"297",)"
+              R"("listText":"210 x 297 mm"},)"
               R"({"width":9.0,"height":11.0,"third":0.0,"fourth":0.0,"line":2,"unit":0,)"
-              R"("text":"Tab 9 x 11 in","widthText":"9","heightText":"11"}],)"
+              R"("text":"Tab 9 x 11 in","widthText":"9","heightText":"11",)"
+              R"("listText":"9 x 11\""}],)"
               R"("weights":["*","75","160"],"types":["*","plain","cover","tab"],)"
               R"("colours":["*","white","blue"]})");
 }
