@@ -31,6 +31,8 @@ int RunParsed(const ParsedArguments& parsed, Console& console, const Environment
             return RunConvert(invocation, console);
         case Command::kExport:
             return RunExport(invocation, console);
+        case Command::kDiff:
+            return RunDiff(invocation, console, environment);
     }
     return kExitUnusable;
 }

@@ -16,12 +16,13 @@ struct CommandEntry {
     Command command;
 };
 
-constexpr std::array<CommandEntry, 6> kCommands = {{
+constexpr std::array<CommandEntry, 7> kCommands = {{
     {"show", Command::kShow},
     {"check", Command::kCheck},
     {"import", Command::kImport},
     {"convert", Command::kConvert},
     {"export", Command::kExport},
+    {"diff", Command::kDiff},
     {"help", Command::kHelp},
 }};
 
@@ -159,6 +160,9 @@ bool CheckCommand(Checker& check, Invocation& invocation) {
         case Command::kExport:
             return check.OnlyOptions({"--json", "--format"}) &&
                    check.FileCount(files, 1, 1, "one catalog") && CheckExport(check, invocation);
+        case Command::kDiff:
+            return check.OnlyOptions({"--json", "--bytes"}) &&
+                   check.FileCount(files, 2, 2, "two catalogs");
         default:
             return true;
     }

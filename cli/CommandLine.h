@@ -6,6 +6,7 @@
 //   sheetwise-cli import INI --json
 //   sheetwise-cli convert CATALOG --out NEW.cat
 //   sheetwise-cli export CATALOG [--format csv|json | --json]
+//   sheetwise-cli diff A.cat B.cat [--json] [--bytes]
 //   sheetwise-cli help [COMMAND] | --help | --version
 //
 // Options may stand before, between or after the files; "--" ends the options.
@@ -18,7 +19,7 @@
 
 namespace sheetwise::cli {
 
-enum class Command { kHelp, kVersion, kShow, kCheck, kImport, kConvert, kExport };
+enum class Command { kHelp, kVersion, kShow, kCheck, kImport, kConvert, kExport, kDiff };
 
 struct Invocation {
     Command command = Command::kHelp;

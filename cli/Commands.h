@@ -24,5 +24,6 @@ int RunCheck(const Invocation& invocation, Console& console);
 int RunImport(const Invocation& invocation, Console& console, const Environment& environment);
 int RunConvert(const Invocation& invocation, Console& console);
 int RunExport(const Invocation& invocation, Console& console);
+int RunDiff(const Invocation& invocation, Console& console, const Environment& environment);
 
 }  // namespace sheetwise::cli

@@ -165,6 +165,11 @@ void JsonWriter::Bool(bool value) {
     out_ << (value ? "true" : "false");
 }
 
+void JsonWriter::Null() {
+    BeforeValue();
+    out_ << "null";
+}
+
 void JsonWriter::Field(std::string_view key, std::u16string_view text) {
     Key(key);
     String(text);

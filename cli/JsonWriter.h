@@ -25,6 +25,7 @@ class JsonWriter {
     void Integer(int64_t value);
     void Float(float value);
     void Bool(bool value);
+    void Null();
 
     // Shorthands for a key and its value.
     void Field(std::string_view key, std::u16string_view text);

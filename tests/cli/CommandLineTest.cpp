@@ -42,6 +42,8 @@ TEST_F(CliCommandLineRunTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError
         {"convert", "a.cat", "--out", "n.cat", "--out", "m.cat"},
         {"export", "a.cat", "--format", "xml"},
         {"export", "a.cat", "--json", "--format", "csv"},
+        {"diff", "a.cat"},
+        {"diff", "a.cat", "b.cat", "--max", "3"},
         {"help", "frobnicate"},
     };
     for (const auto& arguments : wrong) {
@@ -58,7 +60,8 @@ TEST_F(CliCommandLineRunTest, HelpGoesToStandardOutput) {
     CliRun run = Run({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
-    for (const char* command : {"show", "check", "import", "convert", "export", "Exit status"})
+    for (const char* command :
+         {"show", "check", "import", "convert", "export", "diff", "Exit status"})
         EXPECT_NE(run.out.find(command), std::string::npos) << command;
 
     run = Run({"help", "import"});

@@ -43,6 +43,7 @@ def runs(folder):
     shop = write_catalog(folder, "shop", SHOP)
     changed = write_catalog(folder, "changed", SHOP.replace(b"Tab:3", b"Tab:2"))
     damaged = write_catalog(folder, "damaged", DAMAGED)
+    sized = write_catalog(folder, "sized", SHOP, SIZES.replace(b"A4 210", b"A4 long") + b"9:1:0:0:0:T\n")
     alone = write_catalog(folder, "alone", SHOP, None, None)
     missing = str(folder / "missing.cat")
     (folder / "papers.ini").write_bytes(INI)
@@ -57,7 +58,7 @@ def runs(folder):
     if (SCHEMAS / "diff.schema.json").exists():
         yield from (("diff", ["diff", a, b, "--json", *more])
                     for a, b, more in ((shop, shop, ["--bytes"]), (shop, changed, []),
-                                       (shop, damaged, ["--bytes"]), (shop, missing, [])))
+                                       (shop, damaged, ["--bytes"]), (sized, shop, [])))
 
 
 def validator(name):
