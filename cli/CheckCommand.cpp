@@ -58,7 +58,7 @@ void CheckListMembership(const CatalogFileReport& catalog, const AttributeFileRe
                          const std::string& file, Findings& findings) {
     const struct {
         const char* what;
-        const AttributeList& list;
+        const ListedValues& list;
     } kinds[] = {
         {"colour", attributes.colours}, {"weight", attributes.weights}, {"type", attributes.types}};
     std::vector<std::pair<size_t, std::u16string>> order;
@@ -66,8 +66,7 @@ void CheckListMembership(const CatalogFileReport& catalog, const AttributeFileRe
     for (const CheckedPaper& paper : catalog.papers) {
         const std::u16string values[] = {paper.colour, WeightListText(paper.weight), paper.type};
         for (size_t kind = 0; kind < 3; ++kind) {
-            const AttributeList& list = kinds[kind].list;
-            if (std::find(list.begin(), list.end(), values[kind]) != list.end())
+            if (kinds[kind].list.contains(values[kind]))
                 continue;
             auto [entry, added] =
                 missing[kind].try_emplace(values[kind], MissingValue{paper.line, 0});
@@ -86,15 +85,16 @@ void CheckListMembership(const CatalogFileReport& catalog, const AttributeFileRe
     }
 }
 
-void ReportEditorStatus(const std::u16string& path, const std::string& file, Findings& findings) {
+// What the editor's status tells, empty for status 0.
+std::string EditorStatus(const std::u16string& path) {
     const int32_t status = LoadCatalogAsEditor(path).status();
     if (status == kStatusOk)
-        return;
+        return {};
     std::string message = "the editor loads this catalog with status " + std::to_string(status) +
                           " (" + StatusText(status) + ")";
     if (status >= kStatusPathEmpty && status <= kStatusSizeFieldMissing)
         message += " and reads none of its papers";
-    findings.Add(file, 0, message + "; opening it shows an error");
+    return message + "; opening it shows an error";
 }
 
 // The companions first, since the catalog is read against them; each file's findings together.
@@ -104,9 +104,13 @@ void CheckOneCatalog(const std::u16string& path, Findings& findings) {
         findings.AddUnreadable(file, "the catalog file cannot be opened");
         return;
     }
+    // Loaded before the checks hold their own copy of the values, so that a huge attribute
+    // file is not in memory twice.
+    const std::string editorStatus = EditorStatus(path);
     const SizeFileReport sizes = CheckSizeFile(SizePathForCatalog(path), findings);
     const AttributeFileReport attributes = CheckAttributeFile(path, findings);
-    ReportEditorStatus(path, file, findings);
+    if (!editorStatus.empty())
+        findings.Add(file, 0, editorStatus);
     const CatalogFileReport catalog =
         CheckCatalogFile(path, file, sizes.sizeCount, sizes.opened, findings);
     CheckDefaultPaper(catalog, file, findings);

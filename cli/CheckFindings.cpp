@@ -97,7 +97,13 @@ std::string DescribeCharacter(char16_t unit) {
         unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || (unit >= 0xD800 && unit <= 0xDFFF);
     if (noGlyph)
         return code;
-    return "'" + Utf8(std::u16string_view(&unit, 1)) + "' (" + code + ")";
+    // Appended piece by piece: GCC 12 misreports "'" + string as an overlapping copy at -O3.
+    std::string described(1, '\'');
+    described += Utf8(std::u16string_view(&unit, 1));
+    described += "' (";
+    described += code;
+    described += ')';
+    return described;
 }
 
 std::string DisallowedMessage(std::string_view what, std::u16string_view text, size_t at) {
