@@ -22,7 +22,10 @@ TYPES = ["plain", "cover", "recycled", "tab"]
 SIZES = "8.5:11:0:0:0:Letter\n210:297:0:0:1:A4\n9:11:0:0:0:Tab\n11:17:0:0:0:Ledger\n"
 ATTRIBUTES = "[PaperWeights]\n*\n75\n[PaperTypes]\nplain\ncover\nrecycled\ntab\n" \
              "[PaperColors]\nwhite\nblue\nivory\n*\n\n"
-AWK = ["awk", "-F:", '{print $1","$2","$3","$4","$5","$6","$7}']
+# awk splitting the same bytes into the same seven fields and writing them out, as export does;
+# and awk only splitting them, which writes nothing.
+AWK_PRINT = ["awk", "-F:", '{print $1","$2","$3","$4","$5","$6","$7}']
+AWK_SPLIT = ["awk", "-F:", "{n += NF} END {print n}"]
 
 
 def write_catalog(folder, name, papers, attributes=ATTRIBUTES):
@@ -69,7 +72,8 @@ def main():
         folder = pathlib.Path(temp)
         catalog = write_catalog(folder, "bench", args.papers)
         commands = {
-            "awk -F: (7 fields)": AWK + [catalog],
+            "awk, split and print": AWK_PRINT + [catalog],
+            "awk, split only": AWK_SPLIT + [catalog],
             "export (csv)": [args.tool, "export", catalog],
             "export --json": [args.tool, "export", catalog, "--json"],
             "show --json": [args.tool, "show", catalog, "--json"],
@@ -78,13 +82,16 @@ def main():
         for _ in range(args.runs):
             for name, command in commands.items():
                 times[name].append(run(command))
-        awk_cpu = statistics.median(t[1] for t in times["awk -F: (7 fields)"])
-        print(f"{args.papers:,} papers, {args.runs} runs each, medians; target: within 3 x awk")
-        print(f"{'command':<22}{'wall ms':>10}{'cpu ms':>10}{'x awk':>8}")
+        printing = statistics.median(t[1] for t in times["awk, split and print"])
+        splitting = statistics.median(t[1] for t in times["awk, split only"])
+        print(f"{args.papers:,} papers, {args.runs} runs each, medians; CPU time as a multiple "
+              f"of awk's; target: within 3 x awk")
+        print(f"{'command':<22}{'wall ms':>9}{'cpu ms':>9}{'x print':>9}{'x split':>9}")
         for name, samples in times.items():
             wall = statistics.median(t[0] for t in samples) * 1000
             cpu = statistics.median(t[1] for t in samples)
-            print(f"{name:<22}{wall:>10.1f}{cpu * 1000:>10.1f}{cpu / awk_cpu:>8.2f}")
+            print(f"{name:<22}{wall:>9.1f}{cpu * 1000:>9.1f}{cpu / printing:>9.2f}"
+                  f"{cpu / splitting:>9.2f}")
 
         damaged = write_catalog(folder, "damaged", 1000, damaged_attributes(20))
         megabytes = pathlib.Path(damaged + ".atr").stat().st_size / (1 << 20)
