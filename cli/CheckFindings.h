@@ -15,8 +15,8 @@ namespace sheetwise::cli {
 
 class JsonWriter;
 
-// Prints findings the moment they are found, so that a damaged file of any size is checked in
-// little memory: "file:line: message" lines, or the elements of check's JSON object. At most
+// Prints findings the moment they are found, so that memory does not grow with their number:
+// "file:line: message" lines, or the elements of check's JSON object. At most
 // `max` findings of a file are printed (0: all); the rest are counted and the count is printed
 // when the next file starts or the check ends.
 class Findings {

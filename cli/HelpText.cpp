@@ -109,8 +109,9 @@ it with, when not 0, its lines, and last what only the whole file tells (the def
 values missing from the lists). A catalog without findings prints nothing.
 
 --max N prints at most N findings of each file (1000 unless given; 0 prints all), then
-says how many more there were: FILE: K more findings not printed (--max N). Memory stays
-small however damaged a file is.
+says how many more there were: FILE: K more findings not printed (--max N). Findings
+are not kept: however many a file has, check needs about the memory the editor needs to
+open the catalog.
 
 With --json: {"findings": [{"file": S, "line": N, "message": S}, ...],
               "notShown": [{"file": S, "count": N}, ...]}
