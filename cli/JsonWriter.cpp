@@ -109,7 +109,7 @@ namespace {
 // float formatting, which costs more than everything else a paper needs. Below 10000 the fixed
 // form is the shortest, and a tenth that reads back as the same float is the shortest text.
 bool AppendTenths(std::string& out, float value) {
-    if (!(value >= 0 && value < 10000))
+    if (!(value >= 0 && value < 10000) || std::signbit(value))
         return false;
     const long tenths = std::lround(static_cast<double>(value) * 10);
     if (static_cast<float>(static_cast<double>(tenths) / 10) != value)
