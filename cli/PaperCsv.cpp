@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "cli/Console.h"
 #include "cli/JsonWriter.h"
 
 namespace sheetwise::cli {
