@@ -39,6 +39,36 @@ QString ToQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Marks the first letter of the text that no earlier entry of its menu took, so that the menus
+// open with Alt and a letter and their items answer to a letter. A text that has one is kept.
+QString WithMnemonic(const QString& text, QString& taken) {
+    if (text.contains(u'&'))
+        return text;
+    const qsizetype end = text.indexOf(u'\t') < 0 ? text.size() : text.indexOf(u'\t');
+    for (qsizetype i = 0; i < end; ++i) {
+        const QChar letter = text[i].toLower();
+        if (letter.isLetter() && !taken.contains(letter)) {
+            taken += letter;
+            return text.left(i) + u'&' + text.mid(i);
+        }
+    }
+    return text;
+}
+
+void AddMnemonics(QMenuBar* bar) {
+    QString menus;
+    for (QAction* menu : bar->actions()) {
+        menu->setText(WithMnemonic(menu->text(), menus));
+        if (menu->menu() == nullptr)
+            continue;
+        QString items;
+        for (QAction* item : menu->menu()->actions()) {
+            if (!item->isSeparator())
+                item->setText(WithMnemonic(item->text(), items));
+        }
+    }
+}
+
 }  // namespace
 
 MainDialog::MainDialog(UserInterface& ui, DialogTemplate dialog, MenuTemplate menu,
@@ -73,6 +103,9 @@ void MainDialog::BuildWindow() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     menuBar_ = new QMenuBar(this);
+    // Lists show where the keyboard is as clearly as the fields and buttons do.
+    setStyleSheet(
+        QStringLiteral("QAbstractItemView:focus { border: 2px solid palette(highlight); }"));
     layout->setMenuBar(menuBar_);
     for (const MenuItem& popup : menuTemplate_.items) {
         QMenu* menu = menuBar_->addMenu(popup.text);
@@ -270,6 +303,7 @@ void MainDialog::ApplyMenuTexts() {
                 entry->setText(text);
         }
     }
+    AddMnemonics(menuBar_);
     menuBar_->update();
 }
 
@@ -592,14 +626,35 @@ void MainDialog::ForwardEditCommand(int id) {
 }
 
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
     auto* target = qobject_cast<QWidget*>(watched);
     if (target == nullptr || (target != this && !isAncestorOf(target)) ||
         QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget()) {
         return QWidget::eventFilter(watched, event);
     }
-    return TranslateAccelerator(static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (OpensMenuBar(key))
+        return true;
+    if (event->type() == QEvent::KeyRelease)
+        return false;
+    return TranslateAccelerator(key);
+}
+
+bool MainDialog::OpensMenuBar(const QKeyEvent* event) {
+    // Alt pressed and released with no other key in between opens the first menu, as the
+    // desktops the operators come from do; Alt with a letter is the menus' own mnemonic.
+    if (event->isAutoRepeat())
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        altAlone_ = event->key() == Qt::Key_Alt;
+        return false;
+    }
+    const bool open = event->key() == Qt::Key_Alt && altAlone_ && !menuBar_->actions().isEmpty();
+    altAlone_ = false;
+    if (open)
+        menuBar_->setActiveAction(menuBar_->actions().front());
+    return open;
 }
 
 bool MainDialog::TranslateAccelerator(QKeyEvent* event) {

@@ -223,6 +223,7 @@ class MainDialog : public QWidget {
     BoxAnswer Ask(const QString& text, BoxButtons buttons, const QString& details = {});
     void ForwardEditCommand(int id);
     bool TranslateAccelerator(QKeyEvent* event);
+    bool OpensMenuBar(const QKeyEvent* event);
 
     // Controls.
     void SetupListColumns();
@@ -348,6 +349,7 @@ class MainDialog : public QWidget {
     WorkingAttributeLists working_;
     bool selectingAfterFailedLookup_ = false;
     int closingCommand_ = 0;
+    bool altAlone_ = false;  // Alt is down and no other key came since
 };
 
 }  // namespace sheetwise
