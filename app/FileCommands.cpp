@@ -14,6 +14,8 @@
 #include "app/FileDialogFilter.h"
 #include "app/FileProblems.h"
 #include "app/MainDialog.h"
+#include "app/MessageIds.h"
+#include "app/QtText.h"
 #include "app/WindowImportTarget.h"
 #include "editor/PaperListView.h"
 #include "files/ImportTransfer.h"
@@ -28,33 +30,13 @@
 namespace sheetwise {
 namespace {
 
-constexpr int kErrorCaption = 12059;
-constexpr int kWarningCaption = 12040;
-
 constexpr int kCatalogFilter = 7002;
 constexpr int kImportFilter = 7016;
-
-// Message ids of the file commands.
-constexpr int kDefaultPaperFailed = 17016;
-constexpr int kInvalidPaper = 17020;
-constexpr int kSaveAttributesFailed = 17021;
-constexpr int kSaveCatalogFailed = 17022;
-constexpr int kSaveChanges = 17228;
-constexpr int kDefaultOpenedInstead = 17254;
-constexpr int kColonsReplaced = 17255;
-constexpr int kCatalogFilesProblem = 17256;
-constexpr int kSaveAsCatalogFailed = 17265;
-constexpr int kSaveAsAttributesFailed = 17266;
-constexpr int kImportFailed = 57668;
 
 // The column labels that name a rejected value's kind.
 constexpr int kColourLabel = 10097;
 constexpr int kWeightLabel = 10098;
 constexpr int kTypeLabel = 10099;
-
-QString ToQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 // The English texts of the three messages a reduced string table may lack; without them the
 // operator would not learn that a save failed or that another catalog is on screen.
@@ -92,7 +74,7 @@ std::string LastComponent(const std::string& path) {
 bool MainDialog::ConfirmUnsavedChanges() {
     if (discardAccepted_ || !changes_.Any())
         return false;
-    const BoxAnswer answer = Ask(kSaveChanges, BoxButtons::kYesNoCancel);
+    const BoxAnswer answer = Ask(message::kSaveChanges, BoxButtons::kYesNoCancel);
     if (answer == BoxAnswer::kCancel)
         return true;
     if (answer == BoxAnswer::kNo) {
@@ -129,7 +111,7 @@ void MainDialog::OpenCatalog() {
         const QString details = DescribeCompanionFailure(workingPath_, defaultPath_);
         // The window keeps the catalog it shows, and the path it came from.
         workingPath_ = shownPath;
-        ShowMessage(kErrorCaption, kCatalogFilesProblem, {}, details);
+        ShowMessage(message::kError, message::kCatalogFilesProblem, {}, details);
         return;
     }
     if (LoadCatalog() == 0) {
@@ -174,7 +156,7 @@ void MainDialog::ImportCatalog() {
     const int32_t values =
         AddImportedAttributes(*imported_, target, valuesRejected, &rejections.values);
     if (papersAdded == 0 || values == 0) {
-        ShowMessage(kErrorCaption, kImportFailed);
+        ShowMessage(message::kError, message::kImportFailed);
         ShowDefaultOpenedInstead(kImportDefaultOpenedCopy);
         OpenDefaultCatalog();
         return;
@@ -194,9 +176,9 @@ void MainDialog::ImportCatalog() {
 
 void MainDialog::ReportImportFindings(const ImportRejections& rejected) {
     if (imported_->colonsReplaced())
-        ShowMessage(kWarningCaption, kColonsReplaced);
+        ShowMessage(message::kWarning, message::kColonsReplaced);
     if (imported_->defaultPaperFailed())
-        ShowMessage(kWarningCaption, kDefaultPaperFailed);
+        ShowMessage(message::kWarning, message::kDefaultPaperFailed);
     // One message for all definitions and values left out, listing each, rather than the same
     // message once for each of them.
     QStringList lines;
@@ -213,7 +195,7 @@ void MainDialog::ReportImportFindings(const ImportRejections& rejected) {
         lines << Label(label) + u' ' + ToQString(value);
     }
     if (!lines.isEmpty())
-        ShowMessage(kErrorCaption, kInvalidPaper, {}, lines.join(u'\n'));
+        ShowMessage(message::kError, message::kInvalidPaper, {}, lines.join(u'\n'));
 }
 
 void MainDialog::SaveCatalog() {
@@ -275,11 +257,13 @@ SaveResult MainDialog::WriteOwnFiles(const std::u16string& path, bool papers, bo
                                                           : CatalogSetResult::kAttributesNotSaved)
                      : CatalogSetResult::kSaved;
     if (written == CatalogSetResult::kCatalogNotSaved) {
-        ShowMessage(kErrorCaption, kSaveCatalogFailed, {}, DescribeWriteFailure(catalogFile));
+        ShowMessage(message::kError, message::kSaveCatalogFailed, {},
+                    DescribeWriteFailure(catalogFile));
         return SaveCatalogAs();
     }
     if (written == CatalogSetResult::kAttributesNotSaved) {
-        ShowMessage(kErrorCaption, kSaveAttributesFailed, {}, DescribeWriteFailure(attributeFile));
+        ShowMessage(message::kError, message::kSaveAttributesFailed, {},
+                    DescribeWriteFailure(attributeFile));
         return SaveCatalogAs();
     }
     if (papers)
@@ -323,11 +307,12 @@ bool MainDialog::WriteCatalogAs(const std::u16string& newPath) {
     const CatalogWriteLock lock(target);
     // Nothing is written, and no existing file emptied, unless both files can take the catalog.
     if (!CanReplaceFile(target)) {
-        ShowSaveAsFailure(kSaveAsCatalogFailed, kSaveAsCatalogCopy, DescribeWriteFailure(target));
+        ShowSaveAsFailure(message::kSaveAsCatalogFailed, kSaveAsCatalogCopy,
+                          DescribeWriteFailure(target));
         return false;
     }
     if (!CanReplaceFile(newAttributes)) {
-        ShowSaveAsFailure(kSaveAsAttributesFailed, kSaveAsAttributesCopy,
+        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
                           DescribeWriteFailure(newAttributes));
         return false;
     }
@@ -336,7 +321,7 @@ bool MainDialog::WriteCatalogAs(const std::u16string& newPath) {
     const CopyResult copied = CopyFileIfMissing(
         ToNativePath(CompanionAttributePath(catalog_.path())), newAttributes, true);
     if (copied == CopyResult::kFailed) {
-        ShowSaveAsFailure(kSaveAsAttributesFailed, kSaveAsAttributesCopy,
+        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
                           DescribeWriteFailure(newAttributes));
         return false;
     }
@@ -348,9 +333,10 @@ bool MainDialog::WriteCatalogAs(const std::u16string& newPath) {
     if (copied == CopyResult::kCopied)
         ::unlink(newAttributes.c_str());
     if (written == CatalogSetResult::kCatalogNotSaved)
-        ShowSaveAsFailure(kSaveAsCatalogFailed, kSaveAsCatalogCopy, DescribeWriteFailure(target));
+        ShowSaveAsFailure(message::kSaveAsCatalogFailed, kSaveAsCatalogCopy,
+                          DescribeWriteFailure(target));
     else
-        ShowSaveAsFailure(kSaveAsAttributesFailed, kSaveAsAttributesCopy,
+        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
                           DescribeWriteFailure(newAttributes));
     return false;
 }
@@ -378,13 +364,13 @@ void MainDialog::CopySizeFileFrom(const std::u16string& oldPath) {
 void MainDialog::ShowDefaultOpenedInstead(const QString& fixedCopy) {
     const QString details =
         catalog_.status() > 0 ? DescribeLoadFailure(workingPath_, catalog_.status()) : QString();
-    if (!ShowMessage(kErrorCaption, kDefaultOpenedInstead, {}, details))
+    if (!ShowMessage(message::kError, message::kDefaultOpenedInstead, {}, details))
         ShowFixedError(fixedCopy, details);
 }
 
 void MainDialog::ShowSaveAsFailure(int messageId, const QString& fixedCopy,
                                    const QString& details) {
-    if (!ShowMessage(kErrorCaption, messageId, {}, details))
+    if (!ShowMessage(message::kError, messageId, {}, details))
         ShowFixedError(fixedCopy, details);
 }
 

@@ -1,5 +1,6 @@
 // The window's construction, start-up, command dispatch and catalog opening.
 #include "app/MainDialog.h"
+#include "app/MessageIds.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include "app/FileProblems.h"
 #include "app/MenuTextId.h"
 #include "app/ProgramIcons.h"
+#include "app/QtText.h"
 #include "app/ResourceIds.h"
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
@@ -33,11 +35,6 @@ namespace sheetwise {
 namespace {
 
 constexpr int kEnglishTitleId = 10109;  // "Sheetwise "
-constexpr int kErrorCaption = 12059;
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Marks the first letter of the text that no earlier entry of its menu took, so that the menus
 // open with Alt and a letter and their items answer to a letter. A text that has one is kept.
@@ -207,7 +204,8 @@ void MainDialog::ShowTitle() {
 bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
     QAbstractButton* moveButton = button(id);
     if (moveButton == nullptr) {
-        ShowMessage(kErrorCaption, 17005, u" " + QString::number(id).toStdU16String());
+        ShowMessage(message::kError, message::kControlMissing,
+                    u" " + QString::number(id).toStdU16String());
         return false;
     }
     moveButton->setIcon(LoadProgramIcon(iconId));
@@ -218,7 +216,7 @@ bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
 void MainDialog::ReadDecimalSeparator() {
     const QString separator = QLocale::system().decimalPoint();
     if (separator.isEmpty()) {
-        ShowMessage(kErrorCaption, 17001, u" 45");
+        ShowMessage(message::kError, message::kErrorOccurred, u" 45");
         return;
     }
     decimalSeparator_ = separator.left(8);
@@ -387,7 +385,7 @@ void MainDialog::LocateDefaultCatalog() {
     if (ExecutableFolder(environment_.executablePath, folder)) {
         defaultPath_ = folder + std::u16string(kDefaultCatalogFileName);
     } else {
-        ShowMessage(kErrorCaption, 17256, {},
+        ShowMessage(message::kError, message::kCatalogFilesProblem, {},
                     QStringLiteral("No installed default catalog was found for %1.")
                         .arg(ToQString(environment_.executablePath)));
     }
@@ -401,7 +399,8 @@ void MainDialog::OpenFirstCatalog() {
     }
     workingPath_ = *environment_.catalogArgument;
     if (!EnsureCompanionFiles()) {
-        ShowMessage(kErrorCaption, 17254, {}, DescribeCompanionFailure(workingPath_, defaultPath_));
+        ShowMessage(message::kError, message::kDefaultOpenedInstead, {},
+                    DescribeCompanionFailure(workingPath_, defaultPath_));
         if (!ConfirmUnsavedChanges())
             OpenDefaultCatalog();
         return;
@@ -430,7 +429,7 @@ bool MainDialog::EnsureCompanionFiles() {
 
 void MainDialog::LoadAndShowCatalog(bool asTemplate) {
     if (LoadCatalog() > 0) {
-        ShowMessage(kErrorCaption, 17002, {},
+        ShowMessage(message::kError, message::kCatalogNotFound, {},
                     DescribeLoadFailure(workingPath_, catalog_.status()) + QStringLiteral("\n\n") +
                         KeptUntouchedNote(workingPath_));
         return;
@@ -472,7 +471,8 @@ void MainDialog::OpenDefaultCatalog() {
     if (paperList())
         paperList()->DeleteAllItems();
     if (!EnsureCompanionFiles()) {
-        ShowMessage(kErrorCaption, 17256, {}, DescribeCompanionFailure(defaultPath_, defaultPath_));
+        ShowMessage(message::kError, message::kCatalogFilesProblem, {},
+                    DescribeCompanionFailure(defaultPath_, defaultPath_));
         return;
     }
     // The installed default catalog is only ever read: what starts from it is saved under a
