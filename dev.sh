@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev)
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev python3-jsonschema)
 BUILD_DIR=${BUILD_DIR:-build}
 
 install_missing() {
@@ -91,6 +91,8 @@ case "${1:-}" in
         for bench in "${BUILD_DIR}-release"/*_bench; do
             "$bench" --benchmark_counters_tabular=true
         done
+        # Whole processes, as scripts run sheetwise-cli: beside awk, and check's peak memory.
+        python3 bench/cli_bench.py "${BUILD_DIR}-release/sheetwise-cli"
         ;;
     *)
         sed -n '2,11p' "$0"

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/DialogBuilder.h"
+#include "app/QtText.h"
 #include "app/StringSource.h"
 
 namespace sheetwise {
@@ -17,10 +18,6 @@ constexpr int kAboutTextControl = 1063;
 constexpr int kAboutCaption = 10113;  // "About Sheetwise..."
 constexpr int kProductName = 10109;   // "Sheetwise "
 constexpr int kOwnerNotice = 30013;
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::u16string Lookup(const StringSource& strings, int id) {
     std::u16string text;

@@ -12,13 +12,17 @@
 
 #include "app/CatalogLocation.h"
 #include "app/FileDialogFilter.h"
-#include "app/LoadFailure.h"
+#include "app/FileProblems.h"
 #include "app/MainDialog.h"
-#include "app/SaveTarget.h"
+#include "app/MessageIds.h"
+#include "app/QtText.h"
 #include "app/WindowImportTarget.h"
 #include "editor/PaperListView.h"
 #include "files/ImportTransfer.h"
 #include "files/ImportedCatalog.h"
+#include "model/CatalogSet.h"
+#include "platform/AtomicFile.h"
+#include "platform/CatalogWriteLock.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
@@ -26,33 +30,13 @@
 namespace sheetwise {
 namespace {
 
-constexpr int kErrorCaption = 12059;
-constexpr int kWarningCaption = 12040;
-
 constexpr int kCatalogFilter = 7002;
 constexpr int kImportFilter = 7016;
-
-// Message ids of the file commands.
-constexpr int kDefaultPaperFailed = 17016;
-constexpr int kInvalidPaper = 17020;
-constexpr int kSaveAttributesFailed = 17021;
-constexpr int kSaveCatalogFailed = 17022;
-constexpr int kSaveChanges = 17228;
-constexpr int kDefaultOpenedInstead = 17254;
-constexpr int kColonsReplaced = 17255;
-constexpr int kCatalogFilesProblem = 17256;
-constexpr int kSaveAsCatalogFailed = 17265;
-constexpr int kSaveAsAttributesFailed = 17266;
-constexpr int kImportFailed = 57668;
 
 // The column labels that name a rejected value's kind.
 constexpr int kColourLabel = 10097;
 constexpr int kWeightLabel = 10098;
 constexpr int kTypeLabel = 10099;
-
-QString ToQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 // The English texts of the three messages a reduced string table may lack; without them the
 // operator would not learn that a save failed or that another catalog is on screen.
@@ -90,7 +74,7 @@ std::string LastComponent(const std::string& path) {
 bool MainDialog::ConfirmUnsavedChanges() {
     if (discardAccepted_ || !changes_.Any())
         return false;
-    const BoxAnswer answer = Ask(kSaveChanges, BoxButtons::kYesNoCancel);
+    const BoxAnswer answer = Ask(message::kSaveChanges, BoxButtons::kYesNoCancel);
     if (answer == BoxAnswer::kCancel)
         return true;
     if (answer == BoxAnswer::kNo) {
@@ -124,9 +108,10 @@ void MainDialog::OpenCatalog() {
     const std::u16string shownPath = workingPath_;
     workingPath_ = chosen.toStdU16String();
     if (!EnsureCompanionFiles()) {
+        const QString details = DescribeCompanionFailure(workingPath_, defaultPath_);
         // The window keeps the catalog it shows, and the path it came from.
         workingPath_ = shownPath;
-        ShowMessage(kErrorCaption, kCatalogFilesProblem, {}, Shown(chosen.toStdString()));
+        ShowMessage(message::kError, message::kCatalogFilesProblem, {}, details);
         return;
     }
     if (LoadCatalog() == 0) {
@@ -171,7 +156,7 @@ void MainDialog::ImportCatalog() {
     const int32_t values =
         AddImportedAttributes(*imported_, target, valuesRejected, &rejections.values);
     if (papersAdded == 0 || values == 0) {
-        ShowMessage(kErrorCaption, kImportFailed);
+        ShowMessage(message::kError, message::kImportFailed);
         ShowDefaultOpenedInstead(kImportDefaultOpenedCopy);
         OpenDefaultCatalog();
         return;
@@ -191,9 +176,9 @@ void MainDialog::ImportCatalog() {
 
 void MainDialog::ReportImportFindings(const ImportRejections& rejected) {
     if (imported_->colonsReplaced())
-        ShowMessage(kWarningCaption, kColonsReplaced);
+        ShowMessage(message::kWarning, message::kColonsReplaced);
     if (imported_->defaultPaperFailed())
-        ShowMessage(kWarningCaption, kDefaultPaperFailed);
+        ShowMessage(message::kWarning, message::kDefaultPaperFailed);
     // One message for all definitions and values left out, listing each, rather than the same
     // message once for each of them.
     QStringList lines;
@@ -210,7 +195,7 @@ void MainDialog::ReportImportFindings(const ImportRejections& rejected) {
         lines << Label(label) + u' ' + ToQString(value);
     }
     if (!lines.isEmpty())
-        ShowMessage(kErrorCaption, kInvalidPaper, {}, lines.join(u'\n'));
+        ShowMessage(message::kError, message::kInvalidPaper, {}, lines.join(u'\n'));
 }
 
 void MainDialog::SaveCatalog() {
@@ -225,32 +210,26 @@ void MainDialog::SaveCatalog() {
 SaveResult MainDialog::SaveOwnFiles(bool papers, bool attributes) {
     std::u16string path;
     catalog_.GetPath(path);
-    if (const std::optional<SaveResult> asked =
-            ConfirmOverwriteOfChangedFiles(path, papers, attributes)) {
-        return *asked;
-    }
-    if (papers) {
-        if (!catalog_.Save(path)) {
-            ShowMessage(kErrorCaption, kSaveCatalogFailed, {}, Shown(ToNativePath(path)));
-            return SaveCatalogAs();
+    // Held from the check to the last rename, so that no other writer slips in between; let go
+    // while the operator is asked, so that no other writer waits on the answer.
+    std::optional<CatalogWriteLock> lock(std::in_place, ToNativePath(path));
+    if (const std::optional<std::string> changed = ChangedOnDisk(path, papers, attributes)) {
+        lock.reset();
+        switch (Ask(kChangedOnDisk.arg(Shown(*changed)), BoxButtons::kOverwriteSaveAsCancel,
+                    kChangedOnDiskChoices)) {
+            case BoxAnswer::kYes:
+                break;
+            case BoxAnswer::kNo:
+                return SaveCatalogAs();
+            default:
+                return SaveResult::kCancelled;
         }
-        catalogIdentity_ = IdentifyFile(ToNativePath(path));
     }
-    ClearChangeFlags(2);
-    if (attributes) {
-        const std::string attributeFile = ToNativePath(CompanionAttributePath(path));
-        if (!catalog_.WriteAttributeFile(path)) {
-            ShowMessage(kErrorCaption, kSaveAttributesFailed, {}, Shown(attributeFile));
-            return SaveCatalogAs();
-        }
-        attributesIdentity_ = IdentifyFile(attributeFile);
-        ClearChangeFlags(0);
-    }
-    return SaveResult::kSaved;
+    return WriteOwnFiles(path, papers, attributes);
 }
 
-std::optional<SaveResult> MainDialog::ConfirmOverwriteOfChangedFiles(const std::u16string& path,
-                                                                     bool papers, bool attributes) {
+std::optional<std::string> MainDialog::ChangedOnDisk(const std::u16string& path, bool papers,
+                                                     bool attributes) const {
     const struct {
         bool written;
         std::string file;
@@ -260,19 +239,40 @@ std::optional<SaveResult> MainDialog::ConfirmOverwriteOfChangedFiles(const std::
     for (const auto& file : files) {
         const std::optional<FileIdentity> now = IdentifyFile(file.file);
         // A file that is gone holds nothing to lose.
-        if (!file.written || !file.whenRead || !now || *now == *file.whenRead)
-            continue;
-        switch (Ask(kChangedOnDisk.arg(Shown(file.file)), BoxButtons::kOverwriteSaveAsCancel,
-                    kChangedOnDiskChoices)) {
-            case BoxAnswer::kYes:
-                return std::nullopt;
-            case BoxAnswer::kNo:
-                return SaveCatalogAs();
-            default:
-                return SaveResult::kCancelled;
-        }
+        if (file.written && file.whenRead && now && *now != *file.whenRead)
+            return file.file;
     }
     return std::nullopt;
+}
+
+SaveResult MainDialog::WriteOwnFiles(const std::u16string& path, bool papers, bool attributes) {
+    const std::string catalogFile = ToNativePath(path);
+    const std::string attributeFile = ToNativePath(CompanionAttributePath(path));
+    // Both files go as one set: when either cannot be written, neither is.
+    const CatalogSetResult written =
+        papers && attributes ? SaveCatalogSet(catalog_, path)
+        : papers
+            ? (catalog_.Save(path) ? CatalogSetResult::kSaved : CatalogSetResult::kCatalogNotSaved)
+        : attributes ? (catalog_.WriteAttributeFile(path) ? CatalogSetResult::kSaved
+                                                          : CatalogSetResult::kAttributesNotSaved)
+                     : CatalogSetResult::kSaved;
+    if (written == CatalogSetResult::kCatalogNotSaved) {
+        ShowMessage(message::kError, message::kSaveCatalogFailed, {},
+                    DescribeWriteFailure(catalogFile));
+        return SaveCatalogAs();
+    }
+    if (written == CatalogSetResult::kAttributesNotSaved) {
+        ShowMessage(message::kError, message::kSaveAttributesFailed, {},
+                    DescribeWriteFailure(attributeFile));
+        return SaveCatalogAs();
+    }
+    if (papers)
+        catalogIdentity_ = IdentifyFile(catalogFile);
+    if (attributes)
+        attributesIdentity_ = IdentifyFile(attributeFile);
+    ClearChangeFlags(2);
+    ClearChangeFlags(0);
+    return SaveResult::kSaved;
 }
 
 SaveResult MainDialog::SaveCatalogAs() {
@@ -280,43 +280,15 @@ SaveResult MainDialog::SaveCatalogAs() {
     if (chosen.isEmpty() || !ConfirmReplaceOfCaseVariant(chosen.toStdU16String()))
         return SaveResult::kCancelled;
     const std::u16string newPath = chosen.toStdU16String();
-    const std::string target = ToNativePath(newPath);
-
-    // The chosen file must be able to take the catalog. It is never emptied: the catalog is
-    // written beside it and takes its place only when complete.
-    const SaveTargetResult prepared = PrepareSaveTarget(target);
-    if (prepared == SaveTargetResult::kRefused) {
-        ShowSaveAsFailure(kSaveAsCatalogFailed, kSaveAsCatalogCopy, Shown(target));
-        return SaveResult::kFailed;
-    }
-
     std::u16string oldPath;
     catalog_.GetPath(oldPath);
-    catalog_.SetPath(newPath);
-    if (!catalog_.Save(newPath)) {
-        // The empty file made for the check is no catalog; one that was there keeps its bytes.
-        if (prepared == SaveTargetResult::kCreated)
-            ::unlink(target.c_str());
-        ShowSaveAsFailure(kSaveAsCatalogFailed, kSaveAsCatalogCopy, Shown(target));
-        return SaveResult::kFailed;
-    }
-    const std::optional<bool> attributesWritten = SaveAttributesAs(oldPath, newPath);
-    if (!attributesWritten)
+    if (!WriteCatalogAs(newPath))
         return SaveResult::kFailed;
 
     changes_.untitled = false;
     workingPath_ = newPath;
     CopySizeFileFrom(oldPath);
     EnsureCompanionFiles();
-    if (!*attributesWritten) {
-        // Reading the new files back would drop the attribute values that could not be
-        // written: the window keeps them, still unsaved, on the new catalog.
-        ClearChangeFlags(2);
-        catalogIdentity_ = IdentifyFile(target);
-        attributesIdentity_ = IdentifyFile(ToNativePath(CompanionAttributePath(newPath)));
-        ShowCatalogPath();
-        return SaveResult::kFailed;
-    }
     if (LoadCatalog() > 0) {
         ShowDefaultOpenedInstead(kDefaultOpenedCopy);
         OpenDefaultCatalog();
@@ -329,21 +301,43 @@ SaveResult MainDialog::SaveCatalogAs() {
     return SaveResult::kSaved;
 }
 
-std::optional<bool> MainDialog::SaveAttributesAs(const std::u16string& oldPath,
-                                                 const std::u16string& newPath) {
-    // An attribute file already beside the new catalog is kept until the lists replace it.
+bool MainDialog::WriteCatalogAs(const std::u16string& newPath) {
+    const std::string target = ToNativePath(newPath);
     const std::string newAttributes = ToNativePath(CompanionAttributePath(newPath));
-    if (!FileExists(newAttributes)) {
-        if (!CopyFileNoOverwrite(ToNativePath(CompanionAttributePath(oldPath)), newAttributes)) {
-            ShowSaveAsFailure(kSaveAsAttributesFailed, kSaveAsAttributesCopy, Shown(newAttributes));
-            return std::nullopt;
-        }
-        // A copy of an installed, read-only attribute file must still be saveable.
-        MakeOwnerWritable(newAttributes);
+    const CatalogWriteLock lock(target);
+    // Nothing is written, and no existing file emptied, unless both files can take the catalog.
+    if (!CanReplaceFile(target)) {
+        ShowSaveAsFailure(message::kSaveAsCatalogFailed, kSaveAsCatalogCopy,
+                          DescribeWriteFailure(target));
+        return false;
     }
-    if (catalog_.WriteAttributeFile(newPath))
+    if (!CanReplaceFile(newAttributes)) {
+        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
+                          DescribeWriteFailure(newAttributes));
+        return false;
+    }
+    // An attribute file already beside the new catalog is kept until the set replaces it; a
+    // missing one starts as a copy of the current catalog's, as the command-line tool does.
+    const CopyResult copied = CopyFileIfMissing(
+        ToNativePath(CompanionAttributePath(catalog_.path())), newAttributes, true);
+    if (copied == CopyResult::kFailed) {
+        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
+                          DescribeWriteFailure(newAttributes));
+        return false;
+    }
+    catalog_.SetPath(newPath);
+    const CatalogSetResult written = SaveCatalogSet(catalog_, newPath);
+    if (written == CatalogSetResult::kSaved)
         return true;
-    ShowSaveAsFailure(kSaveAsAttributesFailed, kSaveAsAttributesCopy, Shown(newAttributes));
+    // The copy made for this save is no companion of anything now.
+    if (copied == CopyResult::kCopied)
+        ::unlink(newAttributes.c_str());
+    if (written == CatalogSetResult::kCatalogNotSaved)
+        ShowSaveAsFailure(message::kSaveAsCatalogFailed, kSaveAsCatalogCopy,
+                          DescribeWriteFailure(target));
+    else
+        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
+                          DescribeWriteFailure(newAttributes));
     return false;
 }
 
@@ -370,13 +364,13 @@ void MainDialog::CopySizeFileFrom(const std::u16string& oldPath) {
 void MainDialog::ShowDefaultOpenedInstead(const QString& fixedCopy) {
     const QString details =
         catalog_.status() > 0 ? DescribeLoadFailure(workingPath_, catalog_.status()) : QString();
-    if (!ShowMessage(kErrorCaption, kDefaultOpenedInstead, {}, details))
+    if (!ShowMessage(message::kError, message::kDefaultOpenedInstead, {}, details))
         ShowFixedError(fixedCopy, details);
 }
 
 void MainDialog::ShowSaveAsFailure(int messageId, const QString& fixedCopy,
                                    const QString& details) {
-    if (!ShowMessage(kErrorCaption, messageId, {}, details))
+    if (!ShowMessage(message::kError, messageId, {}, details))
         ShowFixedError(fixedCopy, details);
 }
 

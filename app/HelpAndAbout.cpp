@@ -15,13 +15,13 @@
 #include "app/DialogTemplateReader.h"
 #include "app/HelpFile.h"
 #include "app/MainDialog.h"
+#include "app/MessageIds.h"
+#include "app/QtText.h"
 #include "app/ResourceIds.h"
 
 namespace sheetwise {
 namespace {
 
-constexpr int kErrorCaption = 12059;
-constexpr int kHelpFailed = 57670;
 constexpr int kWhatsThisText = 12064;
 
 // Every control but the labels and frames: the manual explains the edit fields and the
@@ -61,10 +61,6 @@ bool HasTopic(int id) {
 bool IsFile(const std::filesystem::path& path) {
     std::error_code ignored;
     return std::filesystem::is_regular_file(path, ignored);
-}
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Walks the visible windows whose rectangle holds the point in template order (the first control
@@ -135,7 +131,7 @@ void MainDialog::CreateWhatsThisMenu() {
 
 void MainDialog::ShowHelpTopics() {
     if (!ui_.Help(this, helpPath_, kHelpOpenFile, 0))
-        ShowMessage(kErrorCaption, kHelpFailed);
+        ShowMessage(message::kError, message::kHelpFailed);
 }
 
 void MainDialog::OnHelpRequest() {

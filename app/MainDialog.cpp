@@ -1,5 +1,6 @@
 // The window's construction, start-up, command dispatch and catalog opening.
 #include "app/MainDialog.h"
+#include "app/MessageIds.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,9 +17,10 @@
 
 #include "app/CatalogLocation.h"
 #include "app/DialogBuilder.h"
-#include "app/LoadFailure.h"
+#include "app/FileProblems.h"
 #include "app/MenuTextId.h"
 #include "app/ProgramIcons.h"
+#include "app/QtText.h"
 #include "app/ResourceIds.h"
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
@@ -33,10 +35,35 @@ namespace sheetwise {
 namespace {
 
 constexpr int kEnglishTitleId = 10109;  // "Sheetwise "
-constexpr int kErrorCaption = 12059;
 
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+// Marks the first letter of the text that no earlier entry of its menu took, so that the menus
+// open with Alt and a letter and their items answer to a letter. A text that has one is kept.
+QString WithMnemonic(const QString& text, QString& taken) {
+    if (text.contains(u'&'))
+        return text;
+    const qsizetype end = text.indexOf(u'\t') < 0 ? text.size() : text.indexOf(u'\t');
+    for (qsizetype i = 0; i < end; ++i) {
+        const QChar letter = text[i].toLower();
+        if (letter.isLetter() && !taken.contains(letter)) {
+            taken += letter;
+            return text.left(i) + u'&' + text.mid(i);
+        }
+    }
+    return text;
+}
+
+void AddMnemonics(QMenuBar* bar) {
+    QString menus;
+    for (QAction* menu : bar->actions()) {
+        menu->setText(WithMnemonic(menu->text(), menus));
+        if (menu->menu() == nullptr)
+            continue;
+        QString items;
+        for (QAction* item : menu->menu()->actions()) {
+            if (!item->isSeparator())
+                item->setText(WithMnemonic(item->text(), items));
+        }
+    }
 }
 
 }  // namespace
@@ -73,6 +100,9 @@ void MainDialog::BuildWindow() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     menuBar_ = new QMenuBar(this);
+    // Lists show where the keyboard is as clearly as the fields and buttons do.
+    setStyleSheet(
+        QStringLiteral("QAbstractItemView:focus { border: 2px solid palette(highlight); }"));
     layout->setMenuBar(menuBar_);
     for (const MenuItem& popup : menuTemplate_.items) {
         QMenu* menu = menuBar_->addMenu(popup.text);
@@ -174,7 +204,8 @@ void MainDialog::ShowTitle() {
 bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
     QAbstractButton* moveButton = button(id);
     if (moveButton == nullptr) {
-        ShowMessage(kErrorCaption, 17005, u" " + QString::number(id).toStdU16String());
+        ShowMessage(message::kError, message::kControlMissing,
+                    u" " + QString::number(id).toStdU16String());
         return false;
     }
     moveButton->setIcon(LoadProgramIcon(iconId));
@@ -185,7 +216,7 @@ bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
 void MainDialog::ReadDecimalSeparator() {
     const QString separator = QLocale::system().decimalPoint();
     if (separator.isEmpty()) {
-        ShowMessage(kErrorCaption, 17001, u" 45");
+        ShowMessage(message::kError, message::kErrorOccurred, u" 45");
         return;
     }
     decimalSeparator_ = separator.left(8);
@@ -270,6 +301,7 @@ void MainDialog::ApplyMenuTexts() {
                 entry->setText(text);
         }
     }
+    AddMnemonics(menuBar_);
     menuBar_->update();
 }
 
@@ -353,7 +385,9 @@ void MainDialog::LocateDefaultCatalog() {
     if (ExecutableFolder(environment_.executablePath, folder)) {
         defaultPath_ = folder + std::u16string(kDefaultCatalogFileName);
     } else {
-        ShowMessage(kErrorCaption, 17256);
+        ShowMessage(message::kError, message::kCatalogFilesProblem, {},
+                    QStringLiteral("No installed default catalog was found for %1.")
+                        .arg(ToQString(environment_.executablePath)));
     }
 }
 
@@ -365,7 +399,8 @@ void MainDialog::OpenFirstCatalog() {
     }
     workingPath_ = *environment_.catalogArgument;
     if (!EnsureCompanionFiles()) {
-        ShowMessage(kErrorCaption, 17254);
+        ShowMessage(message::kError, message::kDefaultOpenedInstead, {},
+                    DescribeCompanionFailure(workingPath_, defaultPath_));
         if (!ConfirmUnsavedChanges())
             OpenDefaultCatalog();
         return;
@@ -394,7 +429,7 @@ bool MainDialog::EnsureCompanionFiles() {
 
 void MainDialog::LoadAndShowCatalog(bool asTemplate) {
     if (LoadCatalog() > 0) {
-        ShowMessage(kErrorCaption, 17002, {},
+        ShowMessage(message::kError, message::kCatalogNotFound, {},
                     DescribeLoadFailure(workingPath_, catalog_.status()) + QStringLiteral("\n\n") +
                         KeptUntouchedNote(workingPath_));
         return;
@@ -436,8 +471,8 @@ void MainDialog::OpenDefaultCatalog() {
     if (paperList())
         paperList()->DeleteAllItems();
     if (!EnsureCompanionFiles()) {
-        ShowMessage(kErrorCaption, 17256, {},
-                    QString::fromStdString(ToNativePath(CompanionAttributePath(defaultPath_))));
+        ShowMessage(message::kError, message::kCatalogFilesProblem, {},
+                    DescribeCompanionFailure(defaultPath_, defaultPath_));
         return;
     }
     // The installed default catalog is only ever read: what starts from it is saved under a
@@ -591,14 +626,35 @@ void MainDialog::ForwardEditCommand(int id) {
 }
 
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
     auto* target = qobject_cast<QWidget*>(watched);
     if (target == nullptr || (target != this && !isAncestorOf(target)) ||
         QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget()) {
         return QWidget::eventFilter(watched, event);
     }
-    return TranslateAccelerator(static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (OpensMenuBar(key))
+        return true;
+    if (event->type() == QEvent::KeyRelease)
+        return false;
+    return TranslateAccelerator(key);
+}
+
+bool MainDialog::OpensMenuBar(const QKeyEvent* event) {
+    // Alt pressed and released with no other key in between opens the first menu, as the
+    // desktops the operators come from do; Alt with a letter is the menus' own mnemonic.
+    if (event->isAutoRepeat())
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        altAlone_ = event->key() == Qt::Key_Alt;
+        return false;
+    }
+    const bool open = event->key() == Qt::Key_Alt && altAlone_ && !menuBar_->actions().isEmpty();
+    altAlone_ = false;
+    if (open)
+        menuBar_->setActiveAction(menuBar_->actions().front());
+    return open;
 }
 
 bool MainDialog::TranslateAccelerator(QKeyEvent* event) {

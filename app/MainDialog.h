@@ -223,6 +223,7 @@ class MainDialog : public QWidget {
     BoxAnswer Ask(const QString& text, BoxButtons buttons, const QString& details = {});
     void ForwardEditCommand(int id);
     bool TranslateAccelerator(QKeyEvent* event);
+    bool OpensMenuBar(const QKeyEvent* event);
 
     // Controls.
     void SetupListColumns();
@@ -282,13 +283,14 @@ class MainDialog : public QWidget {
     SaveResult SaveCatalogAs();
     void ExitProgram(int commandId);
     SaveResult SaveOwnFiles(bool papers, bool attributes);
-    std::optional<SaveResult> ConfirmOverwriteOfChangedFiles(const std::u16string& path,
-                                                             bool papers, bool attributes);
+    SaveResult WriteOwnFiles(const std::u16string& path, bool papers, bool attributes);
+    // The first file to be written that another program changed since it was read or saved here.
+    std::optional<std::string> ChangedOnDisk(const std::u16string& path, bool papers,
+                                             bool attributes) const;
     bool ConfirmReplaceOfCaseVariant(const std::u16string& chosen);
-    // True when written, false when only the writing failed, nothing when no file could be put
-    // beside the new catalog (the message is shown).
-    std::optional<bool> SaveAttributesAs(const std::u16string& oldPath,
-                                         const std::u16string& newPath);
+    // Writes the catalog and its attribute file under a new name; false (the message shown)
+    // when nothing could be written.
+    bool WriteCatalogAs(const std::u16string& newPath);
     void CopySizeFileFrom(const std::u16string& oldPath);
     struct ImportRejections {
         std::vector<size_t> papers;  // indexes into the imported papers
@@ -347,6 +349,7 @@ class MainDialog : public QWidget {
     WorkingAttributeLists working_;
     bool selectingAfterFailedLookup_ = false;
     int closingCommand_ = 0;
+    bool altAlone_ = false;  // Alt is down and no other key came since
 };
 
 }  // namespace sheetwise

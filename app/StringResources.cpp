@@ -61,10 +61,6 @@ void StringResources::SetNamed(std::u16string_view type, std::u16string_view nam
     named_[NamedKey(type, name)] = std::move(data);
 }
 
-void StringResources::RemoveNamed(std::u16string_view type, std::u16string_view name) {
-    named_.erase(NamedKey(type, name));
-}
-
 const std::u16string* StringResources::FindNamed(std::u16string_view type,
                                                  std::u16string_view name) const {
     auto found = named_.find(NamedKey(type, name));

@@ -46,7 +46,6 @@ class StringResources {
 
     // Named resources. The data is kept as given; readers stop at the first zero unit.
     void SetNamed(std::u16string_view type, std::u16string_view name, std::u16string data);
-    void RemoveNamed(std::u16string_view type, std::u16string_view name);
     const std::u16string* FindNamed(std::u16string_view type, std::u16string_view name) const;
 
   private:

@@ -1,6 +1,5 @@
 // The attribute file, as the catalog reads it: sections "[PaperWeights]", "[PaperTypes]" and
 // "[PaperColors]", one value a line, each value cut at its first ':'.
-#include <map>
 #include <unordered_map>
 
 #include "cli/CheckLines.h"
@@ -19,7 +18,7 @@ namespace {
 struct Section {
     std::u16string_view header;
     const char* value;  // what one value of the section is called
-    AttributeList AttributeFileReport::*list;
+    ListedValues AttributeFileReport::*list;
 };
 
 constexpr Section kSections[] = {
@@ -96,11 +95,10 @@ class AttributeLineCheck {
         } else {
             CheckText(text);
         }
-        auto [first, added] = firstLines_[section_].try_emplace(text, number_);
+        auto [first, added] = (report_.*(section_->list)).try_emplace(std::move(text), number_);
         if (!added)
-            Add("the " + std::string(section_->value) + " " + Quoted(text) +
+            Add("the " + std::string(section_->value) + " " + Quoted(first->first) +
                 " is listed again (first on line " + std::to_string(first->second) + ")");
-        (report_.*(section_->list)).push_back(std::move(text));
     }
 
     void CheckWeight(std::u16string_view text) {
@@ -131,7 +129,6 @@ class AttributeLineCheck {
     int32_t number_ = 0;
     const Section* section_ = nullptr;
     bool underUnknown_ = false;
-    std::map<const Section*, std::unordered_map<std::u16string, int32_t>> firstLines_;
 };
 
 }  // namespace

@@ -7,7 +7,10 @@
 
 namespace sheetwise::cli {
 
-// Every finding check reports for the catalog at path and its companions.
-Findings CheckOneCatalog(const std::u16string& path);
+// Reports every finding check makes for the catalog at path and its companions, in file order.
+void CheckOneCatalog(const std::u16string& path, Findings& findings);
+
+// Prints check's findings for a catalog a command refuses, so that the refusal says why.
+void PrintFindingsOf(const std::u16string& path, std::ostream& out);
 
 }  // namespace sheetwise::cli

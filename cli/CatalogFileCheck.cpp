@@ -10,6 +10,7 @@
 #include "cli/CheckLines.h"
 
 #include <optional>
+#include <unordered_map>
 
 #include "cli/CatalogTable.h"
 #include "cli/Console.h"
@@ -135,7 +136,7 @@ class PaperLineCheck {
 
     void OptionalFields(FieldCutter& fields) {
         std::u16string_view field;
-        if (fields.Next(field) && !field.empty()) {
+        if (fields.Next(field)) {
             const int32_t read = ReadUnsignedDigits(field);
             const int32_t mode = read == kInserter || read == kOneSided ? read : kTwoSided;
             if (field != u"0" && field != u"1" && field != u"2")
@@ -176,6 +177,18 @@ void CheckHeaderLine(std::u16string line, const std::string& file, CatalogFileRe
             DisallowedMessage("the default paper name", report.defaultName, *at) + " (status 12)");
 }
 
+// Reported where the second paper of a name is read, so that nothing waits for the end.
+void CheckDuplicateName(const CheckedPaper& paper,
+                        std::unordered_map<std::u16string, int32_t>& firstLines,
+                        const std::string& file, Findings& findings) {
+    const auto [first, added] = firstLines.try_emplace(paper.name, paper.line);
+    if (!added)
+        findings.Add(file, paper.line,
+                     "the name " + Quoted(paper.name) + " is taken already (line " +
+                         std::to_string(first->second) +
+                         "): finding a paper by this name gives the first one");
+}
+
 std::string TooLong(const char* what) {
     return std::string(what) + " is longer than " + std::to_string(kMaxLineBytes) + " bytes";
 }
@@ -205,11 +218,14 @@ CatalogFileReport CheckCatalogFile(const std::u16string& path, const std::string
     report.firstLineRead = true;
     CheckHeaderLine(line, file, report, findings);
     PaperLineCheck check(file, sizeCount, sizesKnown, findings);
+    std::unordered_map<std::u16string, int32_t> firstLines;
     CheckEveryLine(reader, 2, file,
                    "reading stops here (status 7), this paper and all after it are lost", findings,
                    [&](const std::u16string& paperLine, int32_t number) {
-                       if (auto paper = check.Check(paperLine, number))
+                       if (auto paper = check.Check(paperLine, number)) {
+                           CheckDuplicateName(*paper, firstLines, file, findings);
                            report.papers.push_back(std::move(*paper));
+                       }
                    });
     return report;
 }

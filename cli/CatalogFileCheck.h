@@ -26,7 +26,8 @@ struct CatalogFileReport {
     std::vector<CheckedPaper> papers;
 };
 
-// Reads the catalog file at path (file: its name in the findings). sizeCount is the number of
+// Reads the catalog file at path (file: its name in the findings), including the names that
+// are taken already. sizeCount is the number of
 // sizes the size-definition file gives; sizesKnown is false when that file could not be read,
 // and then no size number is called out of range.
 CatalogFileReport CheckCatalogFile(const std::u16string& path, const std::string& file,

@@ -1,6 +1,7 @@
 #include "cli/CatalogJson.h"
 
 #include "cli/JsonWriter.h"
+#include "files/ImportSizeList.h"
 #include "files/ImportedCatalog.h"
 #include "model/PaperCatalog.h"
 
@@ -23,7 +24,7 @@ void WritePaperJson(JsonWriter& json, const PaperDefinition& paper) {
     json.EndObject();
 }
 
-void WriteSizeJson(JsonWriter& json, const PaperSize& size) {
+void WriteSizeJson(JsonWriter& json, const PaperSize& size, std::u16string_view decimalSeparator) {
     json.BeginObject();
     json.Field("width", size.width);
     json.Field("height", size.height);
@@ -34,6 +35,8 @@ void WriteSizeJson(JsonWriter& json, const PaperSize& size) {
     json.Field("text", size.text);
     json.Field("widthText", size.widthText);
     json.Field("heightText", size.heightText);
+    json.Field("listText",
+               SizeListText(size.widthText, size.heightText, size.unit, decimalSeparator));
     json.EndObject();
 }
 
@@ -48,7 +51,8 @@ void WritePaperArray(JsonWriter& json, const std::vector<PaperDefinition>& paper
 
 }  // namespace
 
-void WriteCatalogJson(std::ostream& out, const PaperCatalog& catalog) {
+void WriteCatalogJson(std::ostream& out, const PaperCatalog& catalog,
+                      std::u16string_view decimalSeparator) {
     JsonWriter json(out);
     json.BeginObject();
     json.Field("status", catalog.status());
@@ -60,7 +64,7 @@ void WriteCatalogJson(std::ostream& out, const PaperCatalog& catalog) {
     json.Key("sizes");
     json.BeginArray();
     for (const PaperSize& size : catalog.sizes())
-        WriteSizeJson(json, size);
+        WriteSizeJson(json, size, decimalSeparator);
     json.EndArray();
     json.Field("weights", catalog.GetAttributeList(kWeights));
     json.Field("types", catalog.GetAttributeList(kTypes));
@@ -73,18 +77,29 @@ void WritePapersJson(std::ostream& out, const std::vector<PaperDefinition>& pape
     WritePaperArray(json, papers);
 }
 
-void WriteImportedCatalogJson(std::ostream& out, const ImportedCatalog& imported) {
+void WriteImportedCatalogJson(std::ostream& out, const ImportedCatalog& imported,
+                              ImportStatus status) {
     JsonWriter json(out);
     json.BeginObject();
+    json.Field("status", static_cast<int32_t>(status));
+    // The first valid paper is the default; its key number names it in the import file.
+    json.Field("defaultIndex", imported.papers().empty() ? -1 : 0);
+    json.Field("defaultName", imported.defaultPaperName());
+    json.Field("defaultKeyNumber", imported.defaultPaperIndex());
+    json.Key("papers");
+    WritePaperArray(json, imported.papers());
+    json.Key("sizes");
+    json.BeginArray();
+    for (const std::u16string& size : imported.sizes()) {
+        json.BeginObject();
+        json.Field("listText", size);
+        json.EndObject();
+    }
+    json.EndArray();
     json.Field("weights", imported.weights());
     json.Field("types", imported.types());
     json.Field("colours", imported.colours());
-    json.Field("sizes", imported.sizes());
     json.Field("forced", imported.forced());
-    json.Key("papers");
-    WritePaperArray(json, imported.papers());
-    json.Field("defaultPaperName", imported.defaultPaperName());
-    json.Field("defaultPaperIndex", imported.defaultPaperIndex());
     json.Field("failed", imported.failed());
     json.Field("colonsReplaced", imported.colonsReplaced());
     json.Field("invalidValue", imported.invalidValue());

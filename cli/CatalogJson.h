@@ -2,7 +2,9 @@
 // catalog holds it: indexes 0-based, weights 0 for the wildcard, measures as their floats.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
+#include <string_view>
 #include <vector>
 
 #include "model/PaperDefinition.h"
@@ -20,16 +22,30 @@ class JsonWriter;
 //  "imagedSides", "precollated", "loadPosition"}
 void WritePaperJson(JsonWriter& json, const PaperDefinition& paper);
 
-// {"width", "height", "third", "fourth", "line", "unit", "text", "widthText", "heightText"}
-void WriteSizeJson(JsonWriter& json, const PaperSize& size);
+// {"width", "height", "third", "fourth", "line", "unit", "text", "widthText", "heightText",
+//  "listText"}: listText is the size as the editor's sizes list shows it with this decimal
+// separator, the text an import's sizes are matched against.
+void WriteSizeJson(JsonWriter& json, const PaperSize& size, std::u16string_view decimalSeparator);
 
 // show --json: status, header, default paper, papers, sizes and the three attribute lists.
-void WriteCatalogJson(std::ostream& out, const PaperCatalog& catalog);
+void WriteCatalogJson(std::ostream& out, const PaperCatalog& catalog,
+                      std::u16string_view decimalSeparator);
 
 // export --format json: the papers as an array.
 void WritePapersJson(std::ostream& out, const std::vector<PaperDefinition>& papers);
 
-// import --json: the lists, papers, default paper, flags and invalid count, as read and cleaned.
-void WriteImportedCatalogJson(std::ostream& out, const ImportedCatalog& imported);
+// How an import file was read, the "status" of import --json.
+enum ImportStatus : int32_t {
+    kImportClean = 0,       // read and cleaned without a warning
+    kImportWarnings = 1,    // colons replaced or paper definitions rejected
+    kImportFailed = 2,      // an empty section or no valid paper: nothing can be imported
+    kImportUnreadable = 3,  // the file cannot be read
+};
+
+// import --json: the status, default paper, papers, sizes, lists and flags, as read and cleaned,
+// with the keys show --json uses for the same things. An imported size is only the text the
+// sizes list is searched for: {"listText"}.
+void WriteImportedCatalogJson(std::ostream& out, const ImportedCatalog& imported,
+                              ImportStatus status);
 
 }  // namespace sheetwise::cli

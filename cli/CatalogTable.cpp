@@ -34,9 +34,9 @@ std::vector<std::vector<std::string>> PaperRows(const PaperCatalog& catalog) {
                                                    "Precollated"}};
     for (size_t i = 0; i < catalog.papers().size(); ++i) {
         const PaperDefinition& paper = catalog.papers()[i];
-        rows.push_back({std::to_string(i), Utf8(paper.name), std::to_string(paper.sizeIndex),
+        rows.push_back({std::to_string(i), Shown(paper.name), std::to_string(paper.sizeIndex),
                         FloatText(paper.width), FloatText(paper.height),
-                        Utf8(WeightListText(paper.weight)), Utf8(paper.colour), Utf8(paper.type),
+                        Utf8(WeightListText(paper.weight)), Shown(paper.colour), Shown(paper.type),
                         ImagedSidesName(paper.imagedSides), PrecollatedText(paper.precollated)});
     }
     return rows;
@@ -47,9 +47,9 @@ std::vector<std::vector<std::string>> SizeRows(const PaperCatalog& catalog) {
         {"Index", "Width", "Height", "Unit", "Line", "Text"}};
     for (size_t i = 0; i < catalog.sizes().size(); ++i) {
         const PaperSize& size = catalog.sizes()[i];
-        rows.push_back({std::to_string(i), Utf8(size.widthText), Utf8(size.heightText),
+        rows.push_back({std::to_string(i), Shown(size.widthText), Shown(size.heightText),
                         UnitName(size.unit), std::to_string(int64_t{size.line} + 1),
-                        Utf8(size.text)});
+                        Shown(size.text)});
     }
     return rows;
 }
@@ -58,7 +58,7 @@ std::string DefaultPaperLine(const PaperCatalog& catalog) {
     const int32_t index = catalog.GetDefaultIndex();
     std::string line = "Default paper  ";
     if (index >= 0 && index < catalog.PaperCount()) {
-        line += std::to_string(index) + " " + Utf8(catalog.GetDefaultPaper());
+        line += std::to_string(index) + " " + Shown(catalog.GetDefaultPaper());
     } else {
         line += "none (index " + std::to_string(index) + ")";
     }
@@ -113,15 +113,15 @@ std::string ListLine(const std::vector<std::u16string>& values) {
         if (!line.empty())
             line += ", ";
         const bool plain = !value.empty() && value.find_first_of(u", \"") == std::u16string::npos;
-        line += plain ? Utf8(value) : JsonString(value);
+        line += plain ? Shown(value) : JsonString(value);
     }
     return line;
 }
 
 void WriteCatalogTable(std::ostream& out, const PaperCatalog& catalog, std::u16string_view path) {
-    out << "Catalog        " << Utf8(path) << "\n";
+    out << "Catalog        " << Shown(path) << "\n";
     out << "Status         " << catalog.status() << " (" << StatusText(catalog.status()) << ")\n";
-    out << "Header         " << Utf8(catalog.headerText()) << "\n";
+    out << "Header         " << Shown(catalog.headerText()) << "\n";
     out << DefaultPaperLine(catalog);
     out << "\nPapers (" << catalog.papers().size() << ")\n" << LayOutTable(PaperRows(catalog));
     out << "\nSizes (" << catalog.sizes().size() << ")\n" << LayOutTable(SizeRows(catalog));

@@ -14,19 +14,6 @@
 namespace sheetwise::cli {
 namespace {
 
-void CheckDuplicateNames(const CatalogFileReport& report, const std::string& file,
-                         Findings& findings) {
-    std::unordered_map<std::u16string, int32_t> firstLine;
-    for (const CheckedPaper& paper : report.papers) {
-        const auto [first, added] = firstLine.try_emplace(paper.name, paper.line);
-        if (!added)
-            findings.Add(file, paper.line,
-                         "the name " + Quoted(paper.name) + " is taken already (line " +
-                             std::to_string(first->second) +
-                             "): finding a paper by this name gives the first one");
-    }
-}
-
 std::string FirstPaperTakesOver(const CatalogFileReport& report) {
     if (report.papers.empty())
         return "";
@@ -72,7 +59,7 @@ void CheckListMembership(const CatalogFileReport& catalog, const AttributeFileRe
                          const std::string& file, Findings& findings) {
     const struct {
         const char* what;
-        const AttributeList& list;
+        const ListedValues& list;
     } kinds[] = {
         {"colour", attributes.colours}, {"weight", attributes.weights}, {"type", attributes.types}};
     std::vector<std::pair<size_t, std::u16string>> order;
@@ -80,8 +67,7 @@ void CheckListMembership(const CatalogFileReport& catalog, const AttributeFileRe
     for (const CheckedPaper& paper : catalog.papers) {
         const std::u16string values[] = {paper.colour, WeightListText(paper.weight), paper.type};
         for (size_t kind = 0; kind < 3; ++kind) {
-            const AttributeList& list = kinds[kind].list;
-            if (std::find(list.begin(), list.end(), values[kind]) != list.end())
+            if (kinds[kind].list.contains(values[kind]))
                 continue;
             auto [entry, added] =
                 missing[kind].try_emplace(values[kind], MissingValue{paper.line, 0});
@@ -100,49 +86,61 @@ void CheckListMembership(const CatalogFileReport& catalog, const AttributeFileRe
     }
 }
 
-void ReportEditorStatus(const std::u16string& path, const std::string& file, Findings& findings) {
+// What the editor's status tells, empty for status 0.
+std::string EditorStatus(const std::u16string& path) {
     const int32_t status = LoadCatalogAsEditor(path).status();
     if (status == kStatusOk)
-        return;
+        return {};
     std::string message = "the editor loads this catalog with status " + std::to_string(status) +
                           " (" + StatusText(status) + ")";
     if (status >= kStatusPathEmpty && status <= kStatusSizeFieldMissing)
         message += " and reads none of its papers";
-    findings.Add(file, 0, message + "; opening it shows an error");
+    return message + "; opening it shows an error";
 }
 
 }  // namespace
 
-Findings CheckOneCatalog(const std::u16string& path) {
-    Findings findings;
+// The companions first, since the catalog is read against them; each file's findings together.
+void CheckOneCatalog(const std::u16string& path, Findings& findings) {
     const std::string file = Utf8(path);
-    findings.Declare(file);
     if (!CanReadFile(path)) {
         findings.AddUnreadable(file, "the catalog file cannot be opened");
-        return findings;
+        return;
     }
-    ReportEditorStatus(path, file, findings);
+    // Loaded before the checks hold their own copy of the values, so that a huge attribute
+    // file is not in memory twice.
+    const std::string editorStatus = EditorStatus(path);
     const SizeFileReport sizes = CheckSizeFile(SizePathForCatalog(path), findings);
     const AttributeFileReport attributes = CheckAttributeFile(path, findings);
+    if (!editorStatus.empty())
+        findings.Add(file, 0, editorStatus);
     const CatalogFileReport catalog =
         CheckCatalogFile(path, file, sizes.sizeCount, sizes.opened, findings);
-    CheckDuplicateNames(catalog, file, findings);
     CheckDefaultPaper(catalog, file, findings);
     if (attributes.opened)
         CheckListMembership(catalog, attributes, file, findings);
-    return findings;
+}
+
+void PrintFindingsOf(const std::u16string& path, std::ostream& out) {
+    Findings findings(out, Findings::Form::kText, Invocation{}.max);
+    CheckOneCatalog(path, findings);
+    findings.Finish();
 }
 
 int RunCheck(const Invocation& invocation, Console& console) {
+    Findings findings(console.out, invocation.json ? Findings::Form::kJson : Findings::Form::kText,
+                      invocation.max);
     int exitCode = kExitSuccess;
     for (const std::u16string& path : invocation.files) {
-        const Findings findings = CheckOneCatalog(path);
-        findings.Print(console.out);
-        const int code = findings.unreadable() ? kExitUnusable
-                         : findings.empty()    ? kExitSuccess
-                                               : kExitProblems;
+        const size_t before = findings.count();
+        const bool unreadableBefore = findings.unreadable();
+        CheckOneCatalog(path, findings);
+        const int code = findings.unreadable() && !unreadableBefore ? kExitUnusable
+                         : findings.count() == before               ? kExitSuccess
+                                                                    : kExitProblems;
         exitCode = std::max(exitCode, code);
     }
+    findings.Finish();
     return exitCode;
 }
 

@@ -4,18 +4,44 @@
 #include <cstdio>
 
 #include "cli/Console.h"
+#include "cli/JsonWriter.h"
 #include "model/CharacterCheck.h"
+#include "platform/CodePage.h"
 
 namespace sheetwise::cli {
 
-void Findings::Declare(const std::string& file) {
-    if (std::find(files_.begin(), files_.end(), file) == files_.end())
-        files_.push_back(file);
+Findings::Findings(std::ostream& out, Form form, size_t max) : out_(&out), max_(max) {
+    if (form != Form::kJson)
+        return;
+    json_ = std::make_unique<JsonWriter>(out);
+    json_->BeginObject();
+    json_->Key("findings");
+    json_->BeginArray();
 }
 
+Findings::Findings() = default;
+Findings::~Findings() = default;
+
 void Findings::Add(const std::string& file, int32_t line, std::string message) {
-    Declare(file);
-    findings_.push_back({file, line, std::move(message)});
+    if (file != file_) {
+        EndFile();
+        file_ = file;
+    }
+    ++count_;
+    if (out_ == nullptr || (max_ > 0 && ofFile_++ >= max_))
+        return;
+    if (json_) {
+        json_->BeginObject();
+        json_->Field("file", std::u16string_view(Utf8ToUtf16(file)));
+        json_->Field("line", line);
+        json_->Field("message", std::u16string_view(Utf8ToUtf16(message)));
+        json_->EndObject();
+        return;
+    }
+    *out_ << file;
+    if (line > 0)
+        *out_ << ':' << line;
+    *out_ << ": " << message << '\n';
 }
 
 void Findings::AddUnreadable(const std::string& file, std::string message) {
@@ -23,22 +49,37 @@ void Findings::AddUnreadable(const std::string& file, std::string message) {
     unreadable_ = true;
 }
 
-void Findings::Print(std::ostream& out) const {
-    for (const std::string& file : files_) {
-        std::vector<const Finding*> ofFile;
-        for (const Finding& finding : findings_) {
-            if (finding.file == file)
-                ofFile.push_back(&finding);
-        }
-        std::stable_sort(ofFile.begin(), ofFile.end(),
-                         [](const Finding* a, const Finding* b) { return a->line < b->line; });
-        for (const Finding* finding : ofFile) {
-            out << finding->file;
-            if (finding->line > 0)
-                out << ':' << finding->line;
-            out << ": " << finding->message << '\n';
-        }
+void Findings::EndFile() {
+    const size_t notShown = max_ > 0 && ofFile_ > max_ ? ofFile_ - max_ : 0;
+    ofFile_ = 0;
+    if (notShown == 0 || out_ == nullptr)
+        return;
+    if (json_) {
+        notShown_.emplace_back(file_, notShown);
+        return;
     }
+    *out_ << file_ << ": " << notShown << " more findings not printed (--max " << max_ << ")\n";
+}
+
+void Findings::Finish() {
+    if (finished_)
+        return;
+    finished_ = true;
+    EndFile();
+    if (!json_)
+        return;
+    json_->EndArray();
+    json_->Key("notShown");
+    json_->BeginArray();
+    for (const auto& [file, notShown] : notShown_) {
+        json_->BeginObject();
+        json_->Field("file", std::u16string_view(Utf8ToUtf16(file)));
+        json_->Key("count");
+        json_->Integer(static_cast<int64_t>(notShown));
+        json_->EndObject();
+    }
+    json_->EndArray();
+    json_->EndObject();
 }
 
 std::optional<size_t> FirstDisallowed(std::u16string_view text) {
@@ -56,7 +97,7 @@ std::string DescribeCharacter(char16_t unit) {
         unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || (unit >= 0xD800 && unit <= 0xDFFF);
     if (noGlyph)
         return code;
-    // Appended rather than "'" + glyph: g++ 12 at -O3 warns falsely (-Wrestrict) about the latter.
+    // Appended piece by piece: GCC 12 misreports "'" + string as an overlapping copy at -O3.
     std::string described(1, '\'');
     described += Utf8(std::u16string_view(&unit, 1));
     described += "' (";

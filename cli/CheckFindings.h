@@ -3,40 +3,55 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sheetwise::cli {
 
-struct Finding {
-    std::string file;  // as the user named it, or as a companion is named on disk
-    int32_t line = 0;  // 0: the file as a whole
-    std::string message;
-};
+class JsonWriter;
 
+// Prints findings the moment they are found, so that memory does not grow with their number:
+// "file:line: message" lines, or the elements of check's JSON object. At most
+// `max` findings of a file are printed (0: all); the rest are counted and the count is printed
+// when the next file starts or the check ends.
 class Findings {
   public:
-    // Names a file before any finding, so that its findings are printed first.
-    void Declare(const std::string& file);
+    enum class Form { kText, kJson };
+    // Counts without printing anything.
+    Findings();
+    Findings(std::ostream& out, Form form, size_t max);
+    ~Findings();
+    Findings(const Findings&) = delete;
+    Findings& operator=(const Findings&) = delete;
+
+    // line 0: the file as a whole. Findings of one file are expected together.
     void Add(const std::string& file, int32_t line, std::string message);
     // A file that cannot be opened: reported like any finding, and remembered for the exit status.
     void AddUnreadable(const std::string& file, std::string message);
+    // Prints the count of the last file's findings that were not printed, and ends the JSON.
+    void Finish();
 
-    const std::vector<Finding>& all() const { return findings_; }
+    // Since construction: whether a file could not be opened, how many findings there were.
     bool unreadable() const { return unreadable_; }
-    bool empty() const { return findings_.empty(); }
-
-    // "file:line: message" (or "file: message") lines; the findings of each file together, in
-    // the order the files first appear, by line within a file.
-    void Print(std::ostream& out) const;
+    size_t count() const { return count_; }
 
   private:
-    std::vector<Finding> findings_;
-    std::vector<std::string> files_;  // in the order they were first named
+    void EndFile();
+
+    std::ostream* out_ = nullptr;
+    std::unique_ptr<JsonWriter> json_;
+    size_t max_ = 0;
+    std::string file_;   // the file whose findings are coming in
+    size_t ofFile_ = 0;  // its findings so far
+    bool finished_ = false;
     bool unreadable_ = false;
+    size_t count_ = 0;
+    std::vector<std::pair<std::string, size_t>> notShown_;  // JSON: printed after the findings
 };
 
 // The position (0-based) of the first character the character check refuses, if any.

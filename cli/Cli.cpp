@@ -5,8 +5,9 @@
 
 namespace sheetwise::cli {
 
-int RunCommandLine(const QStringList& arguments, Console& console, const Environment& environment) {
-    const ParsedArguments parsed = ParseArguments(arguments);
+namespace {
+
+int RunParsed(const ParsedArguments& parsed, Console& console, const Environment& environment) {
     const Invocation& invocation = parsed.invocation;
     if (!parsed.ok) {
         ReportError(console, parsed.error);
@@ -21,7 +22,7 @@ int RunCommandLine(const QStringList& arguments, Console& console, const Environ
             console.out << VersionText();
             return kExitSuccess;
         case Command::kShow:
-            return RunShow(invocation, console);
+            return RunShow(invocation, console, environment);
         case Command::kCheck:
             return RunCheck(invocation, console);
         case Command::kImport:
@@ -30,7 +31,21 @@ int RunCommandLine(const QStringList& arguments, Console& console, const Environ
             return RunConvert(invocation, console);
         case Command::kExport:
             return RunExport(invocation, console);
+        case Command::kDiff:
+            return RunDiff(invocation, console, environment);
     }
+    return kExitUnusable;
+}
+
+}  // namespace
+
+int RunCommandLine(const QStringList& arguments, Console& console, const Environment& environment) {
+    const int exitCode = RunParsed(ParseArguments(arguments), console, environment);
+    // A full disk or a closed file behind standard output must not pass for a result.
+    console.out.flush();
+    if (console.out.good())
+        return exitCode;
+    ReportError(console, "cannot write the results to standard output");
     return kExitUnusable;
 }
 

@@ -1,8 +1,12 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace sheetwise::cli {
 namespace {
@@ -12,12 +16,13 @@ struct CommandEntry {
     Command command;
 };
 
-constexpr std::array<CommandEntry, 6> kCommands = {{
+constexpr std::array<CommandEntry, 7> kCommands = {{
     {"show", Command::kShow},
     {"check", Command::kCheck},
     {"import", Command::kImport},
     {"convert", Command::kConvert},
     {"export", Command::kExport},
+    {"diff", Command::kDiff},
     {"help", Command::kHelp},
 }};
 
@@ -38,9 +43,22 @@ struct Options {
         {QStringLiteral("b"), QStringLiteral("base")}, QString(), QStringLiteral("catalog")};
     QCommandLineOption format{
         {QStringLiteral("f"), QStringLiteral("format")}, QString(), QStringLiteral("format")};
+    QCommandLineOption max{QStringLiteral("max"), QString(), QStringLiteral("n")};
+    QCommandLineOption bytes{QStringLiteral("bytes")};
     QCommandLineOption dropBadLines{QStringLiteral("drop-bad-lines")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringLiteral("version")};
+
+    // The options a command may or may not take, by the name that messages give them.
+    std::array<std::pair<const QCommandLineOption*, const char*>, 7> Optional() const {
+        return {{{&json, "--json"},
+                 {&out, "--out"},
+                 {&base, "--base"},
+                 {&format, "--format"},
+                 {&max, "--max"},
+                 {&bytes, "--bytes"},
+                 {&dropBadLines, "--drop-bad-lines"}}};
+    }
 };
 
 class Checker {
@@ -49,10 +67,14 @@ class Checker {
         : parser_(parser), options_(options), result_(result) {}
 
     // Fails for every option set that the command does not take.
-    bool OnlyOptions(bool json, bool out, bool base, bool format) {
-        return Allowed(options_.json, "--json", json) && Allowed(options_.out, "--out", out) &&
-               Allowed(options_.base, "--base", base) &&
-               Allowed(options_.format, "--format", format);
+    bool OnlyOptions(std::initializer_list<std::string_view> taken) {
+        for (const auto& [option, name] : options_.Optional()) {
+            if (parser_.isSet(*option) &&
+                std::find(taken.begin(), taken.end(), name) == taken.end())
+                return Fail(CommandName(result_.invocation.command) + " takes no " + name +
+                            " option");
+        }
+        return true;
     }
 
     // The option's value, given at most once and not empty; empty when the option is not set.
@@ -66,9 +88,19 @@ class Checker {
         return true;
     }
 
-    // Fails when the option is set for a command that does not take it.
-    bool OnlyFor(const QCommandLineOption& option, const char* name, bool allowed) {
-        return Allowed(option, name, allowed);
+    // A whole number, given at most once; `value` stays as it is when the option is not set.
+    bool Count(const QCommandLineOption& option, const char* name, size_t& value) {
+        std::u16string text;
+        if (!SingleValue(option, name, text))
+            return false;
+        if (text.empty())
+            return true;
+        bool ok = false;
+        const qulonglong number = QString::fromStdU16String(text).toULongLong(&ok);
+        if (!ok || text.find_first_not_of(u"0123456789") != std::u16string::npos)
+            return Fail(std::string(name) + " needs a whole number");
+        value = static_cast<size_t>(number);
+        return true;
     }
 
     bool FileCount(size_t count, size_t minimum, size_t maximum, const char* what) {
@@ -85,12 +117,6 @@ class Checker {
     }
 
   private:
-    bool Allowed(const QCommandLineOption& option, const char* name, bool allowed) {
-        if (allowed || !parser_.isSet(option))
-            return true;
-        return Fail(CommandName(result_.invocation.command) + " takes no " + name + " option");
-    }
-
     const QCommandLineParser& parser_;
     const Options& options_;
     ParsedArguments& result_;
@@ -107,8 +133,10 @@ bool CheckImport(Checker& check, const Invocation& invocation) {
 }
 
 bool CheckExport(Checker& check, Invocation& invocation) {
+    if (invocation.json && !invocation.format.empty() && invocation.format != u"json")
+        return check.Fail("--json asks for --format json");
     if (invocation.format.empty())
-        invocation.format = u"csv";
+        invocation.format = invocation.json ? u"json" : u"csv";
     if (invocation.format != u"csv" && invocation.format != u"json")
         return check.Fail("--format is csv or json");
     return true;
@@ -119,23 +147,25 @@ bool CheckCommand(Checker& check, Invocation& invocation) {
     const size_t files = invocation.files.size();
     switch (invocation.command) {
         case Command::kShow:
-            return check.OnlyOptions(true, false, false, false) &&
-                   check.FileCount(files, 1, 1, "one catalog");
+            return check.OnlyOptions({"--json"}) && check.FileCount(files, 1, 1, "one catalog");
         case Command::kCheck:
-            return check.OnlyOptions(false, false, false, false) &&
+            return check.OnlyOptions({"--json", "--max"}) &&
                    check.FileCount(files, 1, SIZE_MAX, "at least one catalog");
         case Command::kImport:
-            return check.OnlyOptions(true, true, true, false) &&
+            return check.OnlyOptions({"--json", "--out", "--base"}) &&
                    check.FileCount(files, 1, 1, "one import file") &&
                    CheckImport(check, invocation);
         case Command::kConvert:
-            if (!check.OnlyOptions(false, true, false, false) ||
+            if (!check.OnlyOptions({"--out", "--drop-bad-lines"}) ||
                 !check.FileCount(files, 1, 1, "one catalog"))
                 return false;
             return !invocation.out.empty() || check.Fail("convert needs --out NEW.cat");
         case Command::kExport:
-            return check.OnlyOptions(false, false, false, true) &&
+            return check.OnlyOptions({"--json", "--format"}) &&
                    check.FileCount(files, 1, 1, "one catalog") && CheckExport(check, invocation);
+        case Command::kDiff:
+            return check.OnlyOptions({"--json", "--bytes"}) &&
+                   check.FileCount(files, 2, 2, "two catalogs");
         default:
             return true;
     }
@@ -168,8 +198,8 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     Invocation& invocation = result.invocation;
     Options options;
     QCommandLineParser parser;
-    parser.addOptions({options.json, options.out, options.base, options.format,
-                       options.dropBadLines, options.help, options.version});
+    parser.addOptions({options.json, options.out, options.base, options.format, options.max,
+                       options.bytes, options.dropBadLines, options.help, options.version});
     Checker check(parser, options, result);
     if (!parser.parse(QStringList(QStringLiteral("sheetwise-cli")) + arguments)) {
         check.Fail(parser.errorText().toStdString());
@@ -204,12 +234,12 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     for (qsizetype i = 1; i < positional.size(); ++i)
         invocation.files.push_back(positional[i].toStdU16String());
     invocation.json = parser.isSet(options.json);
+    invocation.bytes = parser.isSet(options.bytes);
     invocation.dropBadLines = parser.isSet(options.dropBadLines);
     result.ok = check.SingleValue(options.out, "--out", invocation.out) &&
+                check.Count(options.max, "--max", invocation.max) &&
                 check.SingleValue(options.base, "--base", invocation.base) &&
                 check.SingleValue(options.format, "--format", invocation.format) &&
-                check.OnlyFor(options.dropBadLines, "--drop-bad-lines",
-                              invocation.command == Command::kConvert) &&
                 CheckCommand(check, invocation);
     return result;
 }

@@ -1,23 +1,25 @@
 // The command line of sheetwise-cli: a command, its files and its options.
 //
 //   sheetwise-cli show CATALOG [--json]
-//   sheetwise-cli check CATALOG...
+//   sheetwise-cli check CATALOG... [--max N] [--json]
 //   sheetwise-cli import INI --out NEW.cat [--base CATALOG]
 //   sheetwise-cli import INI --json
 //   sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines]
-//   sheetwise-cli export CATALOG [--format csv|json]
+//   sheetwise-cli export CATALOG [--format csv|json | --json]
+//   sheetwise-cli diff A.cat B.cat [--json] [--bytes]
 //   sheetwise-cli help [COMMAND] | --help | --version
 //
 // Options may stand before, between or after the files; "--" ends the options.
 #pragma once
 
 #include <QStringList>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace sheetwise::cli {
 
-enum class Command { kHelp, kVersion, kShow, kCheck, kImport, kConvert, kExport };
+enum class Command { kHelp, kVersion, kShow, kCheck, kImport, kConvert, kExport, kDiff };
 
 struct Invocation {
     Command command = Command::kHelp;
@@ -28,6 +30,8 @@ struct Invocation {
     std::u16string out;         // empty when not given
     std::u16string base;        // empty when not given
     std::u16string format;      // export: "csv" (the default) or "json"
+    size_t max = 1000;          // check: findings printed per file; 0 for all
+    bool bytes = false;         // diff: report files that differ only in their bytes
     bool dropBadLines = false;  // convert: write a catalog whose reading dropped lines
 };
 

@@ -16,7 +16,8 @@ void ReportCatalogStatus(Console& console, const std::u16string& path, int32_t s
         return;
     std::string message =
         Utf8(path) + ": status " + std::to_string(status) + " (" + StatusText(status) + ")";
-    if (status >= kStatusPathEmpty && status <= kStatusSizeFieldMissing)
+    // A catalog file that cannot be opened has no damaged line either: nothing of it was read.
+    if (status >= kStatusPathEmpty && status <= kStatusCatalogCannotOpen)
         message += ": no paper was read, the catalog holds only the default paper";
     else if (!PapersReadToEnd(status))
         message += ": the papers after the damaged line were not read";

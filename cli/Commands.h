@@ -19,10 +19,11 @@ struct Environment {
     std::u16string decimalSeparator = u".";
 };
 
-int RunShow(const Invocation& invocation, Console& console);
+int RunShow(const Invocation& invocation, Console& console, const Environment& environment);
 int RunCheck(const Invocation& invocation, Console& console);
 int RunImport(const Invocation& invocation, Console& console, const Environment& environment);
 int RunConvert(const Invocation& invocation, Console& console);
 int RunExport(const Invocation& invocation, Console& console);
+int RunDiff(const Invocation& invocation, Console& console, const Environment& environment);
 
 }  // namespace sheetwise::cli

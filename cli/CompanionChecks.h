@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "cli/CheckFindings.h"
@@ -20,13 +21,17 @@ struct SizeFileReport {
 // Reads the size-definition file as the catalog does (text mode, each byte one character).
 SizeFileReport CheckSizeFile(const std::u16string& sizePath, Findings& findings);
 
+// The values of one list, each with the line it first stands on. Kept once, as the keys that
+// find values listed again, so that a huge damaged file is held only once in memory.
+using ListedValues = std::unordered_map<std::u16string, int32_t>;
+
 struct AttributeFileReport {
     std::string file;
     bool opened = false;
     bool clean = false;  // read to its end (status 0)
-    AttributeList weights;
-    AttributeList types;
-    AttributeList colours;
+    ListedValues weights;
+    ListedValues types;
+    ListedValues colours;
 };
 
 // Reads the attribute file of a catalog path as the catalog does.

@@ -27,8 +27,11 @@ void ReportWarning(Console& console, std::string_view message);
 
 // UTF-8 text of a catalog value, for messages and tables.
 std::string Utf8(std::u16string_view text);
-// The text in double quotes, for messages that name a value. A double quote inside becomes \"
-// and a control character \xNN, so that a tab or a stray CR in a value can be seen.
+// UTF-8 text for a terminal: a control character (C0, DEL, C1) becomes \xNN, so that a tab or a
+// stray CR can be seen and an ESC in a file never reaches the terminal as one.
+std::string Shown(std::u16string_view text);
+// The text in double quotes, for messages that name a value: Shown, and a double quote inside
+// becomes \".
 std::string Quoted(std::u16string_view text);
 
 }  // namespace sheetwise::cli

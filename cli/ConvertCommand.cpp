@@ -23,7 +23,7 @@ bool MayWrite(const Invocation& invocation, int32_t status, Console& console) {
     }
     if (status == kStatusOk)
         return true;
-    CheckOneCatalog(path).Print(console.err);
+    PrintFindingsOf(path, console.err);
     if (invocation.dropBadLines)
         return true;
     ReportError(console, target + ": not written, since " + Utf8(path) +

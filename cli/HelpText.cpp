@@ -15,7 +15,8 @@ the editor's Save As writes. Nothing else creates, copies or changes a file.
 
 Commands:
   show CATALOG [--json]           print a catalog as the editor reads it
-  check CATALOG...                report every line the readers drop or change, and every
+  check CATALOG... [--max N] [--json]
+                                  report every line the readers drop or change, and every
                                   inconsistency between papers, default paper and lists
   import INI --out NEW.cat [--base CATALOG]
                                   build a catalog from an import file, as File > Import
@@ -23,25 +24,32 @@ Commands:
   import INI --json               print the import file as read and cleaned
   convert CATALOG --out NEW.cat [--drop-bad-lines]
                                   write a catalog again with the editor's own writers
-  export CATALOG [--format csv|json]
+  export CATALOG [--format csv|json | --json]
                                   print the papers for spreadsheets and scripts
+  diff A.cat B.cat [--bytes] [--json]
+                                  what differs between two catalogs as the editor reads them
   help [COMMAND]                  print this overview, or the page of a command
 
 Options:
-  --json                 show, import: print JSON
+  --json                 show, check, import, export, diff: print JSON (schemas in
+                         docs/schema of the source, one per command)
   -o, --out FILE         import, convert: the catalog file to write
   -b, --base CATALOG     import: the catalog the import starts from
   -f, --format FORMAT    export: csv (the default) or json
+  --max N                check: findings printed per file (1000; 0 prints all)
+  --bytes                diff: also tell which files differ byte for byte
   --drop-bad-lines       convert: write a catalog without the lines its reader drops
   -h, --help             print help (after a command: that command's page)
   --version              print the version
 
-Results go to standard output, diagnostics to standard error.
+Results go to standard output, diagnostics to standard error. A result that cannot be
+written to standard output (a full disk) is reported there and exits with 2.
 
 Exit status:
   0  success
   1  a catalog or import file with problems: every problem is reported; output that
-     could still be made (show, export, convert, import) is made
+     could still be made (show, export, convert, import) is made; for diff: the catalogs
+     differ
   2  a file that cannot be read or written, or wrong arguments
 
 Run 'sheetwise-cli help COMMAND' for a command's details; see also sheetwise-cli(1).
@@ -65,11 +73,14 @@ the wildcard "*", measures as the floats read):
                "colour": S, "colourCode": N, "type": S, "typeCode": N,
                "imagedSides": N, "precollated": N, "loadPosition": N}, ...],
    "sizes": [{"width": F, "height": F, "third": F, "fourth": F, "line": N, "unit": N,
-              "text": S, "widthText": S, "heightText": S}, ...],
+              "text": S, "widthText": S, "heightText": S, "listText": S}, ...],
    "weights": [S, ...], "types": [S, ...], "colours": [S, ...]}
 
 "defaultName" is the name given on the first line, as read. "imagedSides" is 0 Inserter,
-1 1-Sided, 2 1, 2-Sided. A size's "line" counts from 0. Status values:
+1 1-Sided, 2 1, 2-Sided. A size's "line" counts from 0; "listText" is the size as the
+editor's sizes list shows it (with the locale's decimal separator), which imported sizes
+are matched by. A measure too large for a float is null. Control characters in the tables
+are shown as \xNN. Status values:
   0 read without problems        5 no catalog path
   1 no companion path            6 the catalog file cannot be opened
   2 a companion cannot be opened 7 no first line, or a line longer than 2047 bytes
@@ -79,10 +90,10 @@ the wildcard "*", measures as the floats read):
 Exit status: 0 for status 0, 2 when a file cannot be opened, 1 otherwise.
 )";
 
-constexpr const char* kCheck = R"(Usage: sheetwise-cli check CATALOG...
+constexpr const char* kCheck = R"(Usage: sheetwise-cli check CATALOG... [--max N] [--json]
 
 Reads each catalog with its companions line by line, as the editor's readers do, and
-prints one line for each finding:
+prints one line for each finding, the moment it is found:
 
   FILE:LINE: message        about one line of a file
   FILE: message             about the file as a whole
@@ -94,8 +105,19 @@ that is not one, a size number out of range, a value cut at ':' in the attribute
 every inconsistency: duplicate paper names, a default paper that no paper carries or that
 several carry, a paper's colour, weight or type missing from its list, a list value no paper
 could have, an unknown section in the attribute file, and a missing or unreadable companion.
-When the editor would load the catalog with a nonzero status, that is reported first.
-A catalog without findings prints nothing.
+For each catalog the size-definition file comes first and the attribute file next, since
+the catalog is read against them; then the catalog file: the status the editor would load
+it with, when not 0, its lines, and last what only the whole file tells (the default paper,
+values missing from the lists). A catalog without findings prints nothing.
+
+--max N prints at most N findings of each file (1000 unless given; 0 prints all), then
+says how many more there were: FILE: K more findings not printed (--max N). Findings
+are not kept: however many a file has, check needs about the memory the editor needs to
+open the catalog.
+
+With --json: {"findings": [{"file": S, "line": N, "message": S}, ...],
+              "notShown": [{"file": S, "count": N}, ...]}
+with line 0 for a file as a whole.
 
 Exit status: 0 when no catalog has a finding, 1 when one has, 2 when a catalog file or a
 companion cannot be opened.
@@ -120,15 +142,21 @@ default paper that cannot be taken over, paper definitions rejected for an inval
 missing field, and papers and values the catalog refuses. A failed import (an empty
 section, no valid paper, or nothing that could be added) writes nothing.
 
-With --json: prints the import file as read and cleaned, as one JSON object:
+With --json: prints the import file as read and cleaned, as one JSON object with the keys
+'show --json' uses for the same things:
 
-  {"weights": [S], "types": [S], "colours": [S], "sizes": [S], "forced": [S],
-   "papers": [paper, ...], "defaultPaperName": S, "defaultPaperIndex": N,
+  {"status": N, "defaultIndex": N, "defaultName": S, "defaultKeyNumber": N,
+   "papers": [paper, ...], "sizes": [{"listText": S}, ...],
+   "weights": [S], "types": [S], "colours": [S], "forced": [S],
    "failed": B, "colonsReplaced": B, "invalidValue": B, "missingField": B,
    "defaultPaperFailed": B, "invalidPaperCount": N}
 
-Papers have the keys of 'show --json'; their "sizeIndex" is the position in "sizes". An
-import file that cannot be read prints as the failed import the editor reads from it.
+"status" is 0 for a file read without a warning, 1 with warnings (colons replaced, paper
+definitions rejected), 2 for a failed import, 3 for a file that cannot be read (printed as
+the failed import the editor reads from it). The default paper is the first valid one:
+"defaultIndex" 0, or -1 without any; "defaultKeyNumber" is N of its PaperDefN key. Papers
+have the keys of 'show --json'; their "sizeIndex" is the position in "sizes". A size is the
+text the base's sizes list is searched for, "listText" as in 'show --json'.
 
 Exit status: 0 without warnings, 1 for a failed import or one with warnings (NEW.cat is
 still written when the import did not fail), 2 when a file cannot be read or written.
@@ -161,7 +189,7 @@ Exit status: 0 for a clean catalog, 1 when the catalog was refused, written with
 --drop-bad-lines, or cannot be read to its end, 2 when a file cannot be read or written.
 )";
 
-constexpr const char* kExport = R"(Usage: sheetwise-cli export CATALOG [--format csv|json]
+constexpr const char* kExport = R"(Usage: sheetwise-cli export CATALOG [--format csv|json | --json]
 
 Prints the catalog's papers for spreadsheets and scripts.
 
@@ -171,13 +199,53 @@ csv (the default): a header row, then one record per paper, with the columns
 Fields holding a comma, a double quote, CR or LF are quoted as RFC 4180 says; records
 end with CR LF; text is UTF-8.
 
-json: an array of paper objects with the keys of 'show --json'.
+json (or --json): an array of paper objects with the keys of 'show --json'.
 
 Papers that could not be read are not made up: when the companions cannot be read or the
 file cannot be read to its end, nothing is exported.
 
 Exit status: 0 for a clean catalog, 1 when lines were dropped (the rest is exported) or the
 catalog cannot be read to its end, 2 when a file cannot be opened.
+)";
+
+constexpr const char* kDiff = R"(Usage: sheetwise-cli diff A.cat B.cat [--bytes] [--json]
+
+Loads both catalogs as 'show' does and prints what differs from A to B, one line each:
+
+  header: "A" -> "B"
+  default paper: "Letter" -> "A4"
+  paper "Old": removed from 3 (Old:1:75:white:plain:2:0)
+  paper "New": added at 3 (New:2:75:white:plain:2:0)
+  paper "Tab": moved from 2 to 0
+  paper "Letter": weight 75 -> 90, colour "white" -> "blue"
+  weights: added "90"          (removed, and "the values both hold stand in another order")
+  size 1: text "A4" -> "A4 long"          (added, removed: the size line)
+
+Papers are matched by name (the n-th paper of a name in A with the n-th in B) and compared
+by what a catalog file stores: sizeIndex, weight, colour, type, imagedSides, precollated.
+Positions count from 0. A paper is called moved only when its order among the papers both
+hold changed, not when papers before it were added or removed; as few papers as possible
+are called moved. Sizes are compared position by position, since papers refer to them by
+position. Catalogs that read the same are the same whatever their bytes: narrow or UTF-16,
+LF or CR LF, lines the reader drops. With --bytes diff also says which of the three files
+differ byte for byte; that alone does not make the catalogs differ.
+
+With --json: {"same": B, "header": null or {"from": S, "to": S}, "defaultName": idem,
+  "papers": {"added": [{"index": N, "paper": paper}], "removed": [idem],
+             "moved": [{"name": S, "from": N, "to": N}],
+             "changed": [{"name": S, "from": N, "to": N, "fields": [field]}]},
+  "weights": {"added": [S], "removed": [S], "reordered": B}, "types": idem, "colours": idem,
+  "sizes": {"added": [{"index": N, "size": size}], "removed": [idem],
+            "changed": [{"index": N, "fields": [field]}]},
+  "bytes": null, or with --bytes {"catalog": B, "attributes": B, "sizes": B}}
+where a field is {"field": key, "from": V, "to": V}, and paper and size objects are those
+of 'show --json'.
+
+A catalog that cannot be opened, or whose files cannot be read to their end (a missing
+companion, a line longer than 2047 bytes), cannot be compared.
+
+Exit status: 0 when the catalogs read the same, 1 when they differ, 2 when one cannot be
+compared.
 )";
 
 }  // namespace
@@ -194,6 +262,8 @@ std::string HelpText(Command topic) {
             return kConvert;
         case Command::kExport:
             return kExport;
+        case Command::kDiff:
+            return kDiff;
         default:
             return kOverview;
     }

@@ -101,7 +101,12 @@ bool ReportRejected(Console& console, const ImportedCatalog& imported, const Pap
 }
 
 int RunImportJson(const ImportedCatalog& imported, Console& console) {
-    WriteImportedCatalogJson(console.out, imported);
+    const bool warnings =
+        imported.colonsReplaced() || imported.invalidValue() || imported.missingField();
+    WriteImportedCatalogJson(console.out, imported,
+                             imported.failed() ? kImportFailed
+                             : warnings        ? kImportWarnings
+                                               : kImportClean);
     if (imported.failed()) {
         ReportError(console, Utf8(imported.path()) + ": import failed: " + FailureReason(imported));
         return kExitProblems;
@@ -171,7 +176,7 @@ int RunImport(const Invocation& invocation, Console& console, const Environment&
     ImportedCatalog imported(path);
     if (!readable) {
         // What the editor reads from a file it cannot open: nothing, a failed import.
-        WriteImportedCatalogJson(console.out, imported);
+        WriteImportedCatalogJson(console.out, imported, kImportUnreadable);
         return kExitUnusable;
     }
     if (invocation.json)
@@ -187,7 +192,7 @@ int RunImport(const Invocation& invocation, Console& console, const Environment&
     PaperCatalog catalog = LoadCatalogAsEditor(base);
     if (catalog.status() != kStatusOk) {
         ReportCatalogStatus(console, base, catalog.status());
-        CheckOneCatalog(base).Print(console.err);
+        PrintFindingsOf(base, console.err);
         ReportError(console,
                     Utf8(base) + ": the base catalog does not load cleanly; nothing written");
         return ExitCodeForStatus(catalog.status());

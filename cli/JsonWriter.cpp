@@ -1,13 +1,18 @@
 #include "cli/JsonWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 
 #include "platform/CodePage.h"
 
 namespace sheetwise::cli {
 namespace {
+
+// Below this the buffer is not worth a write.
+constexpr size_t kFlushBytes = 1 << 16;
 
 bool IsHighSurrogate(char16_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
@@ -17,41 +22,64 @@ bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-std::string UnicodeEscape(char16_t unit) {
+void AppendUnicodeEscape(std::string& out, char16_t unit) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(unit));
-    return buffer;
+    out += buffer;
 }
 
-// The escape of a unit that cannot stand as itself, or an empty text.
-std::string EscapeOf(char16_t unit) {
+// Quotes, backslashes, control characters and surrogates that are not part of a pair.
+bool NeedsEscape(char16_t unit) {
+    return unit < 0x20 || unit == u'"' || unit == u'\\' || IsHighSurrogate(unit) ||
+           IsLowSurrogate(unit);
+}
+
+void AppendEscape(std::string& out, char16_t unit) {
     switch (unit) {
         case u'"':
-            return "\\\"";
+            out += "\\\"";
+            return;
         case u'\\':
-            return "\\\\";
+            out += "\\\\";
+            return;
         case u'\b':
-            return "\\b";
+            out += "\\b";
+            return;
         case u'\f':
-            return "\\f";
+            out += "\\f";
+            return;
         case u'\n':
-            return "\\n";
+            out += "\\n";
+            return;
         case u'\r':
-            return "\\r";
+            out += "\\r";
+            return;
         case u'\t':
-            return "\\t";
+            out += "\\t";
+            return;
         default:
-            return unit < 0x20 ? UnicodeEscape(unit) : std::string();
+            AppendUnicodeEscape(out, unit);
     }
 }
 
 }  // namespace
 
-std::string JsonString(std::u16string_view text) {
-    std::string result = "\"";
+void AppendUtf8(std::string& out, std::u16string_view text) {
+    if (std::any_of(text.begin(), text.end(), [](char16_t unit) { return unit >= 0x80; })) {
+        out += Utf16ToUtf8(text);
+        return;
+    }
+    const size_t at = out.size();
+    out.resize(at + text.size());
+    std::transform(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(at),
+                   [](char16_t unit) { return static_cast<char>(unit); });
+}
+
+void AppendJsonString(std::string& out, std::u16string_view text) {
+    out += '"';
     size_t plainStart = 0;
     auto flushPlain = [&](size_t end) {
-        result += Utf16ToUtf8(text.substr(plainStart, end - plainStart));
+        AppendUtf8(out, text.substr(plainStart, end - plainStart));
     };
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
@@ -59,30 +87,65 @@ std::string JsonString(std::u16string_view text) {
             ++i;  // a proper pair stays in the plain run
             continue;
         }
-        std::string escape = EscapeOf(unit);
-        if (escape.empty() && (IsHighSurrogate(unit) || IsLowSurrogate(unit)))
-            escape = UnicodeEscape(unit);
-        if (escape.empty())
+        if (!NeedsEscape(unit))
             continue;
         flushPlain(i);
-        result += escape;
+        AppendEscape(out, unit);
         plainStart = i + 1;
     }
     flushPlain(text.size());
-    result += '"';
+    out += '"';
+}
+
+std::string JsonString(std::u16string_view text) {
+    std::string result;
+    AppendJsonString(result, text);
     return result;
 }
 
-std::string FloatText(float value) {
-    if (std::isnan(value))
-        return "nan";
-    if (std::isinf(value))
-        return value < 0 ? "-inf" : "inf";
+namespace {
+
+// Measures are mostly whole or have one decimal (8.5, 11.0, 210.0): those need no general
+// float formatting, which costs more than everything else a paper needs. Below 10000 the fixed
+// form is the shortest, and a tenth that reads back as the same float is the shortest text.
+bool AppendTenths(std::string& out, float value) {
+    if (!(value >= 0 && value < 10000) || std::signbit(value))
+        return false;
+    const long tenths = std::lround(static_cast<double>(value) * 10);
+    if (static_cast<float>(static_cast<double>(tenths) / 10) != value)
+        return false;
+    char digits[16];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, tenths / 10);
+    out.append(digits, error == std::errc() ? end : digits);
+    out += '.';
+    out += static_cast<char>('0' + tenths % 10);
+    return true;
+}
+
+}  // namespace
+
+void AppendFloatText(std::string& out, float value) {
+    if (AppendTenths(out, value))
+        return;
+    if (std::isnan(value)) {
+        out += "nan";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-inf" : "inf";
+        return;
+    }
     char buffer[64];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, error == std::errc() ? end : buffer);
-    if (text.find_first_of(".e") == std::string::npos)
-        text += ".0";
+    const std::string_view text(buffer, error == std::errc() ? end : buffer);
+    out += text;
+    if (text.find_first_of(".e") == std::string_view::npos)
+        out += ".0";
+}
+
+std::string FloatText(float value) {
+    std::string text;
+    AppendFloatText(text, value);
     return text;
 }
 
@@ -90,8 +153,18 @@ std::string JsonFloat(float value) {
     return std::isfinite(value) ? FloatText(value) : "null";
 }
 
+void JsonWriter::Flush() {
+    if (buffer_.empty())
+        return;
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+}
+
 void JsonWriter::NewLine() {
-    out_ << '\n' << std::string(2 * levels_.size(), ' ');
+    if (buffer_.size() >= kFlushBytes)
+        Flush();
+    buffer_ += '\n';
+    buffer_.append(2 * levels_.size(), ' ');
 }
 
 void JsonWriter::BeforeValue() {
@@ -102,14 +175,14 @@ void JsonWriter::BeforeValue() {
     if (levels_.empty())
         return;
     if (!levels_.back().empty)
-        out_ << ',';
+        buffer_ += ',';
     levels_.back().empty = false;
     NewLine();
 }
 
 void JsonWriter::Open(char bracket, bool array) {
     BeforeValue();
-    out_ << bracket;
+    buffer_ += bracket;
     levels_.push_back({array, true});
 }
 
@@ -118,9 +191,11 @@ void JsonWriter::Close(char bracket) {
     levels_.pop_back();
     if (!empty)
         NewLine();
-    out_ << bracket;
-    if (levels_.empty())
-        out_ << '\n';
+    buffer_ += bracket;
+    if (levels_.empty()) {
+        buffer_ += '\n';
+        Flush();
+    }
 }
 
 void JsonWriter::BeginObject() {
@@ -139,30 +214,59 @@ void JsonWriter::EndArray() {
     Close(']');
 }
 
+// The separator, the line break and indentation, and the key in one piece: written once per
+// value of every paper, this is where the writer spends its time. Keys are the program's own
+// ASCII names, with nothing to escape.
 void JsonWriter::Key(std::string_view key) {
-    BeforeValue();
-    out_ << JsonString(std::u16string(key.begin(), key.end())) << ": ";
+    if (buffer_.size() >= kFlushBytes)
+        Flush();
+    Level& level = levels_.back();
+    const size_t indent = 2 * levels_.size();
+    const size_t start = buffer_.size();
+    buffer_.resize(start + (level.empty ? 0 : 1) + 1 + indent + 1 + key.size() + 3, ' ');
+    char* at = buffer_.data() + start;
+    if (!level.empty)
+        *at++ = ',';
+    level.empty = false;
+    *at++ = '\n';
+    at += indent;
+    *at++ = '"';
+    at = std::copy(key.begin(), key.end(), at);
+    std::copy_n("\": ", 3, at);
     afterKey_ = true;
 }
 
 void JsonWriter::String(std::u16string_view text) {
     BeforeValue();
-    out_ << JsonString(text);
+    AppendJsonString(buffer_, text);
 }
 
 void JsonWriter::Integer(int64_t value) {
     BeforeValue();
-    out_ << value;
+    constexpr size_t kMaxDigits = 20;  // and a sign
+    const size_t start = buffer_.size();
+    buffer_.resize(start + kMaxDigits + 1);
+    char* first = buffer_.data() + start;
+    const auto [end, error] = std::to_chars(first, first + kMaxDigits + 1, value);
+    buffer_.resize(error == std::errc() ? start + static_cast<size_t>(end - first) : start);
 }
 
 void JsonWriter::Float(float value) {
     BeforeValue();
-    out_ << JsonFloat(value);
+    if (std::isfinite(value))
+        AppendFloatText(buffer_, value);
+    else
+        buffer_ += "null";
 }
 
 void JsonWriter::Bool(bool value) {
     BeforeValue();
-    out_ << (value ? "true" : "false");
+    buffer_ += value ? "true" : "false";
+}
+
+void JsonWriter::Null() {
+    BeforeValue();
+    buffer_ += "null";
 }
 
 void JsonWriter::Field(std::string_view key, std::u16string_view text) {

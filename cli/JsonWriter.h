@@ -1,5 +1,7 @@
 // A small JSON writer that keeps keys in the order they are written and numbers exactly as the
 // catalog holds them. Output is indented by two blanks per level and ends with a line feed.
+// It is collected in a buffer and handed to the stream in large pieces (and when the outermost
+// value is closed), since a catalog of 100,000 papers makes millions of small writes.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +15,9 @@ namespace sheetwise::cli {
 class JsonWriter {
   public:
     explicit JsonWriter(std::ostream& out) : out_(out) {}
+    ~JsonWriter() { Flush(); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
     void BeginObject();
     void EndObject();
@@ -25,6 +30,7 @@ class JsonWriter {
     void Integer(int64_t value);
     void Float(float value);
     void Bool(bool value);
+    void Null();
 
     // Shorthands for a key and its value.
     void Field(std::string_view key, std::u16string_view text);
@@ -36,6 +42,9 @@ class JsonWriter {
     void Field(std::string_view key, float value);
     void Field(std::string_view key, bool value);
     void Field(std::string_view key, const std::vector<std::u16string>& texts);
+
+    // Hands what is buffered to the stream.
+    void Flush();
 
   private:
     void BeforeValue();
@@ -49,13 +58,19 @@ class JsonWriter {
     };
 
     std::ostream& out_;
+    std::string buffer_;
     std::vector<Level> levels_;
     bool afterKey_ = false;
 };
 
+// UTF-8 of the text, appended to `out`; ASCII is copied as it is.
+void AppendUtf8(std::string& out, std::u16string_view text);
+
 // A JSON string literal: UTF-8, with quotes, backslashes and control characters escaped. A lone
 // surrogate, which has no UTF-8 form, is written as its \u escape so that no unit is lost.
 std::string JsonString(std::u16string_view text);
+// The same, appended to `out`.
+void AppendJsonString(std::string& out, std::u16string_view text);
 
 // The shortest decimal text that reads back as exactly this float; "11.0" rather than "11" so
 // that it stays recognisably a measure. Not-a-number and infinities have no JSON form: "null".
@@ -63,5 +78,6 @@ std::string JsonFloat(float value);
 
 // The same text without the JSON rule for infinities ("inf", "-inf", "nan").
 std::string FloatText(float value);
+void AppendFloatText(std::string& out, float value);
 
 }  // namespace sheetwise::cli

@@ -1,6 +1,7 @@
 #include "cli/PaperCsv.h"
 
-#include "cli/Console.h"
+#include <charconv>
+
 #include "cli/JsonWriter.h"
 
 namespace sheetwise::cli {
@@ -10,34 +11,73 @@ const std::vector<std::string> kColumns = {
     "name",       "sizeIndex", "width",    "height",      "weight",      "colour",
     "colourCode", "type",      "typeCode", "imagedSides", "precollated", "loadPosition"};
 
-std::vector<std::string> PaperFields(const PaperDefinition& paper) {
-    return {Utf8(paper.name),
-            std::to_string(paper.sizeIndex),
-            FloatText(paper.width),
-            FloatText(paper.height),
-            std::to_string(paper.weight),
-            Utf8(paper.colour),
-            std::to_string(paper.colourCode),
-            Utf8(paper.type),
-            std::to_string(paper.typeCode),
-            std::to_string(paper.imagedSides),
-            std::to_string(paper.precollated),
-            std::to_string(paper.loadPosition)};
+// Below this the buffer is not worth a write.
+constexpr size_t kFlushBytes = 1 << 16;
+
+void AppendField(std::string& out, std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// A text field of a paper: UTF-8, quoted only when it needs it.
+void AppendTextField(std::string& out, std::u16string_view text) {
+    const size_t at = out.size();
+    AppendUtf8(out, text);
+    const std::string_view appended = std::string_view(out).substr(at);
+    if (appended.find_first_of(",\"\r\n") == std::string_view::npos)
+        return;
+    const std::string field(appended);
+    out.resize(at);
+    AppendField(out, field);
+}
+
+void AppendNumber(std::string& out, int32_t value) {
+    char digits[16];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, error == std::errc() ? end : digits);
+}
+
+// One record, built in place: a catalog of 100,000 papers is exported in a blink only when no
+// paper costs a dozen temporary strings.
+void AppendPaper(std::string& out, const PaperDefinition& paper) {
+    AppendTextField(out, paper.name);
+    out += ',';
+    AppendNumber(out, paper.sizeIndex);
+    out += ',';
+    AppendFloatText(out, paper.width);
+    out += ',';
+    AppendFloatText(out, paper.height);
+    out += ',';
+    AppendNumber(out, paper.weight);
+    out += ',';
+    AppendTextField(out, paper.colour);
+    out += ',';
+    AppendNumber(out, paper.colourCode);
+    out += ',';
+    AppendTextField(out, paper.type);
+    for (const int32_t number :
+         {paper.typeCode, paper.imagedSides, paper.precollated, paper.loadPosition}) {
+        out += ',';
+        AppendNumber(out, number);
+    }
+    out += "\r\n";
 }
 
 }  // namespace
 
 std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
+    std::string field;
+    AppendField(field, text);
+    return field;
 }
 
 std::string CsvRecord(const std::vector<std::string>& fields) {
@@ -45,16 +85,22 @@ std::string CsvRecord(const std::vector<std::string>& fields) {
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             record += ',';
-        record += CsvField(fields[i]);
+        AppendField(record, fields[i]);
     }
     record += "\r\n";
     return record;
 }
 
 void WritePapersCsv(std::ostream& out, const std::vector<PaperDefinition>& papers) {
-    out << CsvRecord(kColumns);
-    for (const PaperDefinition& paper : papers)
-        out << CsvRecord(PaperFields(paper));
+    std::string buffer = CsvRecord(kColumns);
+    for (const PaperDefinition& paper : papers) {
+        AppendPaper(buffer, paper);
+        if (buffer.size() >= kFlushBytes) {
+            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
+    }
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
 }
 
 }  // namespace sheetwise::cli

@@ -10,12 +10,12 @@ namespace sheetwise::cli {
 
 // Prints the catalog whatever its status, since the status is part of what show tells: even a
 // catalog file that cannot be opened gives the catalog the editor would hold, the default paper.
-int RunShow(const Invocation& invocation, Console& console) {
+int RunShow(const Invocation& invocation, Console& console, const Environment& environment) {
     const std::u16string& path = invocation.files.front();
     const bool readable = RequireReadableFile(console, path, "catalog file");
     const PaperCatalog catalog = LoadCatalogAsEditor(path);
     if (invocation.json) {
-        WriteCatalogJson(console.out, catalog);
+        WriteCatalogJson(console.out, catalog, environment.decimalSeparator);
     } else {
         WriteCatalogTable(console.out, catalog, path);
     }

@@ -28,7 +28,5 @@ int main(int argc, char** argv) {
     const sheetwise::cli::Environment environment{ExecutablePath(), DecimalSeparator()};
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    const int exitCode = sheetwise::cli::RunCommandLine(arguments, console, environment);
-    std::cout.flush();
-    return std::cout.good() ? exitCode : sheetwise::cli::kExitUnusable;
+    return sheetwise::cli::RunCommandLine(arguments, console, environment);
 }

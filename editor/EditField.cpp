@@ -29,7 +29,6 @@ EditField::EditField(bool digitsOnly, QWidget* parent)
 }
 
 void EditField::SetTypingLimit(int limit) {
-    typingLimit_ = limit;
     delete validator();
     setValidator(limit > 0 ? new LengthLimit(limit, this) : nullptr);
 }

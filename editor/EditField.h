@@ -17,7 +17,6 @@ class EditField final : public QLineEdit {
     explicit EditField(bool digitsOnly, QWidget* parent = nullptr);
 
     void SetTypingLimit(int limit);
-    int typingLimit() const { return typingLimit_; }
 
   signals:
     void FocusReceived();
@@ -28,7 +27,6 @@ class EditField final : public QLineEdit {
 
   private:
     bool digitsOnly_;
-    int typingLimit_ = 0;  // 0: none
 };
 
 }  // namespace sheetwise

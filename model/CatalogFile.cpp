@@ -159,7 +159,9 @@ void PaperCatalog::ReadPaperLine(std::u16string& line) {
     }
     paper.colourCode = paper.colour.starts_with(u'*') ? 0 : ColourCode(paper.colour);
     paper.typeCode = paper.type.starts_with(u'*') ? -1 : TypeCode(paper.type);
-    if (fields.Next(field) && !field.empty())
+    // An empty field holds no digit and reads as 0 (Inserter), as print servers read it; only a
+    // line that ends before it keeps 2.
+    if (fields.Next(field))
         paper.imagedSides = ImagedSidesFromField(field);
     if (fields.Next(field) && !field.empty())
         paper.precollated = ReadLeadingInteger(field);

@@ -1,4 +1,6 @@
 // check: damaged catalogs whose faults are known, and the findings they must give.
+#include <algorithm>
+
 #include "CliTestSupport.h"
 #include "cli/CatalogFileCheck.h"
 #include "cli/CatalogFiles.h"
@@ -55,7 +57,8 @@ TEST_F(CliCheckTest, ChangedValuesAreShownAsReadAndAsWritten) {
                      "Letter:1:75:white:plain:2:0\r\n"
                      "A_Name_Of_Forty_Characters_Or_So_12345678:1:75:white:plain:2:0\r\n"
                      "Abc\\x2d1:4:90gsm:white:plain:5:yes:extra\r\n"
-                     "Zero:0:*x:a_colour_longer_than_twenty:plain:2:3\r\n");
+                     "Zero:0:*x:a_colour_longer_than_twenty:plain:2:3\r\n"
+                     "Empty:1:75:white:plain::1\r\n");
     EXPECT_EQ(Findings(catalog, 1),
               "changed.cat:3: the name \"A_Name_Of_Forty_Characters_Or_So_12345678\" is cut to "
               "32 characters: \"A_Name_Of_Forty_Characters_Or_So\"\n"
@@ -66,14 +69,15 @@ TEST_F(CliCheckTest, ChangedValuesAreShownAsReadAndAsWritten) {
               "changed.cat:4: the imaged sides \"5\" are read as 2 (1, 2-Sided)\n"
               "changed.cat:4: the precollated flag \"yes\" is read as 0\n"
               "changed.cat:4: ignored: the text after the seventh field, \"extra\"\n"
-              "changed.cat:4: the weight \"90\" (used by 1 paper) is not in the weight list of "
-              "changed.cat.atr: the editor adds it when it lists the papers\n"
               "changed.cat:5: the size number 0 is out of range (the size-definition file has 3 "
               "sizes): the paper gets no size and is saved with size number 0\n"
               "changed.cat:5: the weight \"*x\" is read as * (any weight)\n"
               "changed.cat:5: the colour \"a_colour_longer_than_twenty\" is cut to 20 "
               "characters: \"a_colour_longer_than\"\n"
               "changed.cat:5: the precollated flag 3 is neither 0 nor 1\n"
+              "changed.cat:6: the imaged sides \"\" are read as 0 (Inserter)\n"
+              "changed.cat:4: the weight \"90\" (used by 1 paper) is not in the weight list of "
+              "changed.cat.atr: the editor adds it when it lists the papers\n"
               "changed.cat:5: the colour \"a_colour_longer_than\" (used by 1 paper) is not in "
               "the colour list of changed.cat.atr: the editor adds it when it lists the papers\n");
 }
@@ -86,10 +90,10 @@ TEST_F(CliCheckTest, DefaultPaperAndDuplicateNames) {
                                     "T:A\nA:1:75:white:plain\nB:1:75:white:plain\n"
                                     "A:2:160:blue:cover\n"),
                        1),
-              "twice.cat:1: 2 papers carry the default paper name \"A\": the last one, on line "
-              "4, is the default\n"
               "twice.cat:4: the name \"A\" is taken already (line 2): finding a paper by this "
-              "name gives the first one\n");
+              "name gives the first one\n"
+              "twice.cat:1: 2 papers carry the default paper name \"A\": the last one, on line "
+              "4, is the default\n");
     EXPECT_EQ(Findings(WriteCatalog("unnamed", "Unnamed\nA:1:75:white:plain\n"), 1),
               "unnamed.cat:1: the first line names no default paper: the first paper, \"A\" "
               "(line 2), becomes the default and is saved as such\n");
@@ -109,15 +113,15 @@ TEST_F(CliCheckTest, SizeFileLinesAreCheckedToo) {
                                              "x:11:0:0:mm:odd\n"
                                              "5:5:0:0:2:two\n");
     EXPECT_EQ(Findings(catalog, 1),
-              "sizes.cat: the editor loads this catalog with status 4 (a size line lacks a "
-              "field) and reads none of its papers; opening it shows an error\n"
               "sizes.DEF:2: dropped: the height field is missing or empty (status 4)\n"
               "sizes.DEF:3: skipped: the line starts with ':', so it has no width\n"
               "sizes.DEF:4: dropped: the unit field is missing or empty (status 4)\n"
               "sizes.DEF:5: the width \"x\" holds no number: read as 0\n"
               "sizes.DEF:5: the unit \"mm\" is read as 0\n"
               "sizes.DEF:6: the unit 2 is neither 0 (inches) nor 1 (millimetres): the sizes "
-              "list shows no unit\n");
+              "list shows no unit\n"
+              "sizes.cat: the editor loads this catalog with status 4 (a size line lacks a "
+              "field) and reads none of its papers; opening it shows an error\n");
 }
 
 TEST_F(CliCheckTest, AttributeFileLinesAreCheckedToo) {
@@ -149,13 +153,13 @@ TEST_F(CliCheckTest, MissingCompanionsAndUnreadableFilesExitWithTwo) {
     const std::string catalog = WriteCatalog("alone", "A:A\nA:1:75:white:plain\n", "", "");
     const std::string before = ListFolder(dir.path());
     EXPECT_EQ(Findings(catalog, 2),
-              "alone.cat: the editor loads this catalog with status 2 (the size-definition or "
-              "attribute file cannot be opened) and reads none of its papers; opening it shows "
-              "an error\n"
               "alone.DEF: the size-definition file cannot be opened (status 2): the catalog's "
               "attribute file and papers are not read\n"
               "alone.cat.atr: the attribute file cannot be opened (status 2): the catalog's "
-              "papers are not read\n");
+              "papers are not read\n"
+              "alone.cat: the editor loads this catalog with status 2 (the size-definition or "
+              "attribute file cannot be opened) and reads none of its papers; opening it shows "
+              "an error\n");
     EXPECT_EQ(ListFolder(dir.path()), before);
     EXPECT_EQ(Findings(dir.File("missing.cat"), 2),
               "missing.cat: the catalog file cannot be opened\n");
@@ -192,6 +196,34 @@ TEST_F(CliCheckTest, SeveralCatalogsGiveTheWorstExitStatus) {
     EXPECT_NE(run.out.find(damaged + ":3: dropped"), std::string::npos);
     run = Run({"check", clean, damaged, dir.File("missing.cat")});
     EXPECT_EQ(run.exitCode, 2);
+}
+
+// Findings are printed as they are found, at most --max of each file; the rest are counted.
+TEST_F(CliCheckTest, MaxLimitsTheFindingsPrintedPerFile) {
+    const std::string catalog = WriteCatalog("many", "M:A\nA:1:75:white:plain\nB:1\nC:1\nD:1\n",
+                                             "8.5:11:0:0:0:Letter\n1:1:0:0:7:odd\n2:2:0:0:8:odd\n");
+    EXPECT_EQ(Findings(catalog, 1),
+              "many.DEF:2: the unit 7 is neither 0 (inches) nor 1 (millimetres): the sizes list "
+              "shows no unit\n"
+              "many.DEF:3: the unit 8 is neither 0 (inches) nor 1 (millimetres): the sizes list "
+              "shows no unit\n"
+              "many.cat: the editor loads this catalog with status 11 (a paper line lacks a "
+              "field); opening it shows an error\n"
+              "many.cat:3: dropped: the line ends before its weight field (status 11)\n"
+              "many.cat:4: dropped: the line ends before its weight field (status 11)\n"
+              "many.cat:5: dropped: the line ends before its weight field (status 11)\n");
+    CliRun run = Run({"check", "--max", "1", catalog});
+    EXPECT_EQ(run.exitCode, 1);
+    const std::string folder = dir.path() + "/";
+    EXPECT_EQ(run.out,
+              folder + "many.DEF:2: the unit 7 is neither 0 (inches) nor 1 (millimetres): the " +
+                  "sizes list shows no unit\n" + folder +
+                  "many.DEF: 1 more findings not printed (--max 1)\n" + catalog +
+                  ": the editor loads this catalog with status 11 (a paper line lacks a field); " +
+                  "opening it shows an error\n" + catalog +
+                  ": 3 more findings not printed (--max 1)\n");
+    run = Run({"check", "--max=0", catalog});
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 6);
 }
 
 // The papers check believes the reader keeps are exactly the papers the reader keeps.

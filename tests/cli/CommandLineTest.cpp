@@ -32,7 +32,7 @@ TEST_F(CliCommandLineRunTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError
         {"show", "a.cat", "b.cat"},
         {"show", "a.cat", "--bogus"},
         {"check"},
-        {"check", "a.cat", "--json"},
+        {"check", "a.cat", "--max", "-1"},
         {"import", "x.ini"},
         {"import", "x.ini", "--json", "--out", "n.cat"},
         {"import", "x.ini", "--json", "--base", "b.cat"},
@@ -42,7 +42,9 @@ TEST_F(CliCommandLineRunTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError
         {"convert", "a.cat", "--out", "n.cat", "--out", "m.cat"},
         {"import", "x.ini", "--out", "n.cat", "--drop-bad-lines"},
         {"export", "a.cat", "--format", "xml"},
-        {"export", "a.cat", "--json"},
+        {"export", "a.cat", "--json", "--format", "csv"},
+        {"diff", "a.cat"},
+        {"diff", "a.cat", "b.cat", "--max", "3"},
         {"help", "frobnicate"},
     };
     for (const auto& arguments : wrong) {
@@ -59,7 +61,8 @@ TEST_F(CliCommandLineRunTest, HelpGoesToStandardOutput) {
     CliRun run = Run({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
-    for (const char* command : {"show", "check", "import", "convert", "export", "Exit status"})
+    for (const char* command :
+         {"show", "check", "import", "convert", "export", "diff", "Exit status"})
         EXPECT_NE(run.out.find(command), std::string::npos) << command;
 
     run = Run({"help", "import"});

@@ -52,6 +52,10 @@ TEST(CliExecutableTest, ResultsOnStandardOutputDiagnosticsOnStandardError) {
     run = RunExecutable("check '" + folder + "/kbrvcat_en.cat'", err);
     EXPECT_EQ(run.exitCode, 0) << run.out << ReadBytes(err);
     EXPECT_EQ(run.out, "");
+
+    run = RunExecutable("export '" + folder + "/kbrvcat_en.cat' >/dev/full", err);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(ReadBytes(err), "sheetwise-cli: cannot write the results to standard output\n");
 }
 
 }  // namespace

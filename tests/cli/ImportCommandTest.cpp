@@ -21,18 +21,20 @@ TEST_F(CliImportTest, JsonShowsTheImportFileAsReadAndCleaned) {
     const CliRun run = Run({"import", ini, "--json"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
+    // The keys show --json gives the same things; the default's key number is PaperDef0.
     EXPECT_EQ(Compact(run.out),
-              R"({"weights":["75"],"types":["plain"],"colours":["white"],)"
-              R"("sizes":["8.5 x 11\"","210 x 297 mm"],"forced":["*"],"papers":[)"
+              R"({"status":0,"defaultIndex":0,"defaultName":"Office","defaultKeyNumber":0,)"
+              R"("papers":[)"
               R"({"name":"Office","sizeIndex":0,"width":8.5,"height":11.0,"weight":75,)"
               R"("colour":"white","colourCode":1,"type":"plain","typeCode":0,"imagedSides":2,)"
               R"("precollated":0,"loadPosition":0},)"
               R"({"name":"DraftA4","sizeIndex":1,"width":8.5,"height":11.0,"weight":0,)"
               R"("colour":"*","colourCode":1,"type":"plain","typeCode":0,"imagedSides":1,)"
               R"("precollated":0,"loadPosition":0}],)"
-              R"("defaultPaperName":"Office","defaultPaperIndex":0,"failed":false,)"
-              R"("colonsReplaced":false,"invalidValue":false,"missingField":false,)"
-              R"("defaultPaperFailed":false,"invalidPaperCount":0})");
+              R"("sizes":[{"listText":"8.5 x 11\""},{"listText":"210 x 297 mm"}],)"
+              R"("weights":["75"],"types":["plain"],"colours":["white"],"forced":["*"],)"
+              R"("failed":false,"colonsReplaced":false,"invalidValue":false,)"
+              R"("missingField":false,"defaultPaperFailed":false,"invalidPaperCount":0})");
 }
 
 TEST_F(CliImportTest, JsonOfADamagedImportFileCarriesItsFlagsAndWarns) {
@@ -41,12 +43,16 @@ TEST_F(CliImportTest, JsonOfADamagedImportFileCarriesItsFlagsAndWarns) {
                                              "*;0;white;75;plain;0", "Col:on;1;white;75;plain;2"}));
     const CliRun run = Run({"import", ini, "--json"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.out.find("\"defaultPaperName\": \"Col_on\",\n  \"defaultPaperIndex\": 3,\n"
-                           "  \"failed\": false,\n  \"colonsReplaced\": true,\n"
-                           "  \"invalidValue\": true,\n  \"missingField\": true,\n"
-                           "  \"defaultPaperFailed\": false,\n  \"invalidPaperCount\": 2\n}\n"),
+    const std::string json = Compact(run.out);
+    EXPECT_EQ(json.rfind(R"({"status":1,"defaultIndex":0,"defaultName":"Col_on",)"
+                         R"("defaultKeyNumber":3,"papers":[)",
+                         0),
+              0u)
+        << json;
+    EXPECT_NE(json.find(R"("failed":false,"colonsReplaced":true,"invalidValue":true,)"
+                        R"("missingField":true,"defaultPaperFailed":false,"invalidPaperCount":2})"),
               std::string::npos)
-        << run.out;
+        << json;
     EXPECT_NE(run.err.find("warning: Some papers had the colon character (:) changed"),
               std::string::npos);
     EXPECT_NE(run.err.find("(2 paper definitions rejected"), std::string::npos);
@@ -129,9 +135,11 @@ TEST_F(CliImportTest, TheBaseMustOpenAsTheEditorOpensItsDefaultCatalog) {
     // As JSON, a file that cannot be read is the failed import the editor would read from it.
     run = Run({"import", dir.File("missing.ini"), "--json"});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(Compact(run.out).find(
-                  R"("papers":[],"defaultPaperName":"","defaultPaperIndex":-1,"failed":true,)"),
-              std::string::npos)
+    EXPECT_EQ(Compact(run.out).rfind(
+                  R"({"status":3,"defaultIndex":-1,"defaultName":"","defaultKeyNumber":-1,)"
+                  R"("papers":[],"sizes":[],)",
+                  0),
+              0u)
         << run.out;
 }
 

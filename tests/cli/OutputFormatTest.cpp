@@ -2,8 +2,10 @@
 // compare their JSON without blanks, so the layout is pinned here and in CliExportTest.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <limits>
 #include <sstream>
+#include <string>
 
 #include "cli/CatalogTable.h"
 #include "cli/JsonWriter.h"
@@ -34,6 +36,18 @@ TEST(CliJsonFloatTest, ShortestTextThatReadsBackAsTheSameFloat) {
     EXPECT_EQ(JsonFloat(std::numeric_limits<float>::infinity()), "null");
     EXPECT_EQ(JsonFloat(std::numeric_limits<float>::quiet_NaN()), "null");
     EXPECT_EQ(FloatText(std::numeric_limits<float>::infinity()), "inf");
+    EXPECT_EQ(FloatText(-0.0f), "-0.0");
+    // Whole numbers and tenths take a shortcut; it must give the general form's text.
+    for (int i = 0; i < 200000; i += 7) {
+        for (const float value : {i / 10.0f, i / 100.0f, i * 0.37f, i / 3.0f}) {
+            char buffer[64];
+            const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+            std::string expected(buffer, result.ptr);
+            if (expected.find_first_of(".e") == std::string::npos)
+                expected += ".0";
+            ASSERT_EQ(FloatText(value), expected) << i;
+        }
+    }
 }
 
 // Objects inside an array are laid out in CliExportTest; lists of texts, empty or not, here.

@@ -29,11 +29,14 @@ TEST_F(CliShowTest, JsonHoldsEveryValueExactlyAsTheCatalogHoldsIt) {
               R"("colour":"*","colourCode":0,"type":"tab","typeCode":4,"imagedSides":0,)"
               R"("precollated":0,"loadPosition":2}],"sizes":[)"
               R"({"width":8.5,"height":11.0,"third":0.0,"fourth":0.0,"line":0,"unit":0,)"
-              R"("text":"Letter 8.5 x 11 in","widthText":"8.5","heightText":"11"},)"
+              R"("text":"Letter 8.5 x 11 in","widthText":"8.5","heightText":"11",)"
+              R"("listText":"8.5 x 11\""},)"
               R"({"width":210.0,"height":297.0,"third":0.0,"fourth":0.0,"line":1,"unit":1,)"
-              R"("text":"A4 210 x 297 mm","widthText":"210","heightText":"297"},)"
+              R"("text":"A4 210 x 297 mm","widthText":"210","heightText":"297",)"
+              R"("listText":"210 x 297 mm"},)"
               R"({"width":9.0,"height":11.0,"third":0.0,"fourth":0.0,"line":2,"unit":0,)"
-              R"("text":"Tab 9 x 11 in","widthText":"9","heightText":"11"}],)"
+              R"("text":"Tab 9 x 11 in","widthText":"9","heightText":"11",)"
+              R"("listText":"9 x 11\""}],)"
               R"("weights":["*","75","160"],"types":["*","plain","cover","tab"],)"
               R"("colours":["*","white","blue"]})");
 }
@@ -114,6 +117,45 @@ TEST_F(CliShowTest, TablesShowTheCatalogForPeople) {
                   "Weights (3): *, 75, 160\n"
                   "Types (4): *, plain, cover, tab\n"
                   "Colours (3): *, white, blue\n");
+}
+
+// Values come from files anyone may have written: a control character in one must reach the
+// terminal as text, as check shows it, never as itself.
+TEST_F(CliShowTest, TablesShowControlCharactersAsEscapes) {
+    const std::string catalog =
+        WriteCatalog("esc", "Sh\x1b[2Jop:Letter\nLetter:1:75:white:plain:2:0\n",
+                     "8.5:11:0:0:0:Letter\x9b"
+                     "1m\n",
+                     "[PaperTypes]\nplain\x7f\n[PaperColors]\nwhite\n");
+    const CliRun run = Run({"show", catalog});
+    EXPECT_NE(run.out.find("Header         Sh\\x1b[2Jop\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Letter\\x9b1m\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Types (1): plain\\x7f\n"), std::string::npos) << run.out;
+    for (const char raw : {'\x1b', '\x7f'})
+        EXPECT_EQ(run.out.find(raw), std::string::npos);
+}
+
+// A catalog file that cannot be opened has no damaged line to speak of; a full disk behind
+// standard output is no success.
+TEST_F(CliShowTest, ReportsWhatReallyFailed) {
+    WriteCatalog("nocat", "");
+    std::filesystem::remove(dir.File("nocat.cat"));
+    const CliRun run = Run({"show", dir.File("nocat.cat")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("status 6 (the catalog file cannot be opened): no paper was read"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("damaged line"), std::string::npos) << run.err;
+
+    struct FullDisk : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+    } full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    cli::Console console{out, err};
+    const std::string shop = WriteCatalog("shop", "Shop:A\nA:1:75:white:plain\n");
+    EXPECT_EQ(cli::RunCommandLine({"show", QString::fromStdString(shop)}, console, environment), 2);
+    EXPECT_EQ(err.str(), "sheetwise-cli: cannot write the results to standard output\n");
 }
 
 }  // namespace

@@ -61,6 +61,8 @@ TEST_F(AttributeCommandsTest, DeleteRefusesTheWildcardAndValuesInUse) {
     ClickItem(control::kWeightList, "90");
     ui.answers = {BoxAnswer::kNo};
     Click(control::kDelete);
+    ASSERT_FALSE(ui.boxes.empty());
+    EXPECT_EQ(ui.boxes[0].details, QStringLiteral("90"));  // the question names the value
     Expect("Warning", "Continuing will delete the selected Weight attribute.\n\nContinue?",
            BoxButtons::kYesNo);
     EXPECT_EQ(window.catalog().GetAttributeList(kWeights).size(), 5u);

@@ -151,6 +151,8 @@ TEST_F(PaperCommandsTest, Delete) {
     ClickRow(2);
     ui.answers = {BoxAnswer::kNo};
     Click(control::kDelete);
+    ASSERT_FALSE(ui.boxes.empty());
+    EXPECT_EQ(ui.boxes[0].details, QStringLiteral("C"));  // the question names the paper
     Expect("Warning", kAskDelete, BoxButtons::kYesNo);
     EXPECT_EQ(Names(), u"A B C D E ");
 

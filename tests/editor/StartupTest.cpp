@@ -45,9 +45,9 @@ TEST_F(WindowTest, OpensTheDefaultCatalogBesideTheExecutable) {
     // Labels and menu texts come from the string table.
     EXPECT_EQ(button(control::kAdd).text(), QStringLiteral("&Add"));
     EXPECT_EQ(button(control::kTwoSided).text(), QStringLiteral("1, 2-Sided"));
-    EXPECT_EQ(window.menuBar()->actions()[0]->text(), QStringLiteral("File"));
+    EXPECT_EQ(window.menuBar()->actions()[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(window.MenuAction(command::kOpen)->text(),
-              QStringLiteral("Open Paper Catalog\tCtrl+O"));
+              QStringLiteral("&Open Paper Catalog\tCtrl+O"));
     EXPECT_FALSE(window.menuBar()->actions()[1]->menu()->actions()[5]->isEnabled());
     EXPECT_EQ(paperList().model()->headerData(3, Qt::Horizontal), QStringLiteral("Weight (gsm):"));
 }

@@ -160,6 +160,22 @@ TEST_F(CatalogTest, FieldsAreReadLeniently) {
     EXPECT_EQ(catalog.FindPaper(u"Dup"), 0);
 }
 
+// Print servers read an empty imaged-sides field as 0; a file read as Inserter there must not
+// be shown and saved as 2-Sided.
+TEST_F(CatalogTest, AnEmptySixthFieldIsInserterAnAbsentOneTwoSided) {
+    const PaperCatalog catalog = Load(
+        "H:A\nA:1:75:white:plain::1\nB:1:75:white:plain\nC:1:75:white:plain:\n"
+        "D:1:75:white:plain:1:\n");
+    ASSERT_EQ(catalog.PaperCount(), 4);
+    const auto& p = catalog.papers();
+    EXPECT_EQ(p[0].imagedSides, kInserter);
+    EXPECT_EQ(p[0].precollated, 1);
+    EXPECT_EQ(p[1].imagedSides, kTwoSided);
+    EXPECT_EQ(p[2].imagedSides, kInserter);
+    EXPECT_EQ(p[3].imagedSides, kOneSided);
+    EXPECT_EQ(p[3].precollated, 0);
+}
+
 TEST_F(CatalogTest, UnreadableCatalogsFallBackToOneLetterPaper) {
     auto expectFallback = [](const PaperCatalog& catalog, int32_t status) {
         EXPECT_EQ(catalog.status(), status);

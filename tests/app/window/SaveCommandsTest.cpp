@@ -52,21 +52,24 @@ TEST_F(FileCommandTest, SaveThatFailsOffersSaveAs) {
     MakeAttributeChange(2);
     MakeReadOnly(dir.File("Office.cat.atr"));
     window.OnCommand(command::kSave);  // the Save As dialog is cancelled
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_TRUE(
+        ui.boxes[0].details.contains(QStringLiteral("Office.cat.atr: the file is read-only")));
     EXPECT_EQ(ui.TakeTexts(),
               QStringList{QStringLiteral("Save attributes operation cannot be completed.")});
-    EXPECT_EQ(ReadBytes(catalog), kOfficeMoved);
-    EXPECT_FALSE(window.changeFlags().AnyPaper());
+    // The two files are one set: neither is written when one cannot be.
+    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
+    EXPECT_TRUE(window.changeFlags().AnyPaper());
     EXPECT_TRUE(window.changeFlags().colours);
 
     MakeReadOnly(catalog);
-    MakePaperChange();
     Choose(dir.File("Rescue.cat"));
     window.OnCommand(command::kSave);
     EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveCatalogFailedText});
     ASSERT_EQ(ui.fileRequests.size(), 2u);
     EXPECT_TRUE(ui.fileRequests[1].save);
-    EXPECT_EQ(ReadBytes(catalog), kOfficeMoved);
-    EXPECT_EQ(ReadBytes(dir.File("Rescue.cat")), kOfficeCatalog);  // moved back down
+    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
+    EXPECT_EQ(ReadBytes(dir.File("Rescue.cat")), kOfficeMoved);
     EXPECT_EQ(window.workingPath(), dir.Wide("Rescue.cat"));
 }
 
@@ -109,13 +112,14 @@ TEST_F(FileCommandTest, SaveAsNeverEmptiesOrTouchesAFileItCannotReplace) {
     // The catalog keeps the name it was given; the window still shows the old file.
     EXPECT_EQ(window.catalog().path(), Utf8ToUtf16(other));
     EXPECT_EQ(window.workingPath(), Utf8ToUtf16(catalog));
-    // A file created only for the check is not left behind empty.
+    // Nothing is left behind when the first file of a new name cannot take its place.
     Choose(dir.File("Fresh.cat"));
     {
         const FailingRename failing;
         window.OnCommand(command::kSaveAs);
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("Fresh.cat")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Fresh.cat.atr")));
 
     // Read-only (the owner's permission decides, also for root), in a read-only folder, or in
     // a folder that went away after the dialog.
@@ -130,7 +134,13 @@ TEST_F(FileCommandTest, SaveAsNeverEmptiesOrTouchesAFileItCannotReplace) {
     EXPECT_EQ(ReadBytes(dir.File("Locked.cat")), "keep me");
     EXPECT_FALSE(std::filesystem::exists(dir.File("Locked.cat.atr")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("shelf/New.cat")));
-    EXPECT_EQ(ui.TakeTexts(), QStringList(5, kSaveAsCatalogFailedText));
+    // Each says which file and why.
+    EXPECT_TRUE(ui.boxes[2].details.endsWith(QStringLiteral("Locked.cat: the file is read-only.")));
+    EXPECT_TRUE(ui.boxes[3].details.endsWith(QStringLiteral("its folder is read-only.")));
+    EXPECT_TRUE(ui.boxes[4].details.endsWith(QStringLiteral("its folder does not exist.")));
+    EXPECT_EQ(ui.TakeTexts(), (QStringList{kSaveAsCatalogFailedText, kSaveAsAttributesFailedText,
+                                           kSaveAsCatalogFailedText, kSaveAsCatalogFailedText,
+                                           kSaveAsCatalogFailedText}));
 }
 
 TEST_F(FileCommandTest, SaveAsFailuresKeepTheirTextsWithoutTheStringTable) {
@@ -146,26 +156,22 @@ TEST_F(FileCommandTest, SaveAsFailuresKeepTheirTextsWithoutTheStringTable) {
     EXPECT_EQ(ui.boxes[0].icon, BoxIcon::kExclamation);
     EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveAsCatalogFailedText});
 
-    // An attribute file beside the new name that may not be replaced: reported, and the window
-    // goes on with the new catalog, keeping the values it could not write as unsaved changes.
+    // An attribute file beside the new name that may not be replaced, or none to start the new
+    // one from: reported, nothing is written, and the window keeps its unsaved values.
     WriteBytes(dir.File("Copy.cat.atr"), "[PaperColors]\nonly\n");
     MakeReadOnly(dir.File("Copy.cat.atr"));
     MakeAttributeChange(2);
     Choose(dir.File("Copy.cat"));
     window.OnCommand(command::kSaveAs);
-    EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveAsAttributesFailedText});
-    EXPECT_EQ(ReadBytes(dir.File("Copy.cat")), kOfficeCatalog);
-    EXPECT_EQ(window.workingPath(), dir.Wide("Copy.cat"));
-    EXPECT_TRUE(window.changeFlags().colours);
-    EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
-
-    // No attribute file to copy: Save As stops once the catalog is written.
-    std::filesystem::remove(dir.File("Copy.cat.atr"));
+    std::filesystem::remove(dir.File("Office.cat.atr"));
     Choose(dir.File("Third.cat"));
     window.OnCommand(command::kSaveAs);
-    EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveAsAttributesFailedText});
-    EXPECT_EQ(ReadBytes(dir.File("Third.cat")), kOfficeCatalog);
-    EXPECT_EQ(window.workingPath(), dir.Wide("Copy.cat"));
+    EXPECT_EQ(ui.TakeTexts(), QStringList(2, kSaveAsAttributesFailedText));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Copy.cat")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Third.cat")));
+    EXPECT_EQ(window.workingPath(), dir.Wide("Office.cat"));
+    EXPECT_TRUE(window.changeFlags().colours);
+    EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
 }
 
 // The question, and the exit codes.

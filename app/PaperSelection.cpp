@@ -4,6 +4,8 @@
 #include <QCheckBox>
 
 #include "app/MainDialog.h"
+#include "app/MessageIds.h"
+#include "app/QtText.h"
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
 #include "editor/PaperListView.h"
@@ -14,16 +16,6 @@
 
 namespace sheetwise {
 namespace {
-
-constexpr int kErrorCaption = 12059;
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string ToWide(const QString& text) {
-    return text.toStdU16String();
-}
 
 bool PassesFieldCheck(const QString& text) {
     return PassesCharacterCheck(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
@@ -171,7 +163,7 @@ void MainDialog::SelectPaper(int row) {
     const QString name = list ? list->CellText(row, 0) : QString();
     selectedPaperIndex_ = catalog_.FindPaper(ToWide(name));
     if (selectedPaperIndex_ < 0) {
-        ShowMessage(kErrorCaption, 17007);
+        ShowMessage(message::kError, message::kPaperNameNotFound);
         if (list == nullptr || selectingAfterFailedLookup_)
             return;
         // One refill; when its selection cannot be found either, the window stays as it is.
@@ -279,16 +271,16 @@ void MainDialog::SelectOrAddListValue(int listId, const std::u16string& text) {
     };
     std::optional<Kind> kind;
     if (listId == control::kColourList)
-        kind = Kind{&working_.colours, &changes_.colours, kColours, 17009};
+        kind = Kind{&working_.colours, &changes_.colours, kColours, message::kColourNotAdded};
     if (listId == control::kWeightList)
-        kind = Kind{&working_.weights, &changes_.weights, kWeights, 17008};
+        kind = Kind{&working_.weights, &changes_.weights, kWeights, message::kWeightNotAdded};
     if (listId == control::kTypeList)
-        kind = Kind{&working_.types, &changes_.types, kTypes, 17010};
+        kind = Kind{&working_.types, &changes_.types, kTypes, message::kTypeNotAdded};
     if (kind) {
         kind->working->push_back(text);
         *kind->changed = true;
         if (!catalog_.AddAttributeValue(kind->kind, text))
-            ShowMessage(kErrorCaption, kind->failure);
+            ShowMessage(message::kError, kind->failure);
     }
     list->SelectRow(row);
 }

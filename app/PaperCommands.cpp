@@ -8,19 +8,15 @@
 #include <algorithm>
 
 #include "app/MainDialog.h"
+#include "app/MessageIds.h"
+#include "app/QtText.h"
 #include "editor/PaperListView.h"
 
 namespace sheetwise {
 namespace {
 
-constexpr int kErrorCaption = 12059;
-constexpr int kWarningCaption = 12040;
 constexpr int kMoveUp = 0;
 constexpr int kMoveDown = 1;
-
-std::u16string ToWide(const QString& text) {
-    return text.toStdU16String();
-}
 
 // Weights are 60 to 200 gsm; 0 is the wildcard "*" and always allowed.
 bool OutsideWeightRange(int32_t weight) {
@@ -40,13 +36,13 @@ void MainDialog::OnModify() {
     }
     PaperListView* list = paperList();
     if (list == nullptr || list->ItemCount() == 0) {
-        ShowMessage(kErrorCaption, 17011);
+        ShowMessage(message::kError, message::kNoPaperToModify);
         return;
     }
     if (fields_.colour.empty() || fields_.type.empty() || fields_.weight == -1) {
         // This message is the one that must reach the user even from a string table that lacks it.
-        if (!ShowMessage(kErrorCaption, 17264)) {
-            ui_.ShowBox(this, Label(kErrorCaption),
+        if (!ShowMessage(message::kError, message::kInvalidModify)) {
+            ui_.ShowBox(this, Label(message::kError),
                         QStringLiteral("Modify operation cannot be completed because invalid "
                                        "paper attributes have been entered."),
                         BoxIcon::kExclamation, BoxButtons::kOk, {});
@@ -58,7 +54,7 @@ void MainDialog::OnModify() {
         return;
     if (fieldChanges_.weight && OutsideWeightRange(fields_.weight)) {
         fieldChanges_.weight = false;
-        ShowMessage(kErrorCaption, 17012);
+        ShowMessage(message::kError, message::kWeightOutOfRange);
         fields_.weight = catalog_.GetWeight(selectedPaperIndex_);
         SetFieldText(control::kWeightField, ToWide(WeightText(fields_.weight)));
         return;
@@ -67,7 +63,7 @@ void MainDialog::OnModify() {
                              fields_.type, fields_.mode, fields_.precollated)) {
         changes_.paperChanged = true;
     } else {
-        ShowMessage(kErrorCaption, 17264);
+        ShowMessage(message::kError, message::kInvalidModify);
     }
     // Also after a failure: the fields go back to what the catalog holds.
     ClearChangeFlags(3);
@@ -78,17 +74,17 @@ void MainDialog::OnAdd() {
     if (!fieldChanges_.name) {
         // Without a new name, Add offers the typed values to the attribute lists.
         if (!fieldChanges_.weight && !fieldChanges_.colour && !fieldChanges_.type) {
-            ShowMessage(kErrorCaption, 17018);
+            ShowMessage(message::kError, message::kNothingChanged);
             return;
         }
         if (Contains(working_.weights, ToWide(WeightText(fields_.weight))) &&
             Contains(working_.types, fields_.type) && Contains(working_.colours, fields_.colour)) {
-            ShowMessage(kErrorCaption, 17018);
+            ShowMessage(message::kError, message::kNothingChanged);
             return;
         }
     }
     if (fieldChanges_.weight && OutsideWeightRange(fields_.weight)) {
-        ShowMessage(kErrorCaption, 17012);
+        ShowMessage(message::kError, message::kWeightOutOfRange);
         fields_.weight = catalog_.GetWeight(selectedPaperIndex_);
         SetFieldText(control::kWeightField, ToWide(WeightText(fields_.weight)));
         return;
@@ -100,19 +96,19 @@ void MainDialog::OnAdd() {
     // A refused name or attribute is forgotten, so that the next Add without a new name adds
     // attribute values instead of repeating this refusal.
     if (catalog_.FindPaper(fields_.name) >= 0) {
-        ShowMessage(kErrorCaption, 17019);
+        ShowMessage(message::kError, message::kNameInUse);
         fieldChanges_.name = false;
         return;
     }
     if (fields_.name.empty() || fields_.colour.empty() || fields_.type.empty() ||
         fields_.weight == -1) {
-        ShowMessage(kErrorCaption, 17020);
+        ShowMessage(message::kError, message::kInvalidPaper);
         fieldChanges_.name = false;
         return;
     }
     if (!catalog_.AddPaper(fields_.name, fields_.sizeIndex, fields_.colour, fields_.weight,
                            fields_.type, fields_.mode, fields_.precollated)) {
-        ShowMessage(kErrorCaption, 17020);
+        ShowMessage(message::kError, message::kInvalidPaper);
         return;
     }
     changes_.paperAdded = true;
@@ -125,7 +121,7 @@ void MainDialog::OnAdd() {
     list->DeleteAllItems();
     FillPaperList();
     if (added < 0) {
-        ShowMessage(kErrorCaption, 17020);
+        ShowMessage(message::kError, message::kInvalidPaper);
         return;
     }
     list->SelectRow(added);
@@ -161,33 +157,33 @@ void MainDialog::DeleteSelectedPaper() {
         return;
     }
     if (fields_.name == defaultMark_.name) {
-        ShowMessage(kErrorCaption, 17013);
+        ShowMessage(message::kError, message::kDefaultPaperNotDeletable);
         return;
     }
     if (catalog_.PaperCount() == 1) {
-        ShowMessage(kErrorCaption, 17014);
+        ShowMessage(message::kError, message::kLastPaper);
         return;
     }
     // The held name may have been typed over the default paper's own; what is deleted is the
     // paper shown, so that is checked as well.
     if (catalog_.GetDefaultIndex() >= 0 && catalog_.GetDefaultIndex() == selectedPaperIndex_) {
-        ShowMessage(kErrorCaption, 17013);
+        ShowMessage(message::kError, message::kDefaultPaperNotDeletable);
         return;
     }
     if (selectedPaperIndex_ >= catalog_.PaperCount()) {
-        ShowMessage(kErrorCaption, 17015);
+        ShowMessage(message::kError, message::kSelectPaperFirst);
         return;
     }
-    if (Ask(17263, BoxButtons::kYesNo,
+    if (Ask(message::kDeletePaper, BoxButtons::kYesNo,
             QString::fromStdU16String(catalog_.GetName(selectedPaperIndex_))) != BoxAnswer::kYes)
         return;
     const int32_t deleted = selectedPaperIndex_;
     const bool removed = catalog_.DeletePaper(deleted);
     // The catalog keeps the default as a position, which a delete before it shifts.
     if (!catalog_.SetDefaultPaper(defaultMark_.name) && deleted < defaultMark_.index)
-        ShowMessage(kErrorCaption, 17016);
+        ShowMessage(message::kError, message::kDefaultPaperFailed);
     if (!removed) {
-        ShowMessage(kErrorCaption, 17017);
+        ShowMessage(message::kError, message::kDeleteFailed);
         return;
     }
     changes_.paperDeleted = true;
@@ -223,7 +219,7 @@ void MainDialog::OnDefaultPaper() {
     if (!box->isChecked()) {
         // There is always a default paper: it can be replaced, never removed.
         box->setChecked(true);
-        ShowMessage(kWarningCaption, 17253);
+        ShowMessage(message::kWarning, message::kChooseAnotherDefault);
         return;
     }
     if (catalog_.GetDefaultPaper() == fields_.name)
@@ -232,7 +228,7 @@ void MainDialog::OnDefaultPaper() {
         defaultMark_ = {fields_.name, selectedPaperIndex_};
         changes_.paperChanged = true;
     } else {
-        ShowMessage(kErrorCaption, 17016);
+        ShowMessage(message::kError, message::kDefaultPaperFailed);
         box->setChecked(false);
     }
 }
@@ -284,7 +280,7 @@ void MainDialog::OnMoveDown() {
     defaultMark_.name = catalog_.GetDefaultPaper();
     if (list == nullptr || catalog_.FindPaper(fields_.name) != selectedRow_ ||
         !catalog_.MovePaper(fields_.name, kMoveDown)) {
-        ShowMessage(kErrorCaption, 17025);
+        ShowMessage(message::kError, message::kMoveDownFailed);
         return;
     }
     changes_.papersReordered = true;
@@ -315,7 +311,7 @@ void MainDialog::OnMoveUp() {
     defaultMark_.name = catalog_.GetDefaultPaper();
     if (list == nullptr || catalog_.FindPaper(fields_.name) != selectedRow_ ||
         !catalog_.MovePaper(fields_.name, kMoveUp)) {
-        ShowMessage(kErrorCaption, 17026);
+        ShowMessage(message::kError, message::kMoveUpFailed);
         return;
     }
     changes_.papersReordered = true;

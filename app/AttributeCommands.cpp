@@ -6,14 +6,13 @@
 #include <algorithm>
 
 #include "app/MainDialog.h"
+#include "app/MessageIds.h"
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
 #include "model/CatalogText.h"
 
 namespace sheetwise {
 namespace {
-
-constexpr int kErrorCaption = 12059;
 
 // What ties one list of offered values to its list box, its field and its question.
 struct AttributeKindControls {
@@ -25,11 +24,11 @@ struct AttributeKindControls {
 AttributeKindControls ControlsOf(int kind) {
     switch (kind) {
         case kWeights:
-            return {control::kWeightList, control::kWeightField, 17260};
+            return {control::kWeightList, control::kWeightField, message::kDeleteWeight};
         case kTypes:
-            return {control::kTypeList, control::kTypeField, 17259};
+            return {control::kTypeList, control::kTypeField, message::kDeleteType};
         default:
-            return {control::kColourList, control::kColourField, 17258};
+            return {control::kColourList, control::kColourField, message::kDeleteColour};
     }
 }
 
@@ -80,11 +79,11 @@ void MainDialog::DeleteAttributeValue(int kind) {
     }
     const std::u16string value = list->ItemText(selected).toStdU16String();
     if (value == u"*") {
-        ShowMessage(kErrorCaption, 17003);
+        ShowMessage(message::kError, message::kWildcardNotDeletable);
         return;
     }
     if (AnyPaperUses(catalog_, kind, value)) {
-        ShowMessage(kErrorCaption, 17006);
+        ShowMessage(message::kError, message::kAttributeInUse);
         return;
     }
     if (Ask(controls.confirmation, BoxButtons::kYesNo, list->ItemText(selected)) != BoxAnswer::kYes)

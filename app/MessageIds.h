@@ -1,0 +1,56 @@
+// The string-table ids of the window's captions and messages, by what they say, so that no
+// message is passed around as a bare number. The texts themselves live in the string table.
+#pragma once
+
+namespace sheetwise::message {
+
+// Captions.
+inline constexpr int kError = 12059;
+inline constexpr int kWarning = 12040;
+
+// Start-up and catalog files.
+inline constexpr int kErrorOccurred = 17001;         // "The following error occurred: %d"
+inline constexpr int kCatalogNotFound = 17002;       // the catalog could not be read
+inline constexpr int kControlMissing = 17005;        // a control of the window is missing
+inline constexpr int kDefaultOpenedInstead = 17254;  // ...A Default Paper Catalog has been opened
+inline constexpr int kCatalogFilesProblem = 17256;   // companions could not be made
+inline constexpr int kSaveChanges = 17228;           // "Do you want to save your changes?"
+inline constexpr int kSaveAttributesFailed = 17021;
+inline constexpr int kSaveCatalogFailed = 17022;
+inline constexpr int kSaveAsCatalogFailed = 17265;
+inline constexpr int kSaveAsAttributesFailed = 17266;
+
+// Import.
+inline constexpr int kColonsReplaced = 17255;
+inline constexpr int kImportFailed = 57668;
+
+// Papers.
+inline constexpr int kWildcardNotDeletable = 17003;
+inline constexpr int kAttributeInUse = 17006;
+inline constexpr int kPaperNameNotFound = 17007;
+inline constexpr int kWeightNotAdded = 17008;
+inline constexpr int kColourNotAdded = 17009;
+inline constexpr int kTypeNotAdded = 17010;
+inline constexpr int kNoPaperToModify = 17011;
+inline constexpr int kWeightOutOfRange = 17012;
+inline constexpr int kDefaultPaperNotDeletable = 17013;
+inline constexpr int kLastPaper = 17014;
+inline constexpr int kSelectPaperFirst = 17015;
+inline constexpr int kDefaultPaperFailed = 17016;
+inline constexpr int kDeleteFailed = 17017;
+inline constexpr int kNothingChanged = 17018;
+inline constexpr int kNameInUse = 17019;
+inline constexpr int kInvalidPaper = 17020;
+inline constexpr int kMoveDownFailed = 17025;
+inline constexpr int kMoveUpFailed = 17026;
+inline constexpr int kChooseAnotherDefault = 17253;
+inline constexpr int kDeleteColour = 17258;
+inline constexpr int kDeleteType = 17259;
+inline constexpr int kDeleteWeight = 17260;
+inline constexpr int kDeletePaper = 17263;
+inline constexpr int kInvalidModify = 17264;
+
+// Help.
+inline constexpr int kHelpFailed = 57670;
+
+}  // namespace sheetwise::message

@@ -1,0 +1,104 @@
+#!/usr/bin/env python3
+"""sheetwise-cli as scripts run it: whole processes, side by side with awk.
+
+  cli_bench.py SHEETWISE_CLI [--papers N] [--runs R]
+
+Times `export` and `show --json` of a catalog of N papers (100,000 unless given) against awk
+splitting the same bytes into the same fields, each as a whole process writing to /dev/null, and
+measures the peak memory of `check` over a 20 MB damaged attribute file. Runs are interleaved so
+that a busy machine slows every command alike; the table gives medians (wall clock and CPU time,
+user plus system) and each command's CPU time as a multiple of awk's.
+"""
+import argparse
+import os
+import pathlib
+import statistics
+import subprocess
+import tempfile
+import time
+
+COLOURS = ["white", "blue", "ivory", "*"]
+TYPES = ["plain", "cover", "recycled", "tab"]
+SIZES = "8.5:11:0:0:0:Letter\n210:297:0:0:1:A4\n9:11:0:0:0:Tab\n11:17:0:0:0:Ledger\n"
+ATTRIBUTES = "[PaperWeights]\n*\n75\n[PaperTypes]\nplain\ncover\nrecycled\ntab\n" \
+             "[PaperColors]\nwhite\nblue\nivory\n*\n\n"
+# awk splitting the same bytes into the same seven fields and writing them out, as export does;
+# and awk only splitting them, which writes nothing.
+AWK_PRINT = ["awk", "-F:", '{print $1","$2","$3","$4","$5","$6","$7}']
+AWK_SPLIT = ["awk", "-F:", "{n += NF} END {print n}"]
+
+
+def write_catalog(folder, name, papers, attributes=ATTRIBUTES):
+    """The catalog bench/BenchCatalogs.h makes, with its two companions."""
+    lines = ["Benchmark:Paper_0"]
+    lines += [f"Paper_{i}:{i % 4 + 1}:{60 + i % 141}:{COLOURS[i % 4]}:{TYPES[(i // 4) % 4]}"
+              f":{i % 3}:{i % 2}" for i in range(papers)]
+    (folder / f"{name}.cat").write_text("\n".join(lines) + "\n")
+    (folder / f"{name}.DEF").write_text(SIZES)
+    (folder / f"{name}.cat.atr").write_text(attributes)
+    return str(folder / f"{name}.cat")
+
+
+def damaged_attributes(megabytes):
+    """An attribute file whose every value is refused: one finding a line."""
+    lines = ["[PaperColors]"]
+    size = 0
+    n = 0
+    while size < megabytes << 20:
+        line = f"dark blue {n}"
+        lines.append(line)
+        size += len(line) + 1
+        n += 1
+    return "\n".join(lines) + "\n\n"
+
+
+def run(command):
+    """Wall time, CPU time (s) and peak resident memory (KiB) of one process."""
+    with open(os.devnull, "wb") as null:
+        start = time.perf_counter()
+        process = subprocess.Popen(command, stdout=null, stderr=null)
+        _, _, usage = os.wait4(process.pid, 0)
+        wall = time.perf_counter() - start
+    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("tool")
+    parser.add_argument("--papers", type=int, default=100_000)
+    parser.add_argument("--runs", type=int, default=15)
+    args = parser.parse_args()
+    with tempfile.TemporaryDirectory() as temp:
+        folder = pathlib.Path(temp)
+        catalog = write_catalog(folder, "bench", args.papers)
+        commands = {
+            "awk, split and print": AWK_PRINT + [catalog],
+            "awk, split only": AWK_SPLIT + [catalog],
+            "export (csv)": [args.tool, "export", catalog],
+            "export --json": [args.tool, "export", catalog, "--json"],
+            "show --json": [args.tool, "show", catalog, "--json"],
+        }
+        times = {name: [] for name in commands}
+        for _ in range(args.runs):
+            for name, command in commands.items():
+                times[name].append(run(command))
+        printing = statistics.median(t[1] for t in times["awk, split and print"])
+        splitting = statistics.median(t[1] for t in times["awk, split only"])
+        print(f"{args.papers:,} papers, {args.runs} runs each, medians; CPU time as a multiple "
+              f"of awk's; target: within 3 x awk")
+        print(f"{'command':<22}{'wall ms':>9}{'cpu ms':>9}{'x print':>9}{'x split':>9}")
+        for name, samples in times.items():
+            wall = statistics.median(t[0] for t in samples) * 1000
+            cpu = statistics.median(t[1] for t in samples)
+            print(f"{name:<22}{wall:>9.1f}{cpu * 1000:>9.1f}{cpu / printing:>9.2f}"
+                  f"{cpu / splitting:>9.2f}")
+
+        damaged = write_catalog(folder, "damaged", 1000, damaged_attributes(20))
+        megabytes = pathlib.Path(damaged + ".atr").stat().st_size / (1 << 20)
+        _, _, peak = run([args.tool, "check", damaged])
+        print(f"check, {megabytes:.0f} MB damaged attribute file: peak memory {peak / 1024:.0f} MB"
+              f" (target: under 256 MB)")
+
+
+if __name__ == "__main__":
+    main()
