@@ -121,18 +121,6 @@ TEST_F(SafeFileCommandTest, PendingEditsOnlyEverReachTheirOwnCatalog) {
     EXPECT_FALSE(window.changeFlags().Any());
 }
 
-TEST_F(SafeFileCommandTest, SaveAsElsewhereTakesTheCatalogsOwnSizes) {
-    std::string sizes = DefaultFile(".DEF");
-    sizes += "Extra:1:2:3:4:0\n";
-    const std::string catalog = WriteCatalog("Office", kOfficeCatalog, sizes);
-    MainDialog& window = StartWatching(catalog);
-    std::filesystem::create_directories(dir.File("elsewhere"));
-    Choose(dir.File("elsewhere/Copy.cat"));
-    window.OnCommand(command::kSaveAs);
-    EXPECT_EQ(ReadBytes(dir.File("elsewhere/Copy.def")), sizes);
-    EXPECT_EQ(ReadBytes(dir.File("elsewhere/Copy.cat")), kOfficeCatalog);
-}
-
 TEST_F(SafeFileCommandTest, TheInstalledDefaultCatalogIsOnlyRead) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
     MainDialog& window = StartWatching(catalog);
