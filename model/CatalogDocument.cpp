@@ -101,12 +101,12 @@ CatalogSetResult CatalogDocument::SaveOwnFiles(bool papers, bool attributes) {
 SaveAsResult CatalogDocument::SaveAs(const std::u16string& newPath) {
     const std::string target = ToNativePath(newPath);
     const std::string newAttributes = ToNativePath(CompanionAttributePath(newPath));
+    // One writer at a time from the copy to the last rename; the set itself writes nothing,
+    // and empties no existing file, unless both files can take the catalog.
     const CatalogWriteLock lock(target);
-    // Nothing is written, and no existing file emptied, unless both files can take the catalog.
+    // A folder or file that cannot take the catalog is named as such, before any copy is made.
     if (!CanReplaceFile(target))
         return SaveAsResult::kCatalogNotSaved;
-    if (!CanReplaceFile(newAttributes))
-        return SaveAsResult::kAttributesNotSaved;
     const std::u16string oldPath = path();
     // An attribute file already beside the new catalog is kept until the set replaces it; a
     // missing one starts as a copy of the current catalog's, as the command-line tool does.
@@ -117,7 +117,9 @@ SaveAsResult CatalogDocument::SaveAs(const std::u16string& newPath) {
     catalog_.SetPath(newPath);
     const CatalogSetResult written = SaveCatalogSet(catalog_, newPath);
     if (written != CatalogSetResult::kSaved) {
-        // The copy made for this save is no companion of anything now.
+        // A Save As that failed leaves the document as it was, its own file included; the copy
+        // made for this save is no companion of anything now.
+        catalog_.SetPath(oldPath);
         if (copied == CopyResult::kCopied)
             ::unlink(newAttributes.c_str());
         return written == CatalogSetResult::kCatalogNotSaved ? SaveAsResult::kCatalogNotSaved

@@ -81,7 +81,7 @@ class CatalogDocument {
     // Writes both files under a new name as one set, after a copy of the current attribute file
     // where the new name has none, and brings the current catalog's size file along (the
     // default catalog's only when the current one has none). The document then holds newPath,
-    // titled. On a failure nothing is written and the change flags stay.
+    // titled. On a failure nothing is written and the document stays as it was.
     SaveAsResult SaveAs(const std::u16string& newPath);
 
   private:
