@@ -16,8 +16,8 @@
 #include "app/MainDialog.h"
 #include "app/MessageIds.h"
 #include "app/QtText.h"
-#include "app/WindowImportTarget.h"
 #include "editor/PaperListView.h"
+#include "files/ImportCatalogTarget.h"
 #include "files/ImportTransfer.h"
 #include "files/ImportedCatalog.h"
 #include "model/CatalogSet.h"
@@ -143,7 +143,9 @@ void MainDialog::ImportCatalog() {
     OpenDefaultCatalog();
     if (PaperListView* list = paperList())
         list->DeleteAllItems();
-    WindowImportTarget target(*this);
+    // The same target as the command-line tool's, so both make the same catalog; the window
+    // then shows what it made.
+    CatalogImportTarget target(catalog_, decimalSeparator_.toStdU16String());
     PrepareImportTarget(target);
     MapImportedSizes(*imported_, target);
     int32_t papersRejected = 0;
@@ -160,6 +162,9 @@ void MainDialog::ImportCatalog() {
         return;
     }
 
+    working_ = WorkingAttributeLists{target.WorkingList(kWeights), target.WorkingList(kTypes),
+                                     target.WorkingList(kColours)};
+    FillAttributeListBoxes();
     FillNameList(true);
     FillSizeList(true);
     TakeOverDefaultPaper(*imported_, target);

@@ -259,8 +259,7 @@ class MainDialog : public QWidget {
     void AddTypedAttributeValues();
     void DeleteAttributeValue(int kind);
 
-    // File commands. An import reaches the window's lists through WindowImportTarget.
-    friend class WindowImportTarget;
+    // File commands.
     bool ConfirmUnsavedChanges();
     void NewCatalog();
     void OpenCatalog();
