@@ -75,9 +75,9 @@ TEST_F(SafeFileCommandTest, CancellingTheSaveThatAQuestionStartedCancelsTheComma
     WriteBytes(dir.File("papers.ini"), ExampleImportFile());
     Answer(BoxAnswer::kNo);
     Choose(dir.File("papers.ini"));
-    window.OnCommand(command::kImport);
+    window.OnCommand(command::kImport);  // over unsaved edits: asked first
+    EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveChangesText});
     ASSERT_TRUE(window.changeFlags().untitled);
-    ui.boxes.clear();
     for (const int command : {command::kExit, command::kImport, command::kNew}) {
         Answer(BoxAnswer::kYes);
         window.OnCommand(command);
