@@ -4,7 +4,7 @@
 // catalog the command-line tool builds without a window.
 #pragma once
 
-#include "files/ImportTarget.h"
+#include "import/ImportTarget.h"
 
 namespace sheetwise {
 

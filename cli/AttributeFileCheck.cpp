@@ -5,11 +5,11 @@
 #include "cli/CheckLines.h"
 #include "cli/CompanionChecks.h"
 #include "cli/Console.h"
-#include "files/AttributeFile.h"
-#include "files/TextConverter.h"
-#include "files/TextLines.h"
-#include "model/CatalogText.h"
-#include "model/CharacterCheck.h"
+#include "formats/AttributeFile.h"
+#include "formats/CatalogText.h"
+#include "formats/CharacterCheck.h"
+#include "formats/TextConverter.h"
+#include "formats/TextLines.h"
 #include "platform/FileOps.h"
 
 namespace sheetwise::cli {

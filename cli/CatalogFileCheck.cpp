@@ -14,10 +14,10 @@
 
 #include "cli/CatalogTable.h"
 #include "cli/Console.h"
-#include "files/TextConverter.h"
-#include "files/TextLines.h"
-#include "model/CatalogText.h"
-#include "model/CharacterCheck.h"
+#include "formats/CatalogText.h"
+#include "formats/CharacterCheck.h"
+#include "formats/TextConverter.h"
+#include "formats/TextLines.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 

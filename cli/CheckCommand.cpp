@@ -8,7 +8,7 @@
 #include "cli/CatalogFiles.h"
 #include "cli/Commands.h"
 #include "cli/CompanionChecks.h"
-#include "files/ImportCatalogTarget.h"
+#include "import/ImportCatalogTarget.h"
 #include "model/PaperCatalog.h"
 
 namespace sheetwise::cli {

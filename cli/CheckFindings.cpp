@@ -5,7 +5,7 @@
 
 #include "cli/Console.h"
 #include "cli/JsonWriter.h"
-#include "model/CharacterCheck.h"
+#include "formats/CharacterCheck.h"
 #include "platform/CodePage.h"
 
 namespace sheetwise::cli {

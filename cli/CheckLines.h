@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "cli/CheckFindings.h"
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
 
 namespace sheetwise::cli {
 

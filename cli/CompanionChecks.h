@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/CheckFindings.h"
-#include "model/PaperDefinition.h"
+#include "formats/PaperDefinition.h"
 
 namespace sheetwise::cli {
 

@@ -9,12 +9,12 @@
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/SaveAs.h"
-#include "files/ImportCatalogTarget.h"
-#include "files/ImportTransfer.h"
-#include "files/ImportedCatalog.h"
+#include "import/ImportCatalogTarget.h"
+#include "import/ImportTransfer.h"
+#include "import/ImportedCatalog.h"
+#include "import/ProfileReader.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
-#include "platform/ProfileReader.h"
 
 namespace sheetwise::cli {
 namespace {

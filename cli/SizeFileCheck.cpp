@@ -2,8 +2,8 @@
 #include "cli/CheckLines.h"
 #include "cli/CompanionChecks.h"
 #include "cli/Console.h"
-#include "files/TextLines.h"
-#include "model/CatalogText.h"
+#include "formats/CatalogText.h"
+#include "formats/TextLines.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 

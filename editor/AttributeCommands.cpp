@@ -8,7 +8,7 @@
 #include "app/MainDialog.h"
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
-#include "model/CatalogText.h"
+#include "formats/CatalogText.h"
 
 namespace sheetwise {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "FuzzFiles.h"
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
 #include "model/PaperCatalog.h"
 
 using namespace sheetwise;

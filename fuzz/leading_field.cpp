@@ -1,6 +1,6 @@
 // The header reader on any bytes.
 #include "FuzzFiles.h"
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
 
 using namespace sheetwise;
 

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <string>
 
-#include "files/TextLines.h"
-#include "model/CatalogText.h"
-#include "model/CharacterCheck.h"
+#include "formats/CatalogText.h"
+#include "formats/CharacterCheck.h"
+#include "formats/TextLines.h"
 #include "model/PaperCatalog.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileOps.h"

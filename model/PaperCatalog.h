@@ -15,7 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/PaperDefinition.h"
+#include "formats/PaperDefinition.h"
 
 namespace sheetwise {
 

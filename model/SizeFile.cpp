@@ -4,8 +4,8 @@
 //
 // The unit is 0 for inches and 1 for millimetres; the display text runs to the end of the line,
 // colons included. The file is plain bytes; each byte is the character with that code.
-#include "files/TextLines.h"
-#include "model/CatalogText.h"
+#include "formats/CatalogText.h"
+#include "formats/TextLines.h"
 #include "model/PaperCatalog.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "CliTestSupport.h"
-#include "files/ImportTestSupport.h"
+#include "import/ImportTestSupport.h"
 
 namespace sheetwise::testing {
 namespace {

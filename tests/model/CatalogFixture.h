@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
 #include "model/PaperCatalog.h"
 #include "support/TempDir.h"
 
