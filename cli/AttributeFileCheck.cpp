@@ -10,6 +10,7 @@
 #include "formats/CharacterCheck.h"
 #include "formats/TextConverter.h"
 #include "formats/TextLines.h"
+#include "model/WeightRange.h"
 #include "platform/FileOps.h"
 
 namespace sheetwise::cli {
@@ -109,9 +110,9 @@ class AttributeLineCheck {
             return;
         }
         const int32_t weight = ReadUnsignedDigits(text);
-        if (weight < 60 || weight > 200)
-            Add("the weight " + Quoted(text) +
-                " lies outside 60..200 gsm: the editor cannot give it to a paper");
+        if (!IsWeightInRange(weight))
+            Add("the weight " + Quoted(text) + " lies outside " + WeightRangeText() +
+                " gsm: the editor cannot give it to a paper");
     }
 
     void CheckText(std::u16string_view text) {

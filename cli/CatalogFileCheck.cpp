@@ -18,6 +18,7 @@
 #include "formats/CharacterCheck.h"
 #include "formats/TextConverter.h"
 #include "formats/TextLines.h"
+#include "model/WeightRange.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -128,9 +129,9 @@ class PaperLineCheck {
         if (!IsDigits(text))
             Add("the weight " + Quoted(text) + " is read as " + std::to_string(weight) +
                 (weight == 0 ? " (* any weight)" : ""));
-        if (weight != 0 && (weight < 60 || weight > 200))
-            Add("the weight " + std::to_string(weight) +
-                " lies outside 60..200 gsm: the editor would not take it as typed");
+        if (weight != 0 && !IsWeightInRange(weight))
+            Add("the weight " + std::to_string(weight) + " lies outside " + WeightRangeText() +
+                " gsm: the editor would not take it as typed");
         return weight;
     }
 

@@ -13,6 +13,7 @@
 #include "import/ImportTransfer.h"
 #include "import/ImportedCatalog.h"
 #include "import/ProfileReader.h"
+#include "model/WeightRange.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -78,7 +79,7 @@ bool ReportInvalidDefinitions(Console& console, const ImportedCatalog& imported)
         why = "an empty field";
     if (imported.invalidValue())
         why += std::string(why.empty() ? "" : " or ") +
-               "a size number that is not all digits or a weight outside 60..200";
+               "a size number that is not all digits or a weight outside " + WeightRangeText();
     ReportWarning(console, std::string(kInvalidAttributes) + " (" +
                                std::to_string(imported.invalidPaperCount()) +
                                " paper definitions rejected for " + why + ")");

@@ -54,8 +54,8 @@ void CatalogImportTarget::SelectOrAddListValue(AttributeKind kind, std::u16strin
     if (!shown_[slot].emplace(text).second)
         return;
     working_[slot].emplace_back(text);
-    if (!catalog_.AddAttributeValue(kind, text))
-        ++addFailures_;
+    // A value the catalog refuses stays in the working list only, as the window shows it.
+    catalog_.AddAttributeValue(kind, text);
 }
 
 void CatalogImportTarget::ShowPapers() {

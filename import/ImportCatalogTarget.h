@@ -27,9 +27,6 @@ class CatalogImportTarget final : public ImportTarget {
     void SelectOrAddListValue(AttributeKind kind, std::u16string_view text) override;
     void ShowPapers() override;
 
-    // Appends to the catalog refused so far (the window shows 17008, 17009 or 17010 each time).
-    int addFailures() const { return addFailures_; }
-
   private:
     static size_t Slot(AttributeKind kind);
 
@@ -38,7 +35,6 @@ class CatalogImportTarget final : public ImportTarget {
     std::array<AttributeList, 3> working_;
     // The texts each attribute list box shows; a set, since an import offers every paper's values.
     std::array<std::unordered_set<std::u16string>, 3> shown_;
-    int addFailures_ = 0;
 };
 
 // The weight as the paper list and the weights list show it: "*" for 0, else the number.

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "formats/CatalogText.h"
+#include "model/WeightRange.h"
 
 namespace sheetwise {
 namespace {
@@ -150,7 +151,7 @@ int32_t ReadWeightField(std::u16string_view field) {
 }
 
 bool IsAllowedImportWeight(int32_t weight) {
-    return weight == 0 || (weight >= 60 && weight <= 200);
+    return weight == 0 || IsWeightInRange(weight);
 }
 
 int32_t ImagedSidesFromField(std::u16string_view field) {

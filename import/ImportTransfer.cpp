@@ -11,6 +11,7 @@
 #include "import/ImportTarget.h"
 #include "import/ImportedCatalog.h"
 #include "model/PaperCatalog.h"
+#include "model/WeightRange.h"
 
 namespace sheetwise {
 namespace {
@@ -38,7 +39,7 @@ bool AcceptImportedWeight(std::u16string& value) {
         value.assign(1, u'*');
         return true;
     }
-    return weight >= 60 && weight <= 200;
+    return IsWeightInRange(weight);
 }
 
 bool AcceptImportedValue(AttributeKind kind, std::u16string& value) {

@@ -85,8 +85,6 @@ class PaperCatalog {
     char16_t separator() const { return separator_; }
     const std::vector<PaperDefinition>& papers() const { return papers_; }
     const std::vector<PaperSize>& sizes() const { return sizes_; }
-    const std::vector<std::u16string>& builtInColours() const { return builtInColours_; }
-    const std::vector<std::u16string>& builtInTypes() const { return builtInTypes_; }
 
     // Weights (0), types (1) or colours (any other kind).
     AttributeList& GetAttributeList(int32_t kind);
