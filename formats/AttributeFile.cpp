@@ -1,5 +1,6 @@
 #include "formats/AttributeFile.h"
 
+#include "formats/ReadListener.h"
 #include "formats/TextLines.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileOps.h"
@@ -30,6 +31,49 @@ bool AnyNeedsWide(const TextConverter& converter, const AttributeList& values) {
     return false;
 }
 
+// One line at a time, telling the listener (when there is one) what it drops or changes.
+class AttributeLineReader {
+  public:
+    AttributeLineReader(AttributeLists lists, ReadListener* listener)
+        : lists_(lists), listener_(listener) {}
+
+    void Read(std::u16string& line, int32_t number) {
+        // A value ends at its first colon, so "90 : comment" gives "90 ".
+        std::u16string text = TakeField(line, u':');
+        const bool cut = text.size() < line.size();
+        DropTrailingCr(text);
+        if (text.starts_with(u'[')) {
+            current_ = ListForHeader(text, lists_);
+            underUnknown_ = current_ == nullptr;
+            if (listener_ != nullptr && underUnknown_)
+                listener_->LineDropped(
+                    {number, LineFault::kUnknownSection, LineField::kWhole, text});
+        } else if (text.empty()) {
+            if (listener_ != nullptr && cut)
+                listener_->LineDropped({number, LineFault::kNoKey, LineField::kValue});
+        } else if (current_ == nullptr) {
+            if (listener_ != nullptr && !underUnknown_)
+                listener_->LineDropped(
+                    {number, LineFault::kBeforeSection, LineField::kValue, text});
+        } else {
+            if (listener_ != nullptr && cut) {
+                DropTrailingCr(line);
+                listener_->LineChanged(
+                    {number, LineFault::kCutAtColon, LineField::kValue, line, text});
+            }
+            current_->push_back(std::move(text));
+            if (listener_ != nullptr)
+                listener_->LineKept(number);
+        }
+    }
+
+  private:
+    AttributeLists lists_;
+    ReadListener* listener_;
+    AttributeList* current_ = nullptr;
+    bool underUnknown_ = false;
+};
+
 void WriteSection(TextFileBuilder& file, std::u16string_view header, const AttributeList& values) {
     file.Text(header);
     file.LineEnd();
@@ -45,7 +89,8 @@ std::string AttributeFilePath(const std::u16string& catalogPath) {
     return ResolveNameCase(ToNativePath(catalogPath) + ".atr");
 }
 
-int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lists) {
+int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lists,
+                           ReadListener* listener) {
     if (catalogPath.empty())
         return kStatusPathEmpty;
     std::string bytes;
@@ -55,22 +100,18 @@ int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lis
     }
     const SystemTextConverter converter;
     LineReader reader(bytes, LineReader::Narrow::kDecodeAnsi, &converter);
-    AttributeList* current = nullptr;
+    AttributeLineReader lines(lists, listener);
     std::u16string line;
-    for (;;) {
+    for (int32_t number = 1;; ++number) {
         const LineReader::Result result = reader.Next(line);
         if (result == LineReader::Result::kEnd)
             return kStatusOk;
-        if (result == LineReader::Result::kTooLong)
+        if (result == LineReader::Result::kTooLong) {
+            if (listener != nullptr)
+                listener->LineDropped({number, LineFault::kTooLong});
             return kStatusReadError;
-        // A value ends at its first colon, so "90 : comment" gives "90 ".
-        std::u16string text = TakeField(line, u':');
-        DropTrailingCr(text);
-        if (text.starts_with(u'[')) {
-            current = ListForHeader(text, lists);
-        } else if (current != nullptr && !text.empty()) {
-            current->push_back(std::move(text));
         }
+        lines.Read(line, number);
     }
 }
 

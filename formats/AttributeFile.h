@@ -17,6 +17,8 @@
 
 namespace sheetwise {
 
+class ReadListener;
+
 struct AttributeLists {
     AttributeList& weights;
     AttributeList& types;
@@ -29,7 +31,8 @@ std::string AttributeFilePath(const std::u16string& catalogPath);
 // Appends the file's values to the lists (values before the first known section header, and
 // under an unknown one, are skipped). Returns a catalog status: 0, or 1 (empty path), 2 (cannot
 // open) or 3 (a line too long to read; the values before it stay).
-int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lists);
+int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lists,
+                           ReadListener* listener = nullptr);
 
 // The bytes of an attribute file holding the lists, as WriteAttributeLists writes them.
 std::string AttributeFileBytes(const AttributeList& weights, const AttributeList& types,

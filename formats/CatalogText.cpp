@@ -1,5 +1,6 @@
 #include "formats/CatalogText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -140,6 +141,11 @@ std::vector<std::u16string> SplitJoined(std::u16string_view joined, char16_t sep
         start = at + 1;
     }
     return pieces;
+}
+
+bool IsDigits(std::u16string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
 }
 
 }  // namespace sheetwise

@@ -24,6 +24,9 @@ int32_t ReadLeadingInteger(std::u16string_view text);
 // optional fraction after "." or ",". No sign, no exponent.
 float ReadSizeNumber(std::u16string_view text);
 
+// True when the text is one or more decimal digits and nothing else.
+bool IsDigits(std::u16string_view text);
+
 // Decimal text of a number, "-" before a negative one.
 std::u16string FormatDecimal(int64_t value);
 

@@ -30,4 +30,11 @@ bool PassesCharacterCheck(std::u16string_view text) {
     return std::all_of(text.begin(), text.end(), IsAllowedCharacter);
 }
 
+std::optional<size_t> FirstDisallowed(std::u16string_view text) {
+    const auto found = std::find_if_not(text.begin(), text.end(), IsAllowedCharacter);
+    if (found == text.end())
+        return std::nullopt;
+    return static_cast<size_t>(found - text.begin());
+}
+
 }  // namespace sheetwise

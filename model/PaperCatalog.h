@@ -19,8 +19,6 @@
 
 namespace sheetwise {
 
-class TextConverter;
-class TextFileBuilder;
 class PaperCatalog;
 enum class CatalogSetResult;
 CatalogSetResult SaveCatalogSet(PaperCatalog& catalog, const std::u16string& path);
@@ -135,12 +133,7 @@ class PaperCatalog {
 
     PaperCatalog() = default;
     bool ReadCatalogFile(const std::u16string& path, bool decodeAnsi);
-    void ReadHeaderLine(std::u16string& line);
-    void ReadPaperLine(std::u16string& line);
-    void AppendReadPaper(PaperDefinition paper);
-    void ReadSizeLine(std::u16string_view line, int32_t lineNumber);
-    bool ChooseWideMode(const TextConverter& converter) const;
-    void WritePaperLine(TextFileBuilder& file, const PaperDefinition& paper) const;
+    void TakeReadPaper(PaperDefinition& paper, int32_t index);
     bool StorePaper(bool add, std::u16string_view name, int32_t sizeIndex,
                     std::u16string_view colour, int32_t weight, std::u16string_view type,
                     int32_t imagedSides, int32_t precollated);
