@@ -50,16 +50,16 @@ class AttributeLineReader {
                     {number, LineFault::kUnknownSection, LineField::kWhole, text});
         } else if (text.empty()) {
             if (listener_ != nullptr && cut)
-                listener_->LineDropped({number, LineFault::kNoKey, LineField::kValue});
+                listener_->LineDropped({number, LineFault::kNoKey});
         } else if (current_ == nullptr) {
             if (listener_ != nullptr && !underUnknown_)
                 listener_->LineDropped(
-                    {number, LineFault::kBeforeSection, LineField::kValue, text});
+                    {number, LineFault::kBeforeSection, LineField::kWhole, text});
         } else {
             if (listener_ != nullptr && cut) {
                 DropTrailingCr(line);
                 listener_->LineChanged(
-                    {number, LineFault::kCutAtColon, LineField::kValue, line, text});
+                    {number, LineFault::kCutAtColon, CurrentField(), line, text});
             }
             current_->push_back(std::move(text));
             if (listener_ != nullptr)
@@ -68,6 +68,12 @@ class AttributeLineReader {
     }
 
   private:
+    LineField CurrentField() const {
+        return current_ == &lists_.weights ? LineField::kWeight
+               : current_ == &lists_.types ? LineField::kType
+                                           : LineField::kColour;
+    }
+
     AttributeLists lists_;
     ReadListener* listener_;
     AttributeList* current_ = nullptr;

@@ -11,7 +11,7 @@ namespace sheetwise {
 // The part of a line a note is about.
 enum class LineField {
     kWhole,  // the line itself
-    kName,
+    kName,   // catalog file; weight, type and colour also name the attribute file's sections
     kSizeNumber,
     kWeight,
     kColour,
@@ -24,7 +24,6 @@ enum class LineField {
     kThirdMeasure,
     kFourthMeasure,
     kUnit,
-    kValue,  // a value of the attribute file, under the section it stands in
 };
 
 enum class LineFault {
