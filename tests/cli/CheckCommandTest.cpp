@@ -123,7 +123,7 @@ TEST_F(CliCheckTest, SizeFileLinesAreCheckedToo) {
 }
 
 TEST_F(CliCheckTest, AttributeFileLinesAreCheckedToo) {
-    const std::string catalog = WriteCatalog("atr", "A:A\nA:1:75:white:plain\n", kCliSizes,
+    const std::string catalog = WriteCatalog("atr", "A:A\nA:1:75:white:plain\n", kSizes,
                                              "stray\n"
                                              "[PaperWeights]\n*\n75\n90 : heavy\n75\n300\nabc\n"
                                              "[papertypes]\nplain\n"

@@ -4,11 +4,7 @@
 namespace sheetwise::testing {
 namespace {
 
-constexpr const char* kShopCatalog =
-    "Shop:A4_Cover\n"
-    "Letter:1:75:white:plain:2:0\n"
-    "A4_Cover:2:160:blue:cover:1:1\n"
-    "Tab_Stock:3:*:*:tab:0:0\n";
+const std::string kShopCatalog = std::string("Shop:A4_Cover\n") + kPapers;
 
 class CliShowTest : public CliTest {};
 
@@ -55,7 +51,7 @@ TEST_F(CliShowTest, TheDefaultNameIsShownAsRead) {
 // Whatever the status, the catalog is shown as the editor would hold it, the status decides the
 // exit code, and nothing is copied to make up for a missing companion.
 TEST_F(CliShowTest, ExitStatusFollowsTheCatalogStatus) {
-    const std::string catalog = WriteCatalog("bare", kShopCatalog, kCliSizes, "");
+    const std::string catalog = WriteCatalog("bare", kShopCatalog, kSizes, "");
     const std::string before = ListFolder(dir.path());
     CliRun run = Run({"show", catalog, "--json"});
     EXPECT_EQ(run.exitCode, 2);
