@@ -233,21 +233,6 @@ TEST_F(CatalogTest, SaveAndReloadKeepEverything) {
         EXPECT_EQ(reloaded.papers()[i], catalog.papers()[i]);
 }
 
-TEST_F(CatalogTest, WideFilesOfBothByteOrdersRead) {
-    const std::u16string text = u"Kopf:Λευκό\nΛευκό:2:80:white:plain:2:0\n";
-    const PaperCatalog little = Load(WideFile(text), "le");
-    std::string big = "\xFE\xFF";
-    for (char16_t unit : std::u16string(u"Kopf:Λευκό\r\nΛευκό:2:80:white:plain:2:0\r\n")) {
-        big.push_back(static_cast<char>(unit >> 8));
-        big.push_back(static_cast<char>(unit & 0xFF));
-    }
-    const PaperCatalog bigEndian = Load(big, "be");
-    EXPECT_EQ(little.status(), kStatusOk);
-    EXPECT_EQ(bigEndian.status(), kStatusOk);
-    EXPECT_EQ(little.papers(), bigEndian.papers());
-    EXPECT_EQ(bigEndian.GetDefaultPaper(), u"Λευκό");
-}
-
 TEST_F(CatalogTest, ReadPapersTakesNarrowBytesAsCharacters) {
     setenv("SHEETWISE_ANSI_CODEPAGE", "1251", 1);
     PaperCatalog catalog = Load("H:\xC0\n\xC0:1:75:white:plain\n");
