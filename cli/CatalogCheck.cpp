@@ -150,7 +150,7 @@ void CheckCatalogFile(const std::u16string& path, const SizeFileReport& sizes,
         check.Add(0, editorStatus);
     check.SetSizesKnown(sizes.opened);
     const CatalogReadResult read =
-        ReadCatalogFile(path, NarrowLines::kDecodeAnsi, sizes.sizes, contents, &check);
+        ReadCatalogFile(path, LineReader::Narrow::kDecodeAnsi, sizes.sizes, contents, &check);
     if (read.status == kStatusCatalogCannotOpen || read.status == kStatusCatalogPathEmpty) {
         findings.AddUnreadable(check.file(), "the catalog file cannot be opened");
         return;

@@ -239,7 +239,7 @@ bool ChooseWideMode(const TextConverter& converter, std::u16string_view headerTe
 
 }  // namespace
 
-CatalogReadResult ReadCatalogFile(const std::u16string& path, NarrowLines narrow,
+CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow narrow,
                                   const std::vector<PaperSize>& sizes,
                                   CatalogFileContents& contents, ReadListener* listener) {
     if (path.empty())
@@ -250,10 +250,7 @@ CatalogReadResult ReadCatalogFile(const std::u16string& path, NarrowLines narrow
         return {false, read == ReadResult::kOpenFailed ? kStatusCatalogCannotOpen
                                                        : kStatusCatalogReadError};
     const SystemTextConverter converter;
-    LineReader reader(bytes,
-                      narrow == NarrowLines::kDecodeAnsi ? LineReader::Narrow::kDecodeAnsi
-                                                         : LineReader::Narrow::kBytes,
-                      &converter);
+    LineReader reader(bytes, narrow, &converter);
     std::u16string line;
     const LineReader::Result first = reader.Next(line);
     if (first != LineReader::Result::kLine) {

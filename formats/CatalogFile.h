@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "formats/PaperDefinition.h"
+#include "formats/TextLines.h"
 
 namespace sheetwise {
 
@@ -30,11 +31,10 @@ struct CatalogReadResult {
     int32_t status = kStatusOk;
 };
 
-enum class NarrowLines { kDecodeAnsi, kBytes };
-
-// Reads a catalog file. Papers refer to `sizes` by number; a paper line that lacks a field or
-// holds a character not allowed is skipped (status 11 or 12) and reading goes on.
-CatalogReadResult ReadCatalogFile(const std::u16string& path, NarrowLines narrow,
+// Reads a catalog file, narrow lines decoded or taken byte by byte. Papers refer to `sizes` by
+// number; a paper line that lacks a field or holds a character not allowed is skipped (status 11 or
+// 12) and reading goes on.
+CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow narrow,
                                   const std::vector<PaperSize>& sizes,
                                   CatalogFileContents& contents, ReadListener* listener = nullptr);
 

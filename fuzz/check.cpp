@@ -33,7 +33,7 @@ bool ReadersKeepEveryLine() {
     const int32_t listStatus =
         ReadAttributeLists(fuzzing::WidePath("c.cat"), {weights, types, colours}, &listener);
     const CatalogReadResult read = ReadCatalogFile(
-        fuzzing::WidePath("c.cat"), NarrowLines::kDecodeAnsi, sizes, contents, &listener);
+        fuzzing::WidePath("c.cat"), LineReader::Narrow::kDecodeAnsi, sizes, contents, &listener);
     return sizeStatus == kStatusOk && listStatus == kStatusOk && read.status == kStatusOk &&
            read.readToEnd && listener.notes == 0;
 }

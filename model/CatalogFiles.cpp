@@ -26,7 +26,8 @@ bool PaperCatalog::ReadCatalogFile(const std::u16string& path, bool decodeAnsi) 
     CatalogFileContents contents{headerText_, defaultName_, {}};
     papers_.clear();
     const CatalogReadResult read = sheetwise::ReadCatalogFile(
-        path, decodeAnsi ? NarrowLines::kDecodeAnsi : NarrowLines::kBytes, sizes_, contents);
+        path, decodeAnsi ? LineReader::Narrow::kDecodeAnsi : LineReader::Narrow::kBytes, sizes_,
+        contents);
     status_ = read.status;
     headerText_ = std::move(contents.headerText);
     defaultName_ = std::move(contents.defaultName);
