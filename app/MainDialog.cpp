@@ -25,7 +25,7 @@
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
 #include "editor/PaperListView.h"
-#include "files/ImportedCatalog.h"
+#include "import/ImportedCatalog.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 

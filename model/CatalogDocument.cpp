@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
 #include "model/CompanionFiles.h"
 #include "platform/AtomicFile.h"
 #include "platform/CatalogWriteLock.h"

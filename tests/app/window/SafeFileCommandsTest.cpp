@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/window/FileCommandFixture.h"
-#include "files/ImportTestSupport.h"
+#include "import/ImportTestSupport.h"
 
 namespace sheetwise {
 namespace {
