@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/CatalogLocation.h"
+#include "app/DecimalSeparator.h"
 #include "app/DialogBuilder.h"
 #include "app/FileProblems.h"
 #include "app/MenuTextId.h"
@@ -212,12 +212,12 @@ bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
 }
 
 void MainDialog::ReadDecimalSeparator() {
-    const QString separator = QLocale::system().decimalPoint();
-    if (separator.isEmpty()) {
+    const std::optional<QString> separator = SystemDecimalSeparator();
+    if (!separator) {
         ShowMessage(message::kError, message::kErrorOccurred, u" 45");
         return;
     }
-    decimalSeparator_ = separator.left(8);
+    decimalSeparator_ = *separator;
 }
 
 bool MainDialog::ClearChangeFlags(int group) {
