@@ -2,10 +2,13 @@
 // command which would abandon unsaved changes.
 //
 // A catalog always lives in a .cat file with two companions, the attribute file (".atr" after the
-// full name) and the size-definition file. Open and Save As create missing companions from the
-// default catalog's; Save writes the catalog and the attribute file, never the sizes. After an
-// import the catalog has no file of its own (the untitled flag): the next Save, Save As, New,
-// Open, Import or Exit starts with the Save As dialog.
+// full name) and the size-definition file. Open creates missing companions from the default
+// catalog's; Save writes the catalog and the attribute file, never the sizes. What the files may
+// be written with is the document's rule (CatalogDocument); the commands here ask the operator
+// and show the result. A catalog without a file of its own (an import, one built from the default
+// catalog, one not read whole) is saved only through Save As, and no command leaves unsaved work
+// behind without asking: a save that the question started and that fails or is cancelled stops
+// the command.
 #include <unistd.h>
 
 #include <QString>
