@@ -8,6 +8,7 @@
 #include "app/DialogBuilder.h"
 #include "app/QtText.h"
 #include "app/StringSource.h"
+#include "sheetwise/Version.h"
 
 namespace sheetwise {
 namespace {
@@ -32,7 +33,7 @@ std::u16string AboutText(const StringSource& strings) {
     text += u"\n\n";
     text += Lookup(strings, kProductName);
     text += u" ";
-    text += kProgramVersion;
+    text += ToWide(QString::fromLatin1(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
     text += u"\n\n";
     text += Lookup(strings, kOwnerNotice);
     return text;

@@ -10,9 +10,6 @@
 
 namespace sheetwise {
 
-// The version the About box names.
-inline constexpr std::u16string_view kProgramVersion = u"05.01.02";
-
 // The text of the About box: "Korvane Brevalon ", a blank line, string 10109 ("Sheetwise "), the
 // version, a blank line and the owner's notice (string 30013). Texts the table lacks are left out.
 std::u16string AboutText(const StringSource& strings);

@@ -9,7 +9,7 @@
 #include "app/MessageIds.h"
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
-#include "model/CatalogText.h"
+#include "formats/CatalogText.h"
 
 namespace sheetwise {
 namespace {

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/CompanionFiles.h"
+
 namespace sheetwise {
 
 // The default catalog below the program's data folder, and its file name.
@@ -22,16 +24,5 @@ bool ReadProgramFilesDir(const std::u16string& executablePath, std::u16string& f
 // The folder of the executable, with its final separator, when the executable is the program
 // itself ("sheetwise"); false for any other file name.
 bool ExecutableFolder(const std::u16string& executablePath, std::u16string& folder);
-
-// The size-definition file whose presence start-up checks: the path up to and including its last
-// "." followed by "def"; without a "." the whole path followed by "def".
-std::u16string CompanionSizePath(const std::u16string& catalogPath);
-
-// The size-definition path recorded when a catalog is loaded: as above, but a path without "."
-// gets ".def".
-std::u16string LoadedSizePath(const std::u16string& catalogPath);
-
-// The attribute file of a catalog: its full path with ".atr" appended.
-std::u16string CompanionAttributePath(const std::u16string& catalogPath);
 
 }  // namespace sheetwise

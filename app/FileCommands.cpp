@@ -2,10 +2,13 @@
 // command which would abandon unsaved changes.
 //
 // A catalog always lives in a .cat file with two companions, the attribute file (".atr" after the
-// full name) and the size-definition file. Open and Save As create missing companions from the
-// default catalog's; Save writes the catalog and the attribute file, never the sizes. After an
-// import the catalog has no file of its own (the untitled flag): the next Save, Save As, New,
-// Open, Import or Exit starts with the Save As dialog.
+// full name) and the size-definition file. Open creates missing companions from the default
+// catalog's; Save writes the catalog and the attribute file, never the sizes. What the files may
+// be written with is the document's rule (CatalogDocument); the commands here ask the operator
+// and show the result. A catalog without a file of its own (an import, one built from the default
+// catalog, one not read whole) is saved only through Save As, and no command leaves unsaved work
+// behind without asking: a save that the question started and that fails or is cancelled stops
+// the command.
 #include <unistd.h>
 
 #include <QString>
@@ -16,14 +19,12 @@
 #include "app/MainDialog.h"
 #include "app/MessageIds.h"
 #include "app/QtText.h"
-#include "app/WindowImportTarget.h"
 #include "editor/PaperListView.h"
-#include "files/ImportTransfer.h"
-#include "files/ImportedCatalog.h"
+#include "import/ImportCatalogTarget.h"
+#include "import/ImportTransfer.h"
+#include "import/ImportedCatalog.h"
 #include "model/CatalogSet.h"
-#include "platform/AtomicFile.h"
 #include "platform/CatalogWriteLock.h"
-#include "platform/FileIdentity.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -108,7 +109,7 @@ void MainDialog::OpenCatalog() {
     const std::u16string shownPath = workingPath_;
     workingPath_ = chosen.toStdU16String();
     if (!EnsureCompanionFiles()) {
-        const QString details = DescribeCompanionFailure(workingPath_, defaultPath_);
+        const QString details = DescribeCompanionFailure(workingPath_, document_.defaultPath());
         // The window keeps the catalog it shows, and the path it came from.
         workingPath_ = shownPath;
         ShowMessage(message::kError, message::kCatalogFilesProblem, {}, details);
@@ -145,7 +146,9 @@ void MainDialog::ImportCatalog() {
     OpenDefaultCatalog();
     if (PaperListView* list = paperList())
         list->DeleteAllItems();
-    WindowImportTarget target(*this);
+    // The same target as the command-line tool's, so both make the same catalog; the window
+    // then shows what it made.
+    CatalogImportTarget target(catalog_, decimalSeparator_.toStdU16String());
     PrepareImportTarget(target);
     MapImportedSizes(*imported_, target);
     int32_t papersRejected = 0;
@@ -162,14 +165,14 @@ void MainDialog::ImportCatalog() {
         return;
     }
 
+    working_ = WorkingAttributeLists{target.WorkingList(kWeights), target.WorkingList(kTypes),
+                                     target.WorkingList(kColours)};
+    FillAttributeListBoxes();
     FillNameList(true);
     FillSizeList(true);
     TakeOverDefaultPaper(*imported_, target);
     FillPaperList();
-    changes_.untitled = true;
-    // The imported papers are on no disk yet: leaving them asks first.
-    changes_.paperAdded = true;
-    displayName_ = importPath;
+    document_.MarkImported(importPath);
     ShowCatalogPath();
     ReportImportFindings(rejections);
 }
@@ -208,12 +211,10 @@ void MainDialog::SaveCatalog() {
 }
 
 SaveResult MainDialog::SaveOwnFiles(bool papers, bool attributes) {
-    std::u16string path;
-    catalog_.GetPath(path);
     // Held from the check to the last rename, so that no other writer slips in between; let go
     // while the operator is asked, so that no other writer waits on the answer.
-    std::optional<CatalogWriteLock> lock(std::in_place, ToNativePath(path));
-    if (const std::optional<std::string> changed = ChangedOnDisk(path, papers, attributes)) {
+    std::optional<CatalogWriteLock> lock(std::in_place, ToNativePath(document_.path()));
+    if (const std::optional<std::string> changed = document_.ChangedOnDisk(papers, attributes)) {
         lock.reset();
         switch (Ask(kChangedOnDisk.arg(Shown(*changed)), BoxButtons::kOverwriteSaveAsCancel,
                     kChangedOnDiskChoices)) {
@@ -225,54 +226,24 @@ SaveResult MainDialog::SaveOwnFiles(bool papers, bool attributes) {
                 return SaveResult::kCancelled;
         }
     }
-    return WriteOwnFiles(path, papers, attributes);
+    return WriteOwnFiles(papers, attributes);
 }
 
-std::optional<std::string> MainDialog::ChangedOnDisk(const std::u16string& path, bool papers,
-                                                     bool attributes) const {
-    const struct {
-        bool written;
-        std::string file;
-        const std::optional<FileIdentity>& whenRead;
-    } files[] = {{papers, ToNativePath(path), catalogIdentity_},
-                 {attributes, ToNativePath(CompanionAttributePath(path)), attributesIdentity_}};
-    for (const auto& file : files) {
-        const std::optional<FileIdentity> now = IdentifyFile(file.file);
-        // A file that is gone holds nothing to lose.
-        if (file.written && file.whenRead && now && *now != *file.whenRead)
-            return file.file;
+SaveResult MainDialog::WriteOwnFiles(bool papers, bool attributes) {
+    switch (document_.SaveOwnFiles(papers, attributes)) {
+        case CatalogSetResult::kSaved:
+            return SaveResult::kSaved;
+        case CatalogSetResult::kCatalogNotSaved:
+            ShowMessage(message::kError, message::kSaveCatalogFailed, {},
+                        DescribeWriteFailure(ToNativePath(document_.path())));
+            break;
+        case CatalogSetResult::kAttributesNotSaved:
+            ShowMessage(
+                message::kError, message::kSaveAttributesFailed, {},
+                DescribeWriteFailure(ToNativePath(CompanionAttributePath(document_.path()))));
+            break;
     }
-    return std::nullopt;
-}
-
-SaveResult MainDialog::WriteOwnFiles(const std::u16string& path, bool papers, bool attributes) {
-    const std::string catalogFile = ToNativePath(path);
-    const std::string attributeFile = ToNativePath(CompanionAttributePath(path));
-    // Both files go as one set: when either cannot be written, neither is.
-    const CatalogSetResult written =
-        papers && attributes ? SaveCatalogSet(catalog_, path)
-        : papers
-            ? (catalog_.Save(path) ? CatalogSetResult::kSaved : CatalogSetResult::kCatalogNotSaved)
-        : attributes ? (catalog_.WriteAttributeFile(path) ? CatalogSetResult::kSaved
-                                                          : CatalogSetResult::kAttributesNotSaved)
-                     : CatalogSetResult::kSaved;
-    if (written == CatalogSetResult::kCatalogNotSaved) {
-        ShowMessage(message::kError, message::kSaveCatalogFailed, {},
-                    DescribeWriteFailure(catalogFile));
-        return SaveCatalogAs();
-    }
-    if (written == CatalogSetResult::kAttributesNotSaved) {
-        ShowMessage(message::kError, message::kSaveAttributesFailed, {},
-                    DescribeWriteFailure(attributeFile));
-        return SaveCatalogAs();
-    }
-    if (papers)
-        catalogIdentity_ = IdentifyFile(catalogFile);
-    if (attributes)
-        attributesIdentity_ = IdentifyFile(attributeFile);
-    ClearChangeFlags(2);
-    ClearChangeFlags(0);
-    return SaveResult::kSaved;
+    return SaveCatalogAs();
 }
 
 SaveResult MainDialog::SaveCatalogAs() {
@@ -280,14 +251,20 @@ SaveResult MainDialog::SaveCatalogAs() {
     if (chosen.isEmpty() || !ConfirmReplaceOfCaseVariant(chosen.toStdU16String()))
         return SaveResult::kCancelled;
     const std::u16string newPath = chosen.toStdU16String();
-    std::u16string oldPath;
-    catalog_.GetPath(oldPath);
-    if (!WriteCatalogAs(newPath))
-        return SaveResult::kFailed;
-
-    changes_.untitled = false;
+    switch (document_.SaveAs(newPath)) {
+        case SaveAsResult::kSaved:
+            break;
+        case SaveAsResult::kCatalogNotSaved:
+            ShowSaveAsFailure(message::kSaveAsCatalogFailed, kSaveAsCatalogCopy,
+                              DescribeWriteFailure(ToNativePath(newPath)));
+            return SaveResult::kFailed;
+        case SaveAsResult::kAttributesNotSaved:
+            ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
+                              DescribeWriteFailure(ToNativePath(CompanionAttributePath(newPath))));
+            return SaveResult::kFailed;
+    }
+    // The window shows the new catalog as read back from its files.
     workingPath_ = newPath;
-    CopySizeFileFrom(oldPath);
     EnsureCompanionFiles();
     if (LoadCatalog() > 0) {
         ShowDefaultOpenedInstead(kDefaultOpenedCopy);
@@ -301,46 +278,6 @@ SaveResult MainDialog::SaveCatalogAs() {
     return SaveResult::kSaved;
 }
 
-bool MainDialog::WriteCatalogAs(const std::u16string& newPath) {
-    const std::string target = ToNativePath(newPath);
-    const std::string newAttributes = ToNativePath(CompanionAttributePath(newPath));
-    const CatalogWriteLock lock(target);
-    // Nothing is written, and no existing file emptied, unless both files can take the catalog.
-    if (!CanReplaceFile(target)) {
-        ShowSaveAsFailure(message::kSaveAsCatalogFailed, kSaveAsCatalogCopy,
-                          DescribeWriteFailure(target));
-        return false;
-    }
-    if (!CanReplaceFile(newAttributes)) {
-        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
-                          DescribeWriteFailure(newAttributes));
-        return false;
-    }
-    // An attribute file already beside the new catalog is kept until the set replaces it; a
-    // missing one starts as a copy of the current catalog's, as the command-line tool does.
-    const CopyResult copied = CopyFileIfMissing(
-        ToNativePath(CompanionAttributePath(catalog_.path())), newAttributes, true);
-    if (copied == CopyResult::kFailed) {
-        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
-                          DescribeWriteFailure(newAttributes));
-        return false;
-    }
-    catalog_.SetPath(newPath);
-    const CatalogSetResult written = SaveCatalogSet(catalog_, newPath);
-    if (written == CatalogSetResult::kSaved)
-        return true;
-    // The copy made for this save is no companion of anything now.
-    if (copied == CopyResult::kCopied)
-        ::unlink(newAttributes.c_str());
-    if (written == CatalogSetResult::kCatalogNotSaved)
-        ShowSaveAsFailure(message::kSaveAsCatalogFailed, kSaveAsCatalogCopy,
-                          DescribeWriteFailure(target));
-    else
-        ShowSaveAsFailure(message::kSaveAsAttributesFailed, kSaveAsAttributesCopy,
-                          DescribeWriteFailure(newAttributes));
-    return false;
-}
-
 bool MainDialog::ConfirmReplaceOfCaseVariant(const std::u16string& chosen) {
     // The file dialog asks about an existing file of exactly the chosen name. Saving matches the
     // last component ignoring case, so "Plan.cat" would replace "Plan.CAT": ask about that one.
@@ -350,15 +287,6 @@ bool MainDialog::ConfirmReplaceOfCaseVariant(const std::u16string& chosen) {
         return true;
     }
     return Ask(kReplaceExisting.arg(Shown(resolved)), BoxButtons::kYesNo) == BoxAnswer::kYes;
-}
-
-void MainDialog::CopySizeFileFrom(const std::u16string& oldPath) {
-    // The papers' size numbers point into the sizes they were read with: the new catalog gets
-    // those, and the default catalog's only when there are none (EnsureCompanionFiles).
-    const std::string sizes = ToNativePath(CompanionSizePath(workingPath_));
-    const std::string current = ToNativePath(CompanionSizePath(oldPath));
-    if (!FileExists(sizes) && FileExists(current))
-        CopyFileNoOverwrite(current, sizes);
 }
 
 void MainDialog::ShowDefaultOpenedInstead(const QString& fixedCopy) {
@@ -376,7 +304,7 @@ void MainDialog::ShowSaveAsFailure(int messageId, const QString& fixedCopy,
 
 QString MainDialog::ChooseFile(int filterId, const QString& extension, bool save) {
     // The dialogs open where the catalog on screen lives (or the file it was imported from).
-    const std::string shown = ToNativePath(changes_.untitled ? displayName_ : catalog_.path());
+    const std::string shown = ToNativePath(document_.shownPath());
     const size_t slash = shown.rfind('/');
     const QString folder =
         slash == std::string::npos ? QString() : Shown(shown.substr(0, slash + 1));

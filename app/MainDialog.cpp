@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/CatalogLocation.h"
+#include "app/DecimalSeparator.h"
 #include "app/DialogBuilder.h"
 #include "app/FileProblems.h"
 #include "app/MenuTextId.h"
@@ -25,9 +25,7 @@
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
 #include "editor/PaperListView.h"
-#include "files/ImportedCatalog.h"
-#include "files/TextLines.h"
-#include "platform/FileIdentity.h"
+#include "import/ImportedCatalog.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -79,7 +77,8 @@ MainDialog::MainDialog(UserInterface& ui, DialogTemplate dialog, MenuTemplate me
       accelerators_(std::move(accelerators)),
       stringModule_(std::move(strings)),
       environment_(std::move(environment)),
-      catalog_(PaperCatalog::Unread()) {
+      catalog_(document_.catalog()),
+      changes_(document_.changes()) {
     BuildWindow();
     ConnectControls();
 }
@@ -193,8 +192,7 @@ void MainDialog::CentreOnScreen() {
 void MainDialog::ShowTitle() {
     // The program's title, then the catalog's file name with the unsaved-changes mark.
     QString title = QStringLiteral("Korvane Brevalon ") + Label(kEnglishTitleId);
-    const std::u16string& shown = changes_.untitled ? displayName_ : catalog_.path();
-    const QString file = QFileInfo(ToQString(shown)).fileName();
+    const QString file = QFileInfo(ToQString(document_.shownPath())).fileName();
     if (!file.isEmpty())
         title += QStringLiteral("- ") + file;
     setWindowTitle(title + QStringLiteral("[*]"));
@@ -214,12 +212,12 @@ bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
 }
 
 void MainDialog::ReadDecimalSeparator() {
-    const QString separator = QLocale::system().decimalPoint();
-    if (separator.isEmpty()) {
+    const std::optional<QString> separator = SystemDecimalSeparator();
+    if (!separator) {
         ShowMessage(message::kError, message::kErrorOccurred, u" 45");
         return;
     }
-    decimalSeparator_ = separator.left(8);
+    decimalSeparator_ = *separator;
 }
 
 bool MainDialog::ClearChangeFlags(int group) {
@@ -371,11 +369,11 @@ void MainDialog::ApplyControlLabels() {
 // The first catalog.
 
 void MainDialog::LocateDefaultCatalog() {
-    defaultPath_.clear();
+    document_.SetDefaultPath({});
     std::u16string programFiles;
     bool found = false;
     if (ReadProgramFilesDir(environment_.executablePath, programFiles)) {
-        defaultPath_ = programFiles + std::u16string(kDefaultCatalogRelativePath);
+        document_.SetDefaultPath(programFiles + std::u16string(kDefaultCatalogRelativePath));
         found = EnsureCompanionFiles();
     }
     workingPath_.clear();
@@ -383,7 +381,7 @@ void MainDialog::LocateDefaultCatalog() {
         return;
     std::u16string folder;
     if (ExecutableFolder(environment_.executablePath, folder)) {
-        defaultPath_ = folder + std::u16string(kDefaultCatalogFileName);
+        document_.SetDefaultPath(folder + std::u16string(kDefaultCatalogFileName));
     } else {
         ShowMessage(message::kError, message::kCatalogFilesProblem, {},
                     QStringLiteral("No installed default catalog was found for %1.")
@@ -400,7 +398,7 @@ void MainDialog::OpenFirstCatalog() {
     workingPath_ = *environment_.catalogArgument;
     if (!EnsureCompanionFiles()) {
         ShowMessage(message::kError, message::kDefaultOpenedInstead, {},
-                    DescribeCompanionFailure(workingPath_, defaultPath_));
+                    DescribeCompanionFailure(workingPath_, document_.defaultPath()));
         if (!ConfirmUnsavedChanges())
             OpenDefaultCatalog();
         return;
@@ -410,73 +408,35 @@ void MainDialog::OpenFirstCatalog() {
 
 bool MainDialog::EnsureCompanionFiles() {
     if (workingPath_.empty())
-        workingPath_ = defaultPath_;
-    if (!FileExists(ToNativePath(workingPath_)))
-        return false;
-    // The copy of an installed, read-only default must still be saveable. A companion another
-    // editor makes meanwhile is as good as our copy.
-    if (CopyFileIfMissing(ToNativePath(CompanionAttributePath(defaultPath_)),
-                          ToNativePath(CompanionAttributePath(workingPath_)),
-                          true) == CopyResult::kFailed) {
-        return false;
-    }
-    if (workingPath_.empty())
-        workingPath_ = defaultPath_;
-    return CopyFileIfMissing(ToNativePath(CompanionSizePath(defaultPath_)),
-                             ToNativePath(CompanionSizePath(workingPath_)),
-                             false) != CopyResult::kFailed;
+        workingPath_ = document_.defaultPath();
+    return document_.EnsureCompanions(workingPath_);
 }
 
 void MainDialog::LoadAndShowCatalog(bool asTemplate) {
-    if (LoadCatalog() > 0) {
+    const int32_t status = asTemplate ? document_.LoadTemplate() : LoadCatalog();
+    if (status > 0) {
         ShowMessage(message::kError, message::kCatalogNotFound, {},
-                    DescribeLoadFailure(workingPath_, catalog_.status()) + QStringLiteral("\n\n") +
+                    DescribeLoadFailure(workingPath_, status) + QStringLiteral("\n\n") +
                         KeptUntouchedNote(workingPath_));
         return;
     }
     RefreshCatalogView();
-    if (asTemplate) {
-        changes_.untitled = true;
-        displayName_ = workingPath_;
-    }
     ShowCatalogPath();
 }
 
 int32_t MainDialog::LoadCatalog() {
-    std::u16string header;
-    int error = 0;
-    ReadLeadingField(workingPath_, header, error);
-    sizePath_ = LoadedSizePath(workingPath_);
-    // Taken before reading: a change made while the files are read still counts as a change.
-    const auto catalogFile = IdentifyFile(ToNativePath(workingPath_));
-    const auto attributeFile = IdentifyFile(ToNativePath(CompanionAttributePath(workingPath_)));
-    catalog_ = PaperCatalog(header, workingPath_, kBuiltInColours, kBuiltInTypes, u':');
-    if (catalog_.status() == 0) {
-        catalogIdentity_ = catalogFile;
-        attributesIdentity_ = attributeFile;
-        return 0;
-    }
-    // What the window holds now is not the catalog on disk (at best a part of it): Save must
-    // not write it over the file it came from.
-    catalogIdentity_.reset();
-    attributesIdentity_.reset();
-    changes_ = ChangeFlags{};
-    changes_.untitled = true;
-    displayName_ = workingPath_;
-    return catalog_.status();
+    return document_.Load(workingPath_);
 }
 
 void MainDialog::OpenDefaultCatalog() {
-    workingPath_ = defaultPath_;
+    workingPath_ = document_.defaultPath();
     if (paperList())
         paperList()->DeleteAllItems();
     if (!EnsureCompanionFiles()) {
         ShowMessage(message::kError, message::kCatalogFilesProblem, {},
-                    DescribeCompanionFailure(defaultPath_, defaultPath_));
+                    DescribeCompanionFailure(workingPath_, workingPath_));
         return;
     }
-    // The installed default catalog is only ever read: what starts from it is saved under a
-    // name of its own, so that every later New and Import still finds the original.
     LoadAndShowCatalog(true);
 }
 
@@ -489,9 +449,12 @@ void MainDialog::RefreshCatalogView() {
     FillNameList(true);
     activeList_ = 0;
     FillPaperList();
+    // Whether the catalog has a file of its own is the document's to say, not the view's.
+    const bool untitled = changes_.untitled;
     ClearChangeFlags(0);
     ClearChangeFlags(2);
     ClearChangeFlags(3);
+    changes_.untitled = untitled;
 }
 
 void MainDialog::ShowCatalogPath() {
@@ -501,11 +464,8 @@ void MainDialog::ShowCatalogPath() {
         ShowFixedError(QStringLiteral("Unable to find the Open catalog display."));
         return;
     }
-    std::u16string text = displayName_;
-    if (!changes_.untitled)
-        catalog_.GetPath(text);
-    if (!text.empty())
-        display->setProperty("text", ToQString(text));
+    if (!document_.shownPath().empty())
+        display->setProperty("text", ToQString(document_.shownPath()));
 }
 
 // Commands.

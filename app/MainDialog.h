@@ -21,8 +21,8 @@
 #include "app/MenuTemplate.h"
 #include "app/StringProvider.h"
 #include "app/UserInterface.h"
+#include "model/CatalogDocument.h"
 #include "model/PaperCatalog.h"
-#include "platform/FileIdentity.h"
 
 class QMenu;
 class QMenuBar;
@@ -112,20 +112,6 @@ struct WorkingAttributeLists {
     AttributeList weights, types, colours;
 };
 
-struct ChangeFlags {
-    // Group 0: the attribute lists.
-    bool colours = false, types = false, weights = false;
-    // Group 2: the papers, and the untitled flag.
-    bool paperAdded = false, paperChanged = false, paperDeleted = false, papersReordered = false;
-    // No file of its own to save into (an import, a catalog built from the installed default,
-    // one that could not be read whole): Save goes to Save As.
-    bool untitled = false;
-
-    bool AnyAttribute() const { return colours || types || weights; }
-    bool AnyPaper() const { return paperAdded || paperChanged || paperDeleted || papersReordered; }
-    bool Any() const { return AnyAttribute() || AnyPaper(); }
-};
-
 // How a save that the operator started ended: a command waiting on it goes on only when saved.
 enum class SaveResult { kSaved, kCancelled, kFailed };
 
@@ -161,7 +147,7 @@ class MainDialog : public QWidget {
     const PaperCatalog& catalog() const { return catalog_; }
     PaperCatalog& catalog() { return catalog_; }
     const std::u16string& workingPath() const { return workingPath_; }
-    const std::u16string& defaultPath() const { return defaultPath_; }
+    const std::u16string& defaultPath() const { return document_.defaultPath(); }
     const ChangeFlags& changeFlags() const { return changes_; }
     const PaperFields& fields() const { return fields_; }
     const FieldChangeFlags& fieldChanges() const { return fieldChanges_; }
@@ -273,8 +259,7 @@ class MainDialog : public QWidget {
     void AddTypedAttributeValues();
     void DeleteAttributeValue(int kind);
 
-    // File commands. An import reaches the window's lists through WindowImportTarget.
-    friend class WindowImportTarget;
+    // File commands.
     bool ConfirmUnsavedChanges();
     void NewCatalog();
     void OpenCatalog();
@@ -283,15 +268,8 @@ class MainDialog : public QWidget {
     SaveResult SaveCatalogAs();
     void ExitProgram(int commandId);
     SaveResult SaveOwnFiles(bool papers, bool attributes);
-    SaveResult WriteOwnFiles(const std::u16string& path, bool papers, bool attributes);
-    // The first file to be written that another program changed since it was read or saved here.
-    std::optional<std::string> ChangedOnDisk(const std::u16string& path, bool papers,
-                                             bool attributes) const;
+    SaveResult WriteOwnFiles(bool papers, bool attributes);
     bool ConfirmReplaceOfCaseVariant(const std::u16string& chosen);
-    // Writes the catalog and its attribute file under a new name; false (the message shown)
-    // when nothing could be written.
-    bool WriteCatalogAs(const std::u16string& newPath);
-    void CopySizeFileFrom(const std::u16string& oldPath);
     struct ImportRejections {
         std::vector<size_t> papers;  // indexes into the imported papers
         std::vector<std::pair<AttributeKind, std::u16string>> values;
@@ -322,19 +300,15 @@ class MainDialog : public QWidget {
     QMenu* whatsThisMenu_ = nullptr;
     QWidget* body_ = nullptr;
 
-    PaperCatalog catalog_;
+    // The catalog and what is known of its files; the window shows it.
+    CatalogDocument document_;
+    PaperCatalog& catalog_;
+    ChangeFlags& changes_;
+    // The catalog file an opening command is working on.
     std::u16string workingPath_;
-    std::u16string defaultPath_;
-    std::u16string sizePath_;
-    std::u16string displayName_;
-    ChangeFlags changes_;
     // The operator answered No to the save question of the command under way: its changes may
     // go. Nothing is forgotten before the command actually replaces the catalog.
     bool discardAccepted_ = false;
-    // The catalog's files as they were when read or last saved here; a Save that finds them
-    // changed on disk asks before writing over another program's work.
-    std::optional<FileIdentity> catalogIdentity_;
-    std::optional<FileIdentity> attributesIdentity_;
     std::unique_ptr<ImportedCatalog> imported_;
     QString decimalSeparator_ = QStringLiteral(".");
     QString helpPath_;

@@ -11,6 +11,7 @@
 #include "app/MessageIds.h"
 #include "app/QtText.h"
 #include "editor/PaperListView.h"
+#include "model/WeightRange.h"
 
 namespace sheetwise {
 namespace {
@@ -18,9 +19,9 @@ namespace {
 constexpr int kMoveUp = 0;
 constexpr int kMoveDown = 1;
 
-// Weights are 60 to 200 gsm; 0 is the wildcard "*" and always allowed.
+// 0 is the wildcard "*" and always allowed.
 bool OutsideWeightRange(int32_t weight) {
-    return (weight < 60 && weight != 0) || weight > 200;
+    return weight != 0 && !IsWeightInRange(weight);
 }
 
 bool Contains(const AttributeList& list, const std::u16string& value) {

@@ -9,10 +9,10 @@
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
 #include "editor/PaperListView.h"
-#include "files/ImportSizeList.h"
-#include "files/TextConverter.h"
-#include "model/CatalogText.h"
-#include "model/CharacterCheck.h"
+#include "formats/CatalogText.h"
+#include "formats/CharacterCheck.h"
+#include "formats/TextConverter.h"
+#include "import/ImportSizeList.h"
 
 namespace sheetwise {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/CatalogFiles.h"
 
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 

@@ -1,8 +1,8 @@
 #include "cli/CatalogJson.h"
 
 #include "cli/JsonWriter.h"
-#include "files/ImportSizeList.h"
-#include "files/ImportedCatalog.h"
+#include "import/ImportSizeList.h"
+#include "import/ImportedCatalog.h"
 #include "model/PaperCatalog.h"
 
 namespace sheetwise::cli {

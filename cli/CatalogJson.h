@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/PaperDefinition.h"
+#include "formats/PaperDefinition.h"
 
 namespace sheetwise {
 class ImportedCatalog;

@@ -5,7 +5,7 @@
 #include "cli/CatalogFiles.h"
 #include "cli/Console.h"
 #include "cli/JsonWriter.h"
-#include "files/ImportCatalogTarget.h"
+#include "import/ImportCatalogTarget.h"
 
 namespace sheetwise::cli {
 namespace {

@@ -1,11 +1,9 @@
 #include "cli/CheckFindings.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "cli/Console.h"
 #include "cli/JsonWriter.h"
-#include "model/CharacterCheck.h"
 #include "platform/CodePage.h"
 
 namespace sheetwise::cli {
@@ -82,14 +80,6 @@ void Findings::Finish() {
     json_->EndObject();
 }
 
-std::optional<size_t> FirstDisallowed(std::u16string_view text) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (!IsAllowedCharacter(text[i]))
-            return i;
-    }
-    return std::nullopt;
-}
-
 std::string DescribeCharacter(char16_t unit) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(unit));
@@ -109,11 +99,6 @@ std::string DescribeCharacter(char16_t unit) {
 std::string DisallowedMessage(std::string_view what, std::u16string_view text, size_t at) {
     return std::string(what) + " " + Quoted(text) + " holds " + DescribeCharacter(text[at]) +
            " at position " + std::to_string(at + 1) + ", which is not allowed";
-}
-
-bool IsDigits(std::u16string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
 }
 
 }  // namespace sheetwise::cli

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -14,6 +13,9 @@
 namespace sheetwise::cli {
 
 class JsonWriter;
+
+// The findings of one file check prints unless told otherwise (--max).
+inline constexpr size_t kDefaultMaxFindings = 1000;
 
 // Prints findings the moment they are found, so that memory does not grow with their number:
 // "file:line: message" lines, or the elements of check's JSON object. At most
@@ -31,6 +33,12 @@ class Findings {
 
     // line 0: the file as a whole. Findings of one file are expected together.
     void Add(const std::string& file, int32_t line, std::string message);
+    // What check says beyond the readers' notes: names taken twice, values missing from their
+    // lists and the like, counted apart so that the rest can be held against the readers.
+    void AddInconsistency(const std::string& file, int32_t line, std::string message) {
+        ++inconsistencies_;
+        Add(file, line, std::move(message));
+    }
     // A file that cannot be opened: reported like any finding, and remembered for the exit status.
     void AddUnreadable(const std::string& file, std::string message);
     // Prints the count of the last file's findings that were not printed, and ends the JSON.
@@ -39,6 +47,7 @@ class Findings {
     // Since construction: whether a file could not be opened, how many findings there were.
     bool unreadable() const { return unreadable_; }
     size_t count() const { return count_; }
+    size_t inconsistencies() const { return inconsistencies_; }
 
   private:
     void EndFile();
@@ -51,11 +60,9 @@ class Findings {
     bool finished_ = false;
     bool unreadable_ = false;
     size_t count_ = 0;
+    size_t inconsistencies_ = 0;
     std::vector<std::pair<std::string, size_t>> notShown_;  // JSON: printed after the findings
 };
-
-// The position (0-based) of the first character the character check refuses, if any.
-std::optional<size_t> FirstDisallowed(std::u16string_view text);
 
 // A character as a finding names it: "' ' (U+0020)", or "U+0009" for one without a glyph.
 std::string DescribeCharacter(char16_t unit);
@@ -63,8 +70,5 @@ std::string DescribeCharacter(char16_t unit);
 // "the name "A B" holds ' ' (U+0020) at position 2, which is not allowed" for a text whose
 // character at `at` is refused.
 std::string DisallowedMessage(std::string_view what, std::u16string_view text, size_t at);
-
-// True when the text is one or more decimal digits and nothing else.
-bool IsDigits(std::u16string_view text);
 
 }  // namespace sheetwise::cli

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/CheckFindings.h"
+
 namespace sheetwise::cli {
 
 enum class Command { kHelp, kVersion, kShow, kCheck, kImport, kConvert, kExport, kDiff };
@@ -27,12 +29,12 @@ struct Invocation {
     Command helpTopic = Command::kHelp;
     std::vector<std::u16string> files;
     bool json = false;
-    std::u16string out;         // empty when not given
-    std::u16string base;        // empty when not given
-    std::u16string format;      // export: "csv" (the default) or "json"
-    size_t max = 1000;          // check: findings printed per file; 0 for all
-    bool bytes = false;         // diff: report files that differ only in their bytes
-    bool dropBadLines = false;  // convert: write a catalog whose reading dropped lines
+    std::u16string out;                // empty when not given
+    std::u16string base;               // empty when not given
+    std::u16string format;             // export: "csv" (the default) or "json"
+    size_t max = kDefaultMaxFindings;  // check: findings printed per file; 0 for all
+    bool bytes = false;                // diff: report files that differ only in their bytes
+    bool dropBadLines = false;         // convert: write a catalog whose reading dropped lines
 };
 
 struct ParsedArguments {

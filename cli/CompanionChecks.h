@@ -1,5 +1,5 @@
-// check's reading of a catalog's two companions, line by line as the catalog's own readers read
-// them, noting every line they skip, drop or change.
+// check's reading of a catalog's two companions through the catalog's own readers, with what
+// only check says about the values they keep.
 #pragma once
 
 #include <string>
@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "cli/CheckFindings.h"
-#include "model/PaperDefinition.h"
+#include "formats/PaperDefinition.h"
 
 namespace sheetwise::cli {
 
 struct SizeFileReport {
-    std::string file;  // the name it has on disk
     bool opened = false;
-    bool clean = false;    // read to its end without a dropped line (status 0)
-    size_t sizeCount = 0;  // the sizes the reader keeps
+    std::vector<PaperSize> sizes;  // as the reader keeps them
 };
 
 // Reads the size-definition file as the catalog does (text mode, each byte one character).
@@ -28,7 +26,6 @@ using ListedValues = std::unordered_map<std::u16string, int32_t>;
 struct AttributeFileReport {
     std::string file;
     bool opened = false;
-    bool clean = false;  // read to its end (status 0)
     ListedValues weights;
     ListedValues types;
     ListedValues colours;

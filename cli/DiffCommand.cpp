@@ -9,7 +9,7 @@
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
-#include "files/AttributeFile.h"
+#include "formats/AttributeFile.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 

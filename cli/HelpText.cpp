@@ -1,5 +1,7 @@
 #include "cli/HelpText.h"
 
+#include "sheetwise/Version.h"
+
 namespace sheetwise::cli {
 namespace {
 
@@ -270,7 +272,7 @@ std::string HelpText(Command topic) {
 }
 
 std::string VersionText() {
-    return std::string("sheetwise-cli ") + SHEETWISE_VERSION + "\n";
+    return "sheetwise-cli " + std::string(sheetwise::kVersion) + "\n";
 }
 
 std::string UsageHint(Command command) {

@@ -9,12 +9,13 @@
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/SaveAs.h"
-#include "files/ImportCatalogTarget.h"
-#include "files/ImportTransfer.h"
-#include "files/ImportedCatalog.h"
+#include "import/ImportCatalogTarget.h"
+#include "import/ImportTransfer.h"
+#include "import/ImportedCatalog.h"
+#include "import/ProfileReader.h"
+#include "model/WeightRange.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
-#include "platform/ProfileReader.h"
 
 namespace sheetwise::cli {
 namespace {
@@ -78,7 +79,7 @@ bool ReportInvalidDefinitions(Console& console, const ImportedCatalog& imported)
         why = "an empty field";
     if (imported.invalidValue())
         why += std::string(why.empty() ? "" : " or ") +
-               "a size number that is not all digits or a weight outside 60..200";
+               "a size number that is not all digits or a weight outside " + WeightRangeText();
     ReportWarning(console, std::string(kInvalidAttributes) + " (" +
                                std::to_string(imported.invalidPaperCount()) +
                                " paper definitions rejected for " + why + ")");

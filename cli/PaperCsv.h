@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/PaperDefinition.h"
+#include "formats/PaperDefinition.h"
 
 namespace sheetwise::cli {
 

@@ -1,8 +1,8 @@
 // sheetwise-cli: Sheetwise catalogs from the command line (see sheetwise-cli.1).
 #include <QCoreApplication>
-#include <QLocale>
 #include <iostream>
 
+#include "app/DecimalSeparator.h"
 #include "cli/Cli.h"
 
 namespace {
@@ -14,8 +14,7 @@ std::u16string ExecutablePath() {
 
 // The editor takes the locale's decimal separator for its sizes list; so must the import here.
 std::u16string DecimalSeparator() {
-    const QString separator = QLocale::system().decimalPoint();
-    return separator.isEmpty() ? std::u16string(u".") : separator.left(8).toStdU16String();
+    return sheetwise::SystemDecimalSeparator().value_or(QStringLiteral(".")).toStdU16String();
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "FuzzFiles.h"
-#include "files/AttributeFile.h"
+#include "formats/AttributeFile.h"
 
 using namespace sheetwise;
 
@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::Write("a.cat.atr", data, size);
     AttributeList weights, types, colours;
     ReadAttributeLists(fuzzing::WidePath("a.cat"), {weights, types, colours});
-    if (WriteAttributeLists(fuzzing::WidePath("b.cat"), weights, types, colours) != 0) return 0;
+    if (WriteAttributeLists(fuzzing::WidePath("b.cat"), weights, types, colours) != 0)
+        return 0;
     AttributeList w2, t2, c2;
     ReadAttributeLists(fuzzing::WidePath("b.cat"), {w2, t2, c2});
     // Values are written as they stand, so only one that reads as a header changes on the way.

@@ -1,9 +1,9 @@
-// The catalog reader on any bytes, followed by a save and a second read of what was saved: the
-// second read must give the same papers.
+// The header reader and the catalog reader on any bytes, followed by a save and a second read of
+// what was saved: the second read must give the same papers.
 #include <cstdlib>
 
 #include "FuzzFiles.h"
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
 #include "model/PaperCatalog.h"
 
 using namespace sheetwise;

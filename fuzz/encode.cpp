@@ -3,14 +3,15 @@
 #include <cstdlib>
 #include <string>
 
-#include "files/TextConverter.h"
+#include "formats/TextConverter.h"
 #include "platform/CodePage.h"
 
 using namespace sheetwise;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const int kPages[] = {1252, 1250, 1251, 1253, 1255, 1258, 874, 932, 936, 949, 950, 437};
-    if (size < 1) return 0;
+    if (size < 1)
+        return 0;
     const int page = kPages[data[0] % (sizeof kPages / sizeof kPages[0])];
     const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     const SystemTextConverter converter(page);

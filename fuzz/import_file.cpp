@@ -1,8 +1,8 @@
 // The import-file reader and its cleaning on any bytes, and the transfer into a catalog.
 #include "FuzzFiles.h"
-#include "files/ImportCatalogTarget.h"
-#include "files/ImportTransfer.h"
-#include "files/ImportedCatalog.h"
+#include "import/ImportCatalogTarget.h"
+#include "import/ImportTransfer.h"
+#include "import/ImportedCatalog.h"
 #include "model/PaperCatalog.h"
 
 using namespace sheetwise;

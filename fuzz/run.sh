@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(catalog_reader size_reader attribute_reader leading_field import_file encode)
+[ ${#targets[@]} -gt 0 ] || targets=(catalog_reader attribute_reader import_file encode check)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSHEETWISE_FUZZ=ON -DSHEETWISE_GUI=OFF -DSHEETWISE_TESTS=OFF -DSHEETWISE_BENCHMARKS=OFF >/dev/null

@@ -1,8 +1,8 @@
 // Queries and edits of a catalog's papers and attribute values.
 #include <algorithm>
 
-#include "files/AttributeFile.h"
-#include "model/CharacterCheck.h"
+#include "formats/AttributeFile.h"
+#include "formats/CharacterCheck.h"
 #include "model/PaperCatalog.h"
 
 namespace sheetwise {

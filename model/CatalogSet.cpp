@@ -1,6 +1,6 @@
 #include "model/CatalogSet.h"
 
-#include "files/AttributeFile.h"
+#include "formats/AttributeFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/NativePath.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "files/TextLines.h"
-#include "model/CatalogText.h"
+#include "formats/CatalogText.h"
+#include "formats/TextLines.h"
 
 namespace sheetwise {
 

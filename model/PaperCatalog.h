@@ -15,12 +15,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/PaperDefinition.h"
+#include "formats/PaperDefinition.h"
 
 namespace sheetwise {
 
-class TextConverter;
-class TextFileBuilder;
 class PaperCatalog;
 enum class CatalogSetResult;
 CatalogSetResult SaveCatalogSet(PaperCatalog& catalog, const std::u16string& path);
@@ -85,8 +83,6 @@ class PaperCatalog {
     char16_t separator() const { return separator_; }
     const std::vector<PaperDefinition>& papers() const { return papers_; }
     const std::vector<PaperSize>& sizes() const { return sizes_; }
-    const std::vector<std::u16string>& builtInColours() const { return builtInColours_; }
-    const std::vector<std::u16string>& builtInTypes() const { return builtInTypes_; }
 
     // Weights (0), types (1) or colours (any other kind).
     AttributeList& GetAttributeList(int32_t kind);
@@ -137,12 +133,7 @@ class PaperCatalog {
 
     PaperCatalog() = default;
     bool ReadCatalogFile(const std::u16string& path, bool decodeAnsi);
-    void ReadHeaderLine(std::u16string& line);
-    void ReadPaperLine(std::u16string& line);
-    void AppendReadPaper(PaperDefinition paper);
-    void ReadSizeLine(std::u16string_view line, int32_t lineNumber);
-    bool ChooseWideMode(const TextConverter& converter) const;
-    void WritePaperLine(TextFileBuilder& file, const PaperDefinition& paper) const;
+    void TakeReadPaper(PaperDefinition& paper, int32_t index);
     bool StorePaper(bool add, std::u16string_view name, int32_t sizeIndex,
                     std::u16string_view colour, int32_t weight, std::u16string_view type,
                     int32_t imagedSides, int32_t precollated);

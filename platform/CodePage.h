@@ -46,9 +46,4 @@ std::u16string Utf8ToUtf16(std::string_view text);
 // Each byte becomes the character with that code (U+0000..U+00FF).
 std::u16string WidenBytes(std::string_view bytes);
 
-// Convenience for literals in ASCII.
-inline std::u16string Ascii(std::string_view text) {
-    return WidenBytes(text);
-}
-
 }  // namespace sheetwise

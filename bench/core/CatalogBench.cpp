@@ -5,8 +5,8 @@
 #include <string>
 
 #include "BenchCatalogs.h"
-#include "files/AttributeFile.h"
-#include "files/TextLines.h"
+#include "formats/AttributeFile.h"
+#include "formats/TextLines.h"
 #include "model/PaperCatalog.h"
 #include "support/TempDir.h"
 

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "files/ImportCatalogTarget.h"
-#include "files/ImportTransfer.h"
-#include "files/ImportedCatalog.h"
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
+#include "import/ImportCatalogTarget.h"
+#include "import/ImportTransfer.h"
+#include "import/ImportedCatalog.h"
 #include "model/PaperCatalog.h"
 #include "support/TempDir.h"
 

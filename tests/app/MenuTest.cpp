@@ -30,20 +30,6 @@ std::vector<int> Commands(const MenuItem& popup) {
     return ids;
 }
 
-// The window greys and enables Modify by its position 5 in the Edit pop-up.
-TEST(MenuTest, MainMenuHasFileEditAndHelpWithCommandsInTheirPositions) {
-    const MenuTemplate menu = MainMenu();
-    EXPECT_EQ(menu.id, 201);
-    ASSERT_EQ(menu.items.size(), 3u);
-    EXPECT_EQ(Commands(menu.items[0]),
-              (std::vector<int>{57601, 57600, 32773, 32785, 32787, 0, 32775}));
-    EXPECT_EQ(Commands(menu.items[1]),
-              (std::vector<int>{57635, 57634, 57637, 0, 1002, 1004, 1003}));
-    EXPECT_EQ(Commands(menu.items[2]), (std::vector<int>{57669, 57664}));
-    ASSERT_NE(menu.FindCommand(57664), nullptr);
-    EXPECT_EQ(menu.FindCommand(57607), nullptr);
-}
-
 // Every item is relabelled from the string table: a wrong id in the menu or in MenuTextId would
 // show a placeholder or another item's text. A shortcut that a text shows after its tab must be a
 // key of the accelerator table that leads to that item's command.

@@ -2,8 +2,6 @@
 #include <algorithm>
 
 #include "CliTestSupport.h"
-#include "cli/CatalogFileCheck.h"
-#include "cli/CatalogFiles.h"
 
 namespace sheetwise::testing {
 namespace {
@@ -125,7 +123,7 @@ TEST_F(CliCheckTest, SizeFileLinesAreCheckedToo) {
 }
 
 TEST_F(CliCheckTest, AttributeFileLinesAreCheckedToo) {
-    const std::string catalog = WriteCatalog("atr", "A:A\nA:1:75:white:plain\n", kCliSizes,
+    const std::string catalog = WriteCatalog("atr", "A:A\nA:1:75:white:plain\n", kSizes,
                                              "stray\n"
                                              "[PaperWeights]\n*\n75\n90 : heavy\n75\n300\nabc\n"
                                              "[papertypes]\nplain\n"
@@ -224,28 +222,6 @@ TEST_F(CliCheckTest, MaxLimitsTheFindingsPrintedPerFile) {
                   ": 3 more findings not printed (--max 1)\n");
     run = Run({"check", "--max=0", catalog});
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 6);
-}
-
-// The papers check believes the reader keeps are exactly the papers the reader keeps.
-TEST_F(CliCheckTest, CheckKeepsTheSamePapersAsTheReader) {
-    const char* catalogs[] = {
-        "A:B\nB:1:75:white:plain\nB B:1:75:w:p\nC:1\n:D\nE:1:*:*:*\nF\\x20G:1:75:w:p\n",
-        "A:B\r\nLong_name_that_is_longer_than_thirty_two:1:75:white:plain\r\nX:1:75:a b:p\r\n",
-        "A:B\nP:2:x:white:plain::\nQ:1:75:white:p\\041ain:1:1:1:1\nR::75:w:p\nS:1:75:w:\n",
-    };
-    for (const char* bytes : catalogs) {
-        const std::string path = WriteCatalog("same", bytes);
-        cli::Findings findings;
-        const auto report = cli::CheckCatalogFile(Utf8ToUtf16(path), "same.cat", 3, true, findings);
-        const PaperCatalog catalog = cli::LoadCatalogAsEditor(Utf8ToUtf16(path));
-        ASSERT_EQ(report.papers.size(), catalog.papers().size()) << bytes;
-        for (size_t i = 0; i < report.papers.size(); ++i) {
-            EXPECT_EQ(report.papers[i].name, catalog.papers()[i].name);
-            EXPECT_EQ(report.papers[i].colour, catalog.papers()[i].colour);
-            EXPECT_EQ(report.papers[i].type, catalog.papers()[i].type);
-            EXPECT_EQ(report.papers[i].weight, catalog.papers()[i].weight);
-        }
-    }
 }
 
 }  // namespace

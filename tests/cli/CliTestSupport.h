@@ -10,18 +10,10 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "support/SampleCatalog.h"
 #include "support/TempDir.h"
 
 namespace sheetwise::testing {
-
-inline constexpr const char* kCliSizes =
-    "8.5:11:0:0:0:Letter 8.5 x 11 in\n"
-    "210:297:0:0:1:A4 210 x 297 mm\n"
-    "9:11:0:0:0:Tab 9 x 11 in\n";
-
-inline constexpr const char* kCliAttributes =
-    "[PaperWeights]\n*\n75\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n[PaperColors]\n*\nwhite\n"
-    "blue\n\n";
 
 // JSON text without the blanks and line ends between its tokens.
 inline std::string Compact(const std::string& json) {
@@ -70,8 +62,8 @@ class CliTest : public ::testing::Test {
 
     // name.cat with its size-definition and attribute files (left out when empty).
     std::string WriteCatalog(const std::string& name, const std::string& catalog,
-                             const std::string& sizes = kCliSizes,
-                             const std::string& attributes = kCliAttributes) {
+                             const std::string& sizes = kSizes,
+                             const std::string& attributes = kAttributes) {
         WriteBytes(dir.File(name + ".cat"), catalog);
         if (!sizes.empty())
             WriteBytes(dir.File(name + ".DEF"), sizes);

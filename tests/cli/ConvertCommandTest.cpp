@@ -37,7 +37,7 @@ class CliConvertTest : public CliTest {
 };
 
 TEST_F(CliConvertTest, WritesTheFormTheEditorSaves) {
-    const std::string catalog = WriteCatalog("hand", kHandEdited, kCliSizes, kHandEditedAttributes);
+    const std::string catalog = WriteCatalog("hand", kHandEdited, kSizes, kHandEditedAttributes);
     const CliRun run = Run({"convert", catalog, "--out", dir.File("clean.cat")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "");
@@ -51,7 +51,7 @@ TEST_F(CliConvertTest, WritesTheFormTheEditorSaves) {
               "[PaperWeights]\n*\n75\n[PaperTypes]\nplain\ncover\ntab\n[PaperColors]\nwhite\n"
               "blue\n\n");
     // The size-definition file is copied, named as the editor names it.
-    EXPECT_EQ(Read("clean.def"), kCliSizes);
+    EXPECT_EQ(Read("clean.def"), kSizes);
     // The source is left as it was.
     EXPECT_EQ(Read("hand.cat"), kHandEdited);
 }
@@ -68,7 +68,7 @@ TEST_F(CliConvertTest, CompanionsBesideTheNewCatalogAreTreatedAsSaveAsTreatsThem
     // The attribute file was copied from the source's (read-only) one and made writable, then
     // written over.
     EXPECT_EQ(Mode(dir.File("dst.cat.atr")), 0600u);
-    EXPECT_EQ(Read("dst.cat.atr"), kCliAttributes);
+    EXPECT_EQ(Read("dst.cat.atr"), kAttributes);
 }
 
 // A catalog the reader dropped or changed lines of is written only when asked to drop them;
@@ -98,7 +98,7 @@ TEST_F(CliConvertTest, WritesOnlyCatalogsReadToTheirEndAndCleanUnlessAskedToDrop
 
     // No attribute file: the reader reads no paper at all.
     const std::string noAttributes =
-        WriteCatalog("noatr", "N:A\nA:1:75:white:plain:2:0\n", kCliSizes, "");
+        WriteCatalog("noatr", "N:A\nA:1:75:white:plain:2:0\n", kSizes, "");
     run = Run({"convert", noAttributes, "--drop-bad-lines", "--out", dir.File("out.cat")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("out.cat: not written"), std::string::npos);
@@ -115,7 +115,7 @@ TEST_F(CliConvertTest, AnExistingTargetIsReplacedOnlyWhenWritable) {
     CliRun run = Run({"convert", catalog, "--out", catalog});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Read("self.cat"), "Self:A\nA:1:75:white:plain:2:0\n");
-    EXPECT_EQ(Read("self.DEF"), kCliSizes);
+    EXPECT_EQ(Read("self.DEF"), kSizes);
 
     WriteBytes(dir.File("locked.cat"), "old\n");
     chmod(dir.File("locked.cat").c_str(), 0444);

@@ -31,12 +31,12 @@ class CliDiffTest : public CliTest {};
 
 TEST_F(CliDiffTest, CatalogsThatReadTheSameAreTheSameWhateverTheirBytes) {
     const std::string narrow = WriteCatalog(
-        "narrow", "Caf\xE9:Caf\xE9\nCaf\xE9:1:75:white:plain:2:0\n", kCliSizes, kCliAttributes);
+        "narrow", "Caf\xE9:Caf\xE9\nCaf\xE9:1:75:white:plain:2:0\n", kSizes, kAttributes);
     const std::string wide =
         WriteCatalog("wide", Wide("Caf\xE9:Caf\xE9\nCaf\xE9:1:75:white:plain::0\n"),
                      "8.5:11:0:0:0:Letter 8.5 x 11 in\r\n210:297:0:0:1:A4 210 x 297 mm\r\n"
                      "9:11:0:0:0:Tab 9 x 11 in\r\n",
-                     Wide(kCliAttributes));
+                     Wide(kAttributes));
     CliRun run = Run({"diff", narrow, wide});
     // The empty sixth field of the wide one reads as Inserter: the only difference.
     EXPECT_EQ(run.exitCode, 1);
@@ -56,7 +56,7 @@ TEST_F(CliDiffTest, CatalogsThatReadTheSameAreTheSameWhateverTheirBytes) {
 }
 
 TEST_F(CliDiffTest, NamesEachDifferenceOnce) {
-    const std::string shop = WriteCatalog("shop", kShop, kCliSizes, kShopAttributes);
+    const std::string shop = WriteCatalog("shop", kShop, kSizes, kShopAttributes);
     const std::string store =
         WriteCatalog("store",
                      "Store:A4\n"
@@ -88,18 +88,18 @@ TEST_F(CliDiffTest, NamesEachDifferenceOnce) {
         WriteCatalog("rotated",
                      "Shop:Letter\nOld:1:75:white:plain\nLetter:1:75:white:plain:2:0\n"
                      "A4:2:160:blue:cover:1:1\nTab:1:75:white:plain:0:0\n",
-                     kCliSizes, kShopAttributes);
+                     kSizes, kShopAttributes);
     EXPECT_EQ(Run({"diff", shop, rotated}).out, "paper \"Old\": moved from 3 to 0\n");
 }
 
 TEST_F(CliDiffTest, CatalogsThatCannotBeComparedExitWithTwo) {
-    const std::string shop = WriteCatalog("shop", kShop, kCliSizes, kShopAttributes);
+    const std::string shop = WriteCatalog("shop", kShop, kSizes, kShopAttributes);
     CliRun run = Run({"diff", shop, dir.File("missing.cat")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("missing.cat: cannot open the catalog file"), std::string::npos);
     // Without its attribute file a catalog holds only the stand-in paper: no basis to compare.
-    run = Run({"diff", WriteCatalog("bare", kShop, kCliSizes, ""), shop, "--json"});
+    run = Run({"diff", WriteCatalog("bare", kShop, kSizes, ""), shop, "--json"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("bare.cat: not read to its end, so it cannot be compared"),

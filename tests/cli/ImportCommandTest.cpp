@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "CliTestSupport.h"
-#include "files/ImportTestSupport.h"
+#include "import/ImportTestSupport.h"
 
 namespace sheetwise::testing {
 namespace {
@@ -70,10 +70,10 @@ TEST_F(CliImportTest, OutWritesWhatFileImportAndSaveAsWrite) {
               "Base:Office\nOffice:1:75:white:plain:2:0\nDraftA4:2:0:*:plain:1:0\n");
     EXPECT_EQ(Read("new.cat.atr"),
               "[PaperWeights]\n75\n*\n[PaperTypes]\nplain\n[PaperColors]\nwhite\n*\n\n");
-    EXPECT_EQ(Read("new.def"), kCliSizes);
+    EXPECT_EQ(Read("new.def"), kSizes);
     // The base catalog is not changed.
     EXPECT_EQ(Read("base.cat"), kBaseCatalog);
-    EXPECT_EQ(Read("base.cat.atr"), kCliAttributes);
+    EXPECT_EQ(Read("base.cat.atr"), kAttributes);
 }
 
 TEST_F(CliImportTest, TheEditorsWarningsGoToStandardError) {
@@ -115,7 +115,7 @@ TEST_F(CliImportTest, AFailedImportWritesNothing) {
 
 TEST_F(CliImportTest, TheBaseMustOpenAsTheEditorOpensItsDefaultCatalog) {
     const std::string ini = Write("example.ini", ExampleImportFile());
-    const std::string noAttributes = WriteCatalog("noatr", kBaseCatalog, kCliSizes, "");
+    const std::string noAttributes = WriteCatalog("noatr", kBaseCatalog, kSizes, "");
     CliRun run = Run({"import", ini, "--base", noAttributes, "--out", dir.File("new.cat")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("noatr.cat.atr: the base catalog's companion is missing"),

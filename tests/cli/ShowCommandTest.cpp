@@ -4,11 +4,7 @@
 namespace sheetwise::testing {
 namespace {
 
-constexpr const char* kShopCatalog =
-    "Shop:A4_Cover\n"
-    "Letter:1:75:white:plain:2:0\n"
-    "A4_Cover:2:160:blue:cover:1:1\n"
-    "Tab_Stock:3:*:*:tab:0:0\n";
+const std::string kShopCatalog = std::string("Shop:A4_Cover\n") + kPapers;
 
 class CliShowTest : public CliTest {};
 
@@ -17,28 +13,23 @@ TEST_F(CliShowTest, JsonHoldsEveryValueExactlyAsTheCatalogHoldsIt) {
     const CliRun run = Run({"show", catalog, "--json"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
+    // The papers as export writes them (pinned in CliExportTest), then the sizes and lists.
+    const std::string papers = Compact(Run({"export", catalog, "--json"}).out);
     EXPECT_EQ(Compact(run.out),
-              R"({"status":0,"header":"Shop","defaultIndex":1,"defaultName":"A4_Cover","papers":[)"
-              R"({"name":"Letter","sizeIndex":0,"width":8.5,"height":11.0,"weight":75,)"
-              R"("colour":"white","colourCode":1,"type":"plain","typeCode":0,"imagedSides":2,)"
-              R"("precollated":0,"loadPosition":0},)"
-              R"({"name":"A4_Cover","sizeIndex":1,"width":210.0,"height":297.0,"weight":160,)"
-              R"("colour":"blue","colourCode":5,"type":"cover","typeCode":1,"imagedSides":1,)"
-              R"("precollated":1,"loadPosition":1},)"
-              R"({"name":"Tab_Stock","sizeIndex":2,"width":9.0,"height":11.0,"weight":0,)"
-              R"("colour":"*","colourCode":0,"type":"tab","typeCode":4,"imagedSides":0,)"
-              R"("precollated":0,"loadPosition":2}],"sizes":[)"
-              R"({"width":8.5,"height":11.0,"third":0.0,"fourth":0.0,"line":0,"unit":0,)"
-              R"("text":"Letter 8.5 x 11 in","widthText":"8.5","heightText":"11",)"
-              R"("listText":"8.5 x 11\""},)"
-              R"({"width":210.0,"height":297.0,"third":0.0,"fourth":0.0,"line":1,"unit":1,)"
-              R"("text":"A4 210 x 297 mm","widthText":"210","heightText":"297",)"
-              R"("listText":"210 x 297 mm"},)"
-              R"({"width":9.0,"height":11.0,"third":0.0,"fourth":0.0,"line":2,"unit":0,)"
-              R"("text":"Tab 9 x 11 in","widthText":"9","heightText":"11",)"
-              R"("listText":"9 x 11\""}],)"
-              R"("weights":["*","75","160"],"types":["*","plain","cover","tab"],)"
-              R"("colours":["*","white","blue"]})");
+              R"({"status":0,"header":"Shop","defaultIndex":1,"defaultName":"A4_Cover","papers":)" +
+                  papers +
+                  R"(,"sizes":[)"
+                  R"({"width":8.5,"height":11.0,"third":0.0,"fourth":0.0,"line":0,"unit":0,)"
+                  R"("text":"Letter 8.5 x 11 in","widthText":"8.5","heightText":"11",)"
+                  R"("listText":"8.5 x 11\""},)"
+                  R"({"width":210.0,"height":297.0,"third":0.0,"fourth":0.0,"line":1,"unit":1,)"
+                  R"("text":"A4 210 x 297 mm","widthText":"210","heightText":"297",)"
+                  R"("listText":"210 x 297 mm"},)"
+                  R"({"width":9.0,"height":11.0,"third":0.0,"fourth":0.0,"line":2,"unit":0,)"
+                  R"("text":"Tab 9 x 11 in","widthText":"9","heightText":"11",)"
+                  R"("listText":"9 x 11\""}],)"
+                  R"("weights":["*","75","160"],"types":["*","plain","cover","tab"],)"
+                  R"("colours":["*","white","blue"]})");
 }
 
 // The values the reader computes are pinned in tests/model; here only that the default name is
@@ -55,7 +46,7 @@ TEST_F(CliShowTest, TheDefaultNameIsShownAsRead) {
 // Whatever the status, the catalog is shown as the editor would hold it, the status decides the
 // exit code, and nothing is copied to make up for a missing companion.
 TEST_F(CliShowTest, ExitStatusFollowsTheCatalogStatus) {
-    const std::string catalog = WriteCatalog("bare", kShopCatalog, kCliSizes, "");
+    const std::string catalog = WriteCatalog("bare", kShopCatalog, kSizes, "");
     const std::string before = ListFolder(dir.path());
     CliRun run = Run({"show", catalog, "--json"});
     EXPECT_EQ(run.exitCode, 2);

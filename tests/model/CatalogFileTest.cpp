@@ -14,11 +14,7 @@ using testing::ReadBytes;
 using testing::WideFile;
 using testing::WriteBytes;
 
-constexpr const char* kExample =
-    "Catalog:Letter\n"
-    "Letter:1:75:white:plain:2:0\n"
-    "A4_Cover:2:160:blue:cover:1:1\n"
-    "Tab_Stock:3:*:*:tab:0:0\n";
+const std::string kExample = std::string("Catalog:Letter\n") + testing::kPapers;
 
 TEST_F(CatalogTest, ReadsTheExampleCatalog) {
     const PaperCatalog catalog = Load(kExample);
@@ -235,41 +231,6 @@ TEST_F(CatalogTest, SaveAndReloadKeepEverything) {
     EXPECT_EQ(reloaded.papers()[3].loadPosition, 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(reloaded.papers()[i], catalog.papers()[i]);
-}
-
-TEST_F(CatalogTest, SaveFailuresKeepThePreviousFile) {
-    PaperCatalog catalog = Load(kExample);
-    const std::string before = ReadBytes(dir.File("test.cat"));
-    ASSERT_TRUE(catalog.AddPaper(u"Extra", 0, u"white", 75, u"plain", 2, 0));
-    for (auto step : {file_faults::Step::kWrite, file_faults::Step::kRename}) {
-        file_faults::FailAt(step, 1);
-        EXPECT_FALSE(catalog.Save(dir.Wide("test.cat")));
-        file_faults::Clear();
-        EXPECT_EQ(catalog.status(), kStatusWriteError);
-        EXPECT_EQ(ReadBytes(dir.File("test.cat")), before);
-    }
-    chmod(dir.File("test.cat").c_str(), 0444);
-    EXPECT_FALSE(catalog.Save(dir.Wide("test.cat")));
-    EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
-    EXPECT_FALSE(catalog.Save(u""));
-    EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
-    EXPECT_EQ(ReadBytes(dir.File("test.cat")), before);
-    EXPECT_EQ(ListFolder(dir.path()), "test.DEF test.cat test.cat.atr ");
-}
-
-TEST_F(CatalogTest, WideFilesOfBothByteOrdersRead) {
-    const std::u16string text = u"Kopf:Λευκό\nΛευκό:2:80:white:plain:2:0\n";
-    const PaperCatalog little = Load(WideFile(text), "le");
-    std::string big = "\xFE\xFF";
-    for (char16_t unit : std::u16string(u"Kopf:Λευκό\r\nΛευκό:2:80:white:plain:2:0\r\n")) {
-        big.push_back(static_cast<char>(unit >> 8));
-        big.push_back(static_cast<char>(unit & 0xFF));
-    }
-    const PaperCatalog bigEndian = Load(big, "be");
-    EXPECT_EQ(little.status(), kStatusOk);
-    EXPECT_EQ(bigEndian.status(), kStatusOk);
-    EXPECT_EQ(little.papers(), bigEndian.papers());
-    EXPECT_EQ(bigEndian.GetDefaultPaper(), u"Λευκό");
 }
 
 TEST_F(CatalogTest, ReadPapersTakesNarrowBytesAsCharacters) {

@@ -5,20 +5,12 @@
 
 #include <string>
 
-#include "files/TextLines.h"
+#include "formats/TextLines.h"
 #include "model/PaperCatalog.h"
+#include "support/SampleCatalog.h"
 #include "support/TempDir.h"
 
 namespace sheetwise::testing {
-
-inline constexpr const char* kSizes =
-    "8.5:11:0:0:0:Letter 8.5 x 11 in\n"
-    "210:297:0:0:1:A4 210 x 297 mm\n"
-    "9:11:0:0:0:Tab 9 x 11 in\n";
-
-inline constexpr const char* kAttributes =
-    "[PaperWeights]\n*\n75\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n[PaperColors]\n*"
-    "\nwhite\nblue\n\n";
 
 class CatalogTest : public ::testing::Test {
   protected:

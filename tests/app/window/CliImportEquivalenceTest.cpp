@@ -7,7 +7,7 @@
 
 #include "app/window/FileCommandFixture.h"
 #include "cli/Cli.h"
-#include "files/ImportTestSupport.h"
+#include "import/ImportTestSupport.h"
 
 namespace sheetwise {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "app/TestStrings.h"
 #include "app/window/FileCommandFixture.h"
-#include "files/ImportTestSupport.h"
+#include "import/ImportTestSupport.h"
 
 namespace sheetwise {
 namespace {

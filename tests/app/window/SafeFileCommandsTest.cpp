@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/window/FileCommandFixture.h"
-#include "files/ImportTestSupport.h"
+#include "import/ImportTestSupport.h"
 
 namespace sheetwise {
 namespace {
@@ -75,9 +75,9 @@ TEST_F(SafeFileCommandTest, CancellingTheSaveThatAQuestionStartedCancelsTheComma
     WriteBytes(dir.File("papers.ini"), ExampleImportFile());
     Answer(BoxAnswer::kNo);
     Choose(dir.File("papers.ini"));
-    window.OnCommand(command::kImport);
+    window.OnCommand(command::kImport);  // over unsaved edits: asked first
+    EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveChangesText});
     ASSERT_TRUE(window.changeFlags().untitled);
-    ui.boxes.clear();
     for (const int command : {command::kExit, command::kImport, command::kNew}) {
         Answer(BoxAnswer::kYes);
         window.OnCommand(command);
@@ -119,18 +119,6 @@ TEST_F(SafeFileCommandTest, PendingEditsOnlyEverReachTheirOwnCatalog) {
     EXPECT_EQ(ReadBytes(dir.File("Broken.cat.atr")), brokenAttributes);
     EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
     EXPECT_FALSE(window.changeFlags().Any());
-}
-
-TEST_F(SafeFileCommandTest, SaveAsElsewhereTakesTheCatalogsOwnSizes) {
-    std::string sizes = DefaultFile(".DEF");
-    sizes += "Extra:1:2:3:4:0\n";
-    const std::string catalog = WriteCatalog("Office", kOfficeCatalog, sizes);
-    MainDialog& window = StartWatching(catalog);
-    std::filesystem::create_directories(dir.File("elsewhere"));
-    Choose(dir.File("elsewhere/Copy.cat"));
-    window.OnCommand(command::kSaveAs);
-    EXPECT_EQ(ReadBytes(dir.File("elsewhere/Copy.def")), sizes);
-    EXPECT_EQ(ReadBytes(dir.File("elsewhere/Copy.cat")), kOfficeCatalog);
 }
 
 TEST_F(SafeFileCommandTest, TheInstalledDefaultCatalogIsOnlyRead) {

@@ -109,8 +109,8 @@ TEST_F(FileCommandTest, SaveAsNeverEmptiesOrTouchesAFileItCannotReplace) {
         window.OnCommand(command::kSaveAs);
     }
     EXPECT_EQ(ReadBytes(other), "Other:X\nX:1:75:white:plain:2:0\n");
-    // The catalog keeps the name it was given; the window still shows the old file.
-    EXPECT_EQ(window.catalog().path(), Utf8ToUtf16(other));
+    // The window and its catalog stay with the old file.
+    EXPECT_EQ(window.catalog().path(), Utf8ToUtf16(catalog));
     EXPECT_EQ(window.workingPath(), Utf8ToUtf16(catalog));
     // Nothing is left behind when the first file of a new name cannot take its place.
     Choose(dir.File("Fresh.cat"));

@@ -1,0 +1,36 @@
+// Small text computations of the catalog readers, kept apart so they can be tested directly.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sheetwise {
+
+// Decodes the escapes a catalog line may hold: "\x" with one or two hex digits, "\" with one to
+// three octal digits, "\" before anything else gives that character ("\x" alone gives "x").
+std::u16string DecodeEscapes(std::u16string_view text);
+
+// Skips every character before the first digit and reads the digits that follow; no sign.
+// 0 when there is no digit; saturates at INT32_MAX.
+int32_t ReadUnsignedDigits(std::u16string_view text);
+
+// A decimal integer after optional blanks, with an optional sign; 0 when there is none.
+// Saturates at the limits of int32_t.
+int32_t ReadLeadingInteger(std::u16string_view text);
+
+// A size measure: characters other than digits, "." and "," are skipped, then digits and an
+// optional fraction after "." or ",". No sign, no exponent.
+float ReadSizeNumber(std::u16string_view text);
+
+// True when the text is one or more decimal digits and nothing else.
+bool IsDigits(std::u16string_view text);
+
+// Decimal text of a number, "-" before a negative one.
+std::u16string FormatDecimal(int64_t value);
+
+// Splits a text at every separator, keeping empty pieces.
+std::vector<std::u16string> SplitJoined(std::u16string_view joined, char16_t separator);
+
+}  // namespace sheetwise

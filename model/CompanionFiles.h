@@ -1,0 +1,15 @@
+// How a catalog's companion files are named after the catalog file.
+#pragma once
+
+#include <string>
+
+namespace sheetwise {
+
+// The size-definition file whose presence is checked and which is copied: the path up to and
+// including its last "." followed by "def"; without a "." the whole path followed by "def".
+std::u16string CompanionSizePath(const std::u16string& catalogPath);
+
+// The attribute file of a catalog: its full path with ".atr" appended.
+std::u16string CompanionAttributePath(const std::u16string& catalogPath);
+
+}  // namespace sheetwise

@@ -1,0 +1,123 @@
+#include "formats/AttributeFile.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/AtomicFile.h"
+#include "support/TempDir.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::ListFolder;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WideFile;
+using testing::WriteBytes;
+
+struct Lists {
+    AttributeList weights, types, colours;
+    AttributeLists refs() { return {weights, types, colours}; }
+};
+
+class AttributeFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1); }
+    TempDir dir;
+};
+
+TEST_F(AttributeFileTest, WritesTheNarrowLayout) {
+    ASSERT_EQ(WriteAttributeLists(dir.Wide("Office.cat"), {u"75", u"90"}, {u"plain"},
+                                  {u"white", u"blue"}),
+              kStatusOk);
+    EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")),
+              "[PaperWeights]\n75\n90\n[PaperTypes]\nplain\n[PaperColors]\nwhite\nblue\n\n");
+}
+
+TEST_F(AttributeFileTest, OneValueOutsideThePageMakesTheWholeFileWide) {
+    ASSERT_EQ(WriteAttributeLists(dir.Wide("x.cat"), {u"75"}, {}, {u"Ōshima"}), kStatusOk);
+    EXPECT_EQ(ReadBytes(dir.File("x.cat.atr")),
+              WideFile(u"[PaperWeights]\n75\n[PaperTypes]\n[PaperColors]\nŌshima\n\n"));
+    ASSERT_EQ(WriteAttributeLists(dir.Wide("t.cat"), {u"75"}, {u"Ōtype"}, {u"white"}), kStatusOk);
+    EXPECT_EQ(ReadBytes(dir.File("t.cat.atr")),
+              WideFile(u"[PaperWeights]\n75\n[PaperTypes]\nŌtype\n[PaperColors]\nwhite\n\n"));
+    // A weight that needs the marker would come back cut at its colon, so it goes wide too.
+    ASSERT_EQ(WriteAttributeLists(dir.Wide("w.cat"), {u"Ā"}, {u"plain"}, {}), kStatusOk);
+    EXPECT_TRUE(ReadBytes(dir.File("w.cat.atr")).starts_with("\xFF\xFE"));
+    Lists back;
+    ASSERT_EQ(ReadAttributeLists(dir.Wide("w.cat"), back.refs()), kStatusOk);
+    EXPECT_EQ(back.weights, AttributeList{u"Ā"});
+}
+
+TEST_F(AttributeFileTest, RoundTripsAndAppends) {
+    const AttributeList weights{u"*", u"75", u" 90 "}, types{u"plain", u"plain"},
+        colours{u"white", u"Grün"};
+    ASSERT_EQ(WriteAttributeLists(dir.Wide("r.cat"), weights, types, colours), kStatusOk);
+    Lists back;
+    back.weights = {u"kept"};
+    ASSERT_EQ(ReadAttributeLists(dir.Wide("R.CAT"), back.refs()), kStatusOk);
+    EXPECT_EQ(back.weights, (AttributeList{u"kept", u"*", u"75", u" 90 "}));
+    EXPECT_EQ(back.types, types);
+    EXPECT_EQ(back.colours, colours);
+}
+
+TEST_F(AttributeFileTest, ReaderSkipsUnknownSectionsAndCutsAtColons) {
+    WriteBytes(dir.File("h.cat.atr"),
+               "stray\r\n[PaperColors]\r\ndark:blue\r\n:gone\r\n\r\n[paperweights]\r\n80\r\n"
+               "[PaperWeights] \r\n85\r\n[PaperWeights]\r\n90 : comment\r\n[PaperTypes]\r\n"
+               "plain\r\n[PaperColors]\r\nred\r\n[Unknown]\r\nskipped\r\nlast");
+    Lists lists;
+    ASSERT_EQ(ReadAttributeLists(dir.Wide("h.cat"), lists.refs()), kStatusOk);
+    EXPECT_EQ(lists.colours, (AttributeList{u"dark", u"red"}));
+    EXPECT_EQ(lists.weights, AttributeList{u"90 "});
+    EXPECT_EQ(lists.types, AttributeList{u"plain"});
+}
+
+TEST_F(AttributeFileTest, LastLineWithoutLineFeedIsRead) {
+    WriteBytes(dir.File("t.cat.atr"), "[PaperTypes]\nplain\ncover");
+    Lists lists;
+    ASSERT_EQ(ReadAttributeLists(dir.Wide("t.cat"), lists.refs()), kStatusOk);
+    EXPECT_EQ(lists.types, (AttributeList{u"plain", u"cover"}));
+}
+
+TEST_F(AttributeFileTest, ALoneFinalByteOfAWideFileIsIgnored) {
+    std::string cut = WideFile(u"[PaperColors]\nblue\nwhite\n");
+    cut.pop_back();  // cut one byte short
+    WriteBytes(dir.File("c.cat.atr"), cut);
+    Lists lists;
+    ASSERT_EQ(ReadAttributeLists(dir.Wide("c.cat"), lists.refs()), kStatusOk);
+    EXPECT_EQ(lists.colours, (AttributeList{u"blue", u"white"}));
+}
+
+TEST_F(AttributeFileTest, FailuresGiveTheirStatus) {
+    Lists lists;
+    EXPECT_EQ(ReadAttributeLists(u"", lists.refs()), kStatusPathEmpty);
+    EXPECT_EQ(ReadAttributeLists(dir.Wide("none.cat"), lists.refs()), kStatusCannotOpen);
+    WriteBytes(dir.File("long.cat.atr"),
+               "[PaperTypes]\nplain\n" + std::string(2048, 'x') + "\ncover\n");
+    EXPECT_EQ(ReadAttributeLists(dir.Wide("long.cat"), lists.refs()), kStatusReadError);
+    EXPECT_EQ(lists.types, AttributeList{u"plain"});
+    EXPECT_EQ(WriteAttributeLists(u"", {}, {}, {}), kStatusPathEmpty);
+    EXPECT_EQ(WriteAttributeLists(dir.Wide("nofolder/x.cat"), {}, {}, {}), kStatusCannotOpen);
+}
+
+TEST_F(AttributeFileTest, FailedWriteReportsAndKeepsTheOldFile) {
+    WriteBytes(dir.File("k.cat.atr"), "[PaperTypes]\nold\n");
+    file_faults::FailAt(file_faults::Step::kSync, 1);
+    EXPECT_EQ(WriteAttributeLists(dir.Wide("k.cat"), {}, {u"new"}, {}), kStatusWriteError);
+    file_faults::Clear();
+    EXPECT_EQ(ReadBytes(dir.File("k.cat.atr")), "[PaperTypes]\nold\n");
+    EXPECT_EQ(ListFolder(dir.path()), "k.cat.atr ");
+    chmod(dir.File("k.cat.atr").c_str(), 0444);
+    EXPECT_EQ(WriteAttributeLists(dir.Wide("k.cat"), {}, {u"new"}, {}), kStatusCannotOpen);
+}
+
+TEST_F(AttributeFileTest, FollowsTheCatalogsListedName) {
+    WriteBytes(dir.File("Office.cat"), "");
+    WriteBytes(dir.File("office.CAT.ATR"), "[PaperTypes]\nplain\n");
+    Lists lists;
+    ASSERT_EQ(ReadAttributeLists(dir.Wide("OFFICE.cat"), lists.refs()), kStatusOk);
+    EXPECT_EQ(lists.types, AttributeList{u"plain"});
+}
+
+}  // namespace
+}  // namespace sheetwise

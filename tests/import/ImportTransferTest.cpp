@@ -1,0 +1,175 @@
+#include "import/ImportTransfer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "import/ImportCatalogTarget.h"
+#include "import/ImportTestSupport.h"
+#include "import/ImportedCatalog.h"
+#include "import/ProfileReader.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::ImportFileWithPapers;
+using testing::IniFile;
+using testing::ReadBytes;
+using Texts = std::vector<std::u16string>;
+
+ImportedCatalog FromText(const std::u16string& text) {
+    return ImportedCatalog(u"memory.ini", ProfileReader::FromText(text));
+}
+
+Texts Names(const PaperCatalog& catalog) {
+    Texts names;
+    for (const PaperDefinition& paper : catalog.papers())
+        names.push_back(paper.name);
+    return names;
+}
+
+class ImportTransferTest : public testing::ImportTest {
+  protected:
+    PaperCatalog catalog = LoadBaseCatalog();
+    CatalogImportTarget target{catalog, u"."};
+};
+
+TEST_F(ImportTransferTest, TargetTakesTheCatalogAsTheWindowShowsItAndPrepareEmptiesIt) {
+    // The paper "Odd" uses values the attribute file lacks; showing it appends them.
+    EXPECT_EQ(catalog.GetAttributeList(kWeights), (Texts{u"*", u"75", u"160", u"90"}));
+    EXPECT_EQ(catalog.GetAttributeList(kColours),
+              (Texts{u"*", u"white", u"blue", u"ivory", u"pink"}));
+    // A value already shown is selected, not appended again; an empty one is ignored.
+    target.SelectOrAddListValue(kTypes, u"cover");
+    target.SelectOrAddListValue(kTypes, u"");
+    target.SelectOrAddListValue(kTypes, u"Cover");
+    EXPECT_EQ(catalog.GetAttributeList(kTypes),
+              (Texts{u"*", u"plain", u"cover", u"glossy", u"Cover"}));
+    EXPECT_EQ(target.WorkingList(kTypes), catalog.GetAttributeList(kTypes));
+
+    catalog.AddAttributeValue(kColours, u"unseen");  // in the catalog, not in the window's lists
+    PrepareImportTarget(target);
+    EXPECT_EQ(catalog.PaperCount(), 0);
+    EXPECT_TRUE(catalog.GetAttributeList(kTypes).empty() && target.WorkingList(kColours).empty());
+    EXPECT_EQ(catalog.GetAttributeList(kColours), Texts{u"unseen"});
+    EXPECT_EQ(catalog.sizes().size(), 7u);
+    // The list boxes are empty again: a value shown before is appended anew.
+    target.SelectOrAddListValue(kWeights, u"75");
+    EXPECT_EQ(catalog.GetAttributeList(kWeights), Texts{u"75"});
+}
+
+// DraftA4 gets the first A4 (size 3 in the file), not the later size of the same text, and
+// showing the papers adds the wildcards it uses to the lists.
+TEST_F(ImportTransferTest, ImportsTheExample) {
+    ImportedCatalog imported(WriteImport(testing::ExampleImportFile()));
+    const ImportTransferResult result = TransferImportedCatalog(imported, target);
+    EXPECT_FALSE(result.failed || imported.defaultPaperFailed());
+    EXPECT_EQ(result.papersAdded, 2);
+    EXPECT_EQ(result.papersRejected, 0);
+    EXPECT_EQ(result.attributeValues, 3);
+    EXPECT_EQ(result.attributesRejected, 0);
+    ASSERT_TRUE(catalog.Save(dir.Wide("imported.cat")));
+    ASSERT_TRUE(catalog.WriteAttributeFile(dir.Wide("imported.cat")));
+    EXPECT_EQ(ReadBytes(dir.File("imported.cat")),
+              "Base:Office\nOffice:1:75:white:plain:2:0\nDraftA4:3:0:*:plain:1:0\n");
+    EXPECT_EQ(ReadBytes(dir.File("imported.cat.atr")),
+              "[PaperWeights]\n75\n*\n[PaperTypes]\nplain\n[PaperColors]\nwhite\n*\n\n");
+}
+
+// Only the first "." of a number becomes the separator; a text equal to an earlier one, ignoring
+// case, is not listed again.
+TEST_F(ImportTransferTest, SizeListTexts) {
+    EXPECT_EQ(SizeListText(u"8.5.1", u"11.25", 0, u","), u"8,5.1 x 11,25\"");
+    EXPECT_EQ(SizeListText(u"210", u"297", 1, u"."), u"210 x 297 mm");
+    EXPECT_EQ(SizeListItemsOf(catalog, u"."), (std::vector<SizeListItem>{{u"8.5 x 11\"", 0},
+                                                                         {u"8.5 x 14\"", 1},
+                                                                         {u"210 x 297 mm", 2},
+                                                                         {u"297 x 420 mm", 4},
+                                                                         {u"12 x 18", 5}}));
+}
+
+// A size text must equal a list text exactly; anything else, and a size number without an
+// imported size, gives the first size.
+TEST_F(ImportTransferTest, MapsSizesByTheirListTextAndUnmatchedOnesToTheFirst) {
+    std::string file = IniFile(
+        {"[PaperSizes]", "PaperSize0=Legal 8.5 x 14 in", "PaperSize1=A4 210.0 x 297.0 mm",
+         "PaperSize2=A3 297x420 MM", "PaperSize3=A3 297 x 420 mm", "PaperSize4=12 x 18 in",
+         "[PaperColors]", "PaperColor0=white", "[PaperWeights]", "PaperWeight0=75", "[PaperTypes]",
+         "PaperType0=plain", "[PaperForced]", "PaperForce0=*", "[PaperDefs]"});
+    const char* const sizes[] = {"0", "1", "2", "3", "4", "5", "4294967296"};
+    for (int n = 0; n < 7; ++n)
+        file += "PaperDef" + std::to_string(n) + "=P;" + sizes[n] + ";white;75;plain;0\r\n";
+    for (const auto& [separator, expected] :
+         {std::pair{u".", std::vector<int32_t>{1, 2, 0, 4, 0, 0, 0}},
+          std::pair{u",", std::vector<int32_t>{0, 2, 0, 4, 0, 0, 0}}}) {
+        CatalogImportTarget local(catalog, separator);
+        ImportedCatalog imported(WriteImport(file));
+        MapImportedSizes(imported, local);
+        std::vector<int32_t> mapped;
+        for (const PaperDefinition& paper : imported.papers())
+            mapped.push_back(paper.sizeIndex);
+        EXPECT_EQ(mapped, expected) << Utf16ToUtf8(separator);
+    }
+}
+
+TEST_F(ImportTransferTest, AddsPapersSkippingDuplicatesAndCountingRefusals) {
+    ImportedCatalog imported =
+        FromText(Utf8ToUtf16(ImportFileWithPapers({
+                     "Letter;0;white;75;plain;0",     // already in the catalog: skipped
+                     "Fresh;1;white;75;plain;1",      // added
+                     "Caf#;0;white;75;plain;0",       // refused by the catalog
+                     "Fresh;0;blue;90;plain;0",       // now in the catalog: skipped
+                     "Tint;0;r\xC3\xB6t;75;plain;0",  // added
+                 })) +
+                 u"PaperDef5=\u3000;0;white;75;plain;0\r\n");  // its name is white space only
+    int32_t rejected = -1;
+    EXPECT_EQ(AddImportedPapers(imported, target, rejected), 2);
+    EXPECT_EQ(rejected, 2);
+    EXPECT_EQ(Names(catalog), (Texts{u"Letter", u"A4_Cover", u"Odd", u"Fresh", u"Tint"}));
+    EXPECT_EQ(catalog.papers()[3].imagedSides, kOneSided);
+    EXPECT_EQ(catalog.papers()[4].colour, u"r\u00f6t");
+}
+
+TEST_F(ImportTransferTest, AddsAttributeValuesThroughTheLists) {
+    PrepareImportTarget(target);
+    ImportedCatalog imported = FromText(
+        u"[PaperSizes]\nPaperSize0=A4\n[PaperColors]\nPaperColor0=white\nPaperColor1=wei:ss\n"
+        u"PaperColor2=bl ue\nPaperColor3=white\n"
+        u"[PaperWeights]\nPaperWeight0=75\nPaperWeight1=heavy\nPaperWeight2=*\n"
+        u"PaperWeight3=*x\nPaperWeight4=250\nPaperWeight5=59\nPaperWeight6=75 gsm\n"
+        u"PaperWeight7=gsm\nPaperWeight8=80.5\nPaperWeight9=-70\nPaperWeight10=200\n"
+        u"[PaperTypes]\nPaperType0=plain\nPaperType1=plain paper\nPaperType2=Cover\n"
+        u"[PaperForced]\nPaperForce0=*\n[PaperDefs]\nPaperDef0=A;0;white;75;plain;0\n");
+    int32_t rejected = -1;
+    EXPECT_EQ(AddImportedAttributes(imported, target, rejected), 11 + 3 + 4);
+    EXPECT_EQ(rejected, 6);
+    EXPECT_EQ(catalog.GetAttributeList(kWeights), (Texts{u"75", u"*", u"80.5", u"200"}));
+    EXPECT_EQ(catalog.GetAttributeList(kTypes), (Texts{u"plain", u"Cover"}));
+    EXPECT_EQ(catalog.GetAttributeList(kColours), (Texts{u"white", u"wei_ss"}));
+    EXPECT_EQ(target.WorkingList(kWeights), catalog.GetAttributeList(kWeights));
+}
+
+// A failed imported catalog leaves the target alone; a refused default paper fails only the
+// takeover; without a paper added there is no takeover, so its flag stays clear.
+TEST_F(ImportTransferTest, FailuresOfTheImportTheTakeoverOrTheWholeTransfer) {
+    ImportedCatalog missing(dir.Wide("missing.ini"));
+    EXPECT_TRUE(TransferImportedCatalog(missing, target).failed);
+    EXPECT_EQ(catalog.PaperCount(), 3);
+
+    ImportedCatalog refusedDefault(WriteImport(ImportFileWithPapers(
+        {"Caf#;0;white;75;plain;0", "Good;1;white;75;plain;0", "Also;0;white;75;plain;2"})));
+    const ImportTransferResult result = TransferImportedCatalog(refusedDefault, target);
+    EXPECT_FALSE(result.failed);
+    EXPECT_EQ(result.papersAdded, 2);
+    EXPECT_EQ(result.papersRejected, 1);
+    EXPECT_TRUE(refusedDefault.defaultPaperFailed());
+    EXPECT_EQ(Names(catalog), (Texts{u"Good", u"Also"}));
+
+    ImportedCatalog noneAdded(WriteImport(ImportFileWithPapers({"Caf#;0;white;75;plain;0"})));
+    EXPECT_TRUE(TransferImportedCatalog(noneAdded, target).failed);
+    EXPECT_FALSE(noneAdded.defaultPaperFailed());
+}
+
+}  // namespace
+}  // namespace sheetwise

@@ -1,0 +1,156 @@
+#include "import/ImportedCatalog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "import/ImportTestSupport.h"
+#include "platform/CodePage.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::Describe;
+using testing::ImportFileWithPapers;
+using testing::IniFile;
+using Texts = std::vector<std::u16string>;
+
+class ImportedCatalogTest : public testing::ImportTest {
+  protected:
+    ImportedCatalog Import(const std::string& bytes) { return ImportedCatalog(WriteImport(bytes)); }
+
+    // The names the papers of an import file with these definitions end up with.
+    Texts Names(std::initializer_list<std::string> definitions) {
+        const ImportedCatalog imported = Import(ImportFileWithPapers(definitions));
+        Texts names;
+        for (const PaperDefinition& paper : imported.papers())
+            names.push_back(paper.name);
+        return names;
+    }
+};
+
+// The path goes to the reader unchanged: a folder the ANSI code page cannot spell, a file name
+// in another letter case and Windows' separator.
+TEST_F(ImportedCatalogTest, ReadsTheExampleThroughThePathAsGiven) {
+    const std::string folder = dir.File("\xE6\x97\xA5\xE6\x9C\xAC \xD0\x9F");
+    std::filesystem::create_directory(folder);
+    testing::WriteBytes(folder + "/Example.INI", testing::ExampleImportFile());
+    const std::u16string path = Utf8ToUtf16(folder) + u"\\example.ini";
+    const ImportedCatalog imported(path);
+    EXPECT_EQ(imported.path(), path);
+    EXPECT_EQ(imported.sizes(), (Texts{u"8.5 x 11\"", u"210 x 297 mm"}));
+    EXPECT_EQ(imported.colours(), Texts{u"white"});
+    EXPECT_EQ(imported.weights(), Texts{u"75"});
+    EXPECT_EQ(imported.types(), Texts{u"plain"});
+    EXPECT_EQ(imported.forced(), Texts{u"*"});
+    EXPECT_EQ(Describe(imported.papers()), "Office;0;white;75;plain;2;0 DraftA4;1;*;0;plain;1;0 ");
+    EXPECT_EQ(imported.defaultPaperName(), u"Office");
+    EXPECT_EQ(imported.defaultPaperIndex(), 0);
+    EXPECT_FALSE(imported.failed() || imported.colonsReplaced() || imported.invalidValue() ||
+                 imported.missingField() || imported.defaultPaperFailed());
+    EXPECT_EQ(imported.invalidPaperCount(), 0);
+}
+
+// Sections run from key 0 to the first empty or missing key; "<<" is the section's default.
+TEST_F(ImportedCatalogTest, SectionsEndAtTheFirstGapAndTakeDefaults) {
+    const ImportedCatalog imported = Import(IniFile(
+        {"[PaperSizes]", "PaperSize0=<<", "PaperSize1=A3 297 x 420 mm", "PaperSize3=A5",
+         "[PaperColors]", "PaperColor0=<<x", "PaperColor1=", "PaperColor2=blue", "[PaperWeights]",
+         "PaperWeight0=<<", "[PaperTypes]", "PaperType0=<<", "[PaperForced]", "PaperForce0=<<",
+         "[PaperDefs]", "PaperDef0=A;0;white;75;plain;0", "PaperDef2=B;0;white;75;plain;0"}));
+    EXPECT_EQ(imported.sizes(), (Texts{u"8.5 x 11\"", u"297 x 420 mm"}));
+    EXPECT_EQ(imported.colours(), Texts{u"*"});
+    EXPECT_EQ(imported.weights(), Texts{u"*"});
+    EXPECT_EQ(imported.types(), Texts{u"*"});
+    EXPECT_EQ(imported.forced(), Texts{u"*"});
+    EXPECT_EQ(imported.papers().size(), 1u);
+    EXPECT_FALSE(imported.failed());
+    EXPECT_TRUE(Import(IniFile({"[PaperSizes]", "PaperSize1=A4"})).sizes().empty());
+}
+
+// The first section without a value fails the import, and the later ones are not read.
+TEST_F(ImportedCatalogTest, AnEmptySectionFailsAndStopsTheLaterOnes) {
+    const ImportedCatalog noForced = Import(
+        IniFile({"[PaperSizes]", "PaperSize0=A4 210 x 297 mm", "[PaperColors]", "PaperColor0=white",
+                 "[PaperWeights]", "PaperWeight0=75 gsm", "[PaperTypes]", "PaperType0=plain",
+                 "[PaperDefs]", "PaperDef0=A;0;white;75;plain;0"}));
+    EXPECT_TRUE(noForced.failed());
+    // The papers are read whatever the sections gave, and weights and sizes are still cleaned.
+    EXPECT_EQ(noForced.papers().size(), 1u);
+    EXPECT_EQ(noForced.weights(), Texts{u"75"});
+    EXPECT_EQ(noForced.sizes(), Texts{u"210 x 297 mm"});
+
+    const ImportedCatalog noColours =
+        Import(IniFile({"[PaperSizes]", "PaperSize0=A4", "[PaperWeights]", "PaperWeight0=75",
+                        "[PaperTypes]", "PaperType0=plain", "[PaperForced]", "PaperForce0=*"}));
+    EXPECT_TRUE(noColours.failed());
+    EXPECT_TRUE(noColours.weights().empty() && noColours.types().empty());
+    EXPECT_TRUE(Import(ImportFileWithPapers({})).failed());
+    EXPECT_TRUE(Import(ImportFileWithPapers({"*;0;white;75;plain;0", "B;0;;75;plain;0"})).failed());
+
+    const ImportedCatalog missing(dir.Wide("nothing.ini"));
+    EXPECT_TRUE(missing.failed());
+    EXPECT_EQ(missing.defaultPaperIndex(), -1);
+    EXPECT_EQ(missing.path(), dir.Wide("nothing.ini"));
+}
+
+TEST_F(ImportedCatalogTest, CountsAndFlagsRejectedPapers) {
+    const ImportedCatalog imported = Import(ImportFileWithPapers({
+        "Missing;0;white;75;plain",   // 0: five fields
+        "Star;x;white;75;plain;0",    // 1: size number not all digits
+        "*;0;white;75;plain;0",       // 2: skipped, not counted
+        "Light;0;white;59;plain;0",   // 3: weight out of range
+        "Low;0;white;60;plain;3",     // 4: the first valid paper
+        "High;1;white;200;plain;2",   // 5
+        "<<;0;white;75;plain;0",      // 6: skipped
+        "Seven;0;white;*;plain;1;x",  // 7
+    }));
+    EXPECT_EQ(Describe(imported.papers()),
+              "Low;0;white;60;plain;2;0 High;1;white;200;plain;0;0 Seven;0;white;0;plain;1;0 ");
+    EXPECT_TRUE(imported.missingField() && imported.invalidValue());
+    EXPECT_EQ(imported.invalidPaperCount(), 3);
+    EXPECT_EQ(imported.defaultPaperName(), u"Low");
+    EXPECT_EQ(imported.defaultPaperIndex(), 4);
+    EXPECT_FALSE(imported.failed() || imported.colonsReplaced());
+
+    const ImportedCatalog onlyMissing = Import(ImportFileWithPapers({"A;0;white;75;plain;0", ";"}));
+    EXPECT_TRUE(onlyMissing.missingField());
+    EXPECT_FALSE(onlyMissing.invalidValue());
+    EXPECT_EQ(onlyMissing.invalidPaperCount(), 1);
+}
+
+TEST_F(ImportedCatalogTest, ColonsAreReplacedAndReported) {
+    const ImportedCatalog attributes =
+        Import(IniFile({"[PaperSizes]", "PaperSize0=A4", "[PaperColors]",
+                        "PaperColor0=" + std::string(300, 'c') + ":", "[PaperWeights]",
+                        "PaperWeight0=75", "[PaperTypes]", "PaperType0=pl:ain", "[PaperForced]",
+                        "PaperForce0=*", "[PaperDefs]", "PaperDef0=A;0;white;75;plain;0"}));
+    EXPECT_TRUE(attributes.colonsReplaced());
+    EXPECT_EQ(attributes.colours(), Texts{std::u16string(300, u'c') + u"_"});
+    EXPECT_EQ(attributes.types(), Texts{u"pl_ain"});
+    // Also the colons of a definition that is then rejected are reported.
+    EXPECT_TRUE(Import(ImportFileWithPapers({"A;0;white;75;plain;0", "B:1;x;white;75;plain;0"}))
+                    .colonsReplaced());
+}
+
+// Only names that a colon or an underscore may have made equal are made unique, and only once
+// two papers have been accepted; an exact duplicate that remains is skipped by the catalog later.
+TEST_F(ImportedCatalogTest, NamesAreMadeUniqueOnlyAfterTwoPapers) {
+    const std::string p = ";0;white;75;plain;0";
+    EXPECT_EQ(Names({"A:B" + p, "A_B" + p}), (Texts{u"A_B", u"A_B"}));
+    EXPECT_EQ(Names({"X" + p, "A:B" + p, "A_B" + p}), (Texts{u"X", u"A_B", u"A_B1"}));
+    EXPECT_EQ(Names({"X" + p, "AB" + p, "AB" + p}), (Texts{u"X", u"AB", u"AB"}));
+    // A colon in any earlier definition, even a rejected one, counts for the later names; a
+    // colon in a later field of the same definition comes after its name was made unique.
+    EXPECT_EQ(Names({"X" + p, "AB" + p, "Bad:1;0;white;59;plain;0", "AB" + p}),
+              (Texts{u"X", u"AB", u"AB1"}));
+    EXPECT_EQ(Names({"X" + p, "AB" + p, "AB;0;wh:ite;75;plain;0"}), (Texts{u"X", u"AB", u"AB"}));
+    // Rejected and skipped papers are not counted.
+    EXPECT_EQ(Names({"X;x;white;75;plain;0", "*" + p, "A_B" + p, "A_B" + p}),
+              (Texts{u"A_B", u"A_B"}));
+}
+
+}  // namespace
+}  // namespace sheetwise

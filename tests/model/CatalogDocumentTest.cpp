@@ -1,0 +1,107 @@
+// The editing document's file rules, without a window: what it may write, where, and when it
+// must notice another writer.
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "model/CatalogDocument.h"
+#include "model/CatalogFixture.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+constexpr const char* kCatalog = "Office:A\nA:1:75:white:plain:2:0\nB:2:160:blue:cover:1:1\n";
+
+class CatalogDocumentTest : public testing::CatalogTest {
+  protected:
+    void SetUp() override {
+        CatalogTest::SetUp();
+        Load(kCatalog, "default");
+        document.SetDefaultPath(dir.Wide("default.cat"));
+    }
+    std::u16string Write(const std::string& name, const std::string& bytes,
+                         const char* sizes = testing::kSizes) {
+        Load(bytes, name, sizes);
+        return dir.Wide(name + ".cat");
+    }
+
+    CatalogDocument document;
+};
+
+TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwn) {
+    const std::u16string office = Write("office", kCatalog);
+    EXPECT_EQ(document.Load(office), 0);
+    EXPECT_FALSE(document.changes().untitled);
+    EXPECT_EQ(document.shownPath(), office);
+
+    // A paper line that is dropped: the document holds the rest, untitled.
+    const std::u16string torn = Write("torn", "Torn:A\nA:1:75:white:plain:2:0\nB:1\n");
+    EXPECT_GT(document.Load(torn), 0);
+    EXPECT_TRUE(document.changes().untitled);
+    EXPECT_FALSE(document.changes().Any());
+    EXPECT_EQ(document.shownPath(), torn);
+
+    // The installed default catalog is a template, never saved over.
+    EXPECT_EQ(document.LoadTemplate(), 0);
+    EXPECT_TRUE(document.changes().untitled);
+    EXPECT_EQ(document.shownPath(), dir.Wide("default.cat"));
+
+    document.MarkImported(u"/in/papers.ini");
+    EXPECT_TRUE(document.changes().untitled);
+    EXPECT_TRUE(document.changes().Any());  // imported papers are unsaved work
+    EXPECT_EQ(document.shownPath(), u"/in/papers.ini");
+}
+
+TEST_F(CatalogDocumentTest, SavingNoticesAnotherWritersChangesButNotItsOwn) {
+    const std::u16string office = Write("office", kCatalog);
+    ASSERT_EQ(document.Load(office), 0);
+    document.changes().papersReordered = true;
+    EXPECT_FALSE(document.ChangedOnDisk(true, true));
+    EXPECT_EQ(document.SaveOwnFiles(true, true), CatalogSetResult::kSaved);
+    EXPECT_FALSE(document.changes().Any());
+    EXPECT_FALSE(document.ChangedOnDisk(true, true));  // its own save
+
+    // Another editor renames its own file into place; another rewrites the attribute file.
+    WriteBytes(dir.File("other"), "Office:B\nB:2:160:blue:cover:1:1\n");
+    std::filesystem::rename(dir.File("other"), dir.File("office.cat"));
+    EXPECT_EQ(document.ChangedOnDisk(true, false), dir.File("office.cat"));
+    EXPECT_FALSE(document.ChangedOnDisk(false, true));
+    WriteBytes(dir.File("office.cat.atr"), "[PaperColors]\nwhite\n");
+    EXPECT_EQ(document.ChangedOnDisk(false, true), dir.File("office.cat.atr"));
+    // A catalog not read whole has nothing to compare with (and is never saved in place).
+    ASSERT_GT(document.Load(Write("torn", "Torn:A\nB:1\n")), 0);
+    std::filesystem::remove(dir.File("torn.cat"));
+    EXPECT_FALSE(document.ChangedOnDisk(true, true));
+}
+
+TEST_F(CatalogDocumentTest, SaveAsTakesTheCatalogsOwnSizesAndWritesAllOrNothing) {
+    const std::string sizes = std::string(testing::kSizes) + "Extra:1:2:3:4:0\n";
+    ASSERT_EQ(document.Load(Write("office", kCatalog, sizes.c_str())), 0);
+    document.changes().colours = true;
+    std::filesystem::create_directories(dir.File("elsewhere"));
+    EXPECT_EQ(document.SaveAs(dir.Wide("elsewhere/copy.cat")), SaveAsResult::kSaved);
+    EXPECT_EQ(ReadBytes(dir.File("elsewhere/copy.cat")), kCatalog);
+    EXPECT_EQ(ReadBytes(dir.File("elsewhere/copy.def")), sizes);
+    EXPECT_EQ(ReadBytes(dir.File("elsewhere/copy.cat.atr")), ReadBytes(dir.File("office.cat.atr")));
+    EXPECT_EQ(document.path(), dir.Wide("elsewhere/copy.cat"));
+    EXPECT_FALSE(document.changes().Any());
+
+    // An attribute file that may not be replaced: neither file is written, the changes stay.
+    document.changes().colours = true;
+    WriteBytes(dir.File("locked.cat.atr"), "[PaperColors]\nonly\n");
+    chmod(dir.File("locked.cat.atr").c_str(), 0444);
+    EXPECT_EQ(document.SaveAs(dir.Wide("locked.cat")), SaveAsResult::kAttributesNotSaved);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("locked.cat")));
+    EXPECT_TRUE(document.changes().colours);
+    WriteBytes(dir.File("taken.cat"), "keep");
+    chmod(dir.File("taken.cat").c_str(), 0444);
+    EXPECT_EQ(document.SaveAs(dir.Wide("taken.cat")), SaveAsResult::kCatalogNotSaved);
+    EXPECT_EQ(ReadBytes(dir.File("taken.cat")), "keep");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("taken.cat.atr")));
+}
+
+}  // namespace
+}  // namespace sheetwise
