@@ -2,7 +2,6 @@
 
 #include <QKeySequence>
 #include <QStringList>
-#include <vector>
 
 #include "app/AcceleratorTableReader.h"
 #include "app/MenuTemplateReader.h"
@@ -19,15 +18,6 @@ MenuTemplate MainMenu() {
     const auto menu = LoadMenuTemplate(resource_id::kMainMenu, &error);
     EXPECT_TRUE(menu) << error.toStdString();
     return menu.value_or(MenuTemplate());
-}
-
-// Command ids by position; 0 stands for a separator.
-std::vector<int> Commands(const MenuItem& popup) {
-    std::vector<int> ids;
-    for (const MenuItem& item : popup.items) {
-        ids.push_back(item.kind == MenuItemKind::Separator ? 0 : item.commandId);
-    }
-    return ids;
 }
 
 // Every item is relabelled from the string table: a wrong id in the menu or in MenuTextId would
