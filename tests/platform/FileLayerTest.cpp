@@ -11,15 +11,10 @@ namespace sheetwise {
 namespace {
 
 using testing::ListFolder;
+using testing::ModeOf;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-mode_t ModeOf(const std::string& path) {
-    struct stat info;
-    stat(path.c_str(), &info);
-    return info.st_mode & 07777;
-}
 
 TEST(NativePath, FindsCompanionsWhateverTheirLetterCase) {
     TempDir dir;

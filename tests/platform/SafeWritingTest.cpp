@@ -23,15 +23,10 @@ namespace {
 
 using file_faults::Step;
 using testing::ListFolder;
+using testing::ModeOf;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-mode_t ModeOf(const std::string& path) {
-    struct stat info;
-    stat(path.c_str(), &info);
-    return info.st_mode & 07777;
-}
 
 // Runs read() on a FIFO that no program writes to. An open that waited for a writer would never
 // return; after a generous bound the test lets it through (and fails) instead of hanging.

@@ -86,4 +86,10 @@ class CodePageScope {
     ~CodePageScope() { setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1); }
 };
 
+// A file's permission bits; 0 when it does not exist.
+inline mode_t ModeOf(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
 }  // namespace sheetwise::testing
