@@ -65,11 +65,6 @@ QString Shown(const std::string& nativePath) {
     return QString::fromStdString(nativePath);
 }
 
-std::string LastComponent(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 bool MainDialog::ConfirmUnsavedChanges() {
@@ -282,7 +277,7 @@ bool MainDialog::ConfirmReplaceOfCaseVariant(const std::u16string& chosen) {
     // The file dialog asks about an existing file of exactly the chosen name. Saving matches the
     // last component ignoring case, so "Plan.cat" would replace "Plan.CAT": ask about that one.
     const std::string resolved = ToNativePath(chosen);
-    if (LastComponent(resolved) == LastComponent(QString::fromStdU16String(chosen).toStdString()) ||
+    if (NameOf(resolved) == NameOf(QString::fromStdU16String(chosen).toStdString()) ||
         !FileExists(resolved)) {
         return true;
     }

@@ -14,11 +14,6 @@ QString Shown(const std::u16string& path) {
     return QString::fromStdString(ToNativePath(path));
 }
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
-}
-
 // The owner's write permission decides, as it does for saving, also when running as root.
 bool OwnerMayWrite(const struct stat& info) {
     return (info.st_mode & S_IWUSR) != 0;

@@ -222,10 +222,9 @@ void MainDialog::ReadDecimalSeparator() {
 
 bool MainDialog::ClearChangeFlags(int group) {
     if (group == 0) {
-        changes_.colours = changes_.types = changes_.weights = false;
+        changes_.ClearAttributes();
     } else if (group == 2) {
-        changes_.paperAdded = changes_.paperChanged = changes_.paperDeleted = false;
-        changes_.papersReordered = changes_.untitled = false;
+        changes_.ClearPapers();
     } else if (group == 3) {
         fieldChanges_ = FieldChangeFlags{};
     }

@@ -18,19 +18,6 @@ bool CanReadFile(const std::u16string& path) {
     return !path.empty() && ReadFileHead(ToNativePath(path), 1, head) == ReadResult::kOk;
 }
 
-std::u16string CompanionSizePath(std::u16string_view catalogPath) {
-    const size_t dot = catalogPath.rfind(u'.');
-    std::u16string path(catalogPath.substr(0, dot == std::u16string_view::npos ? dot : dot + 1));
-    path += u"def";
-    return path;
-}
-
-std::u16string CompanionAttributePath(std::u16string_view catalogPath) {
-    std::u16string path(catalogPath);
-    path += u".atr";
-    return path;
-}
-
 std::string StatusText(int32_t status) {
     switch (status) {
         case kStatusOk:

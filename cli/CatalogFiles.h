@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/CompanionFiles.h"
 #include "model/PaperCatalog.h"
 
 namespace sheetwise::cli {
@@ -16,13 +17,6 @@ PaperCatalog LoadCatalogAsEditor(const std::u16string& path);
 
 // True when the file a path names (letter case resolved) can be opened for reading.
 bool CanReadFile(const std::u16string& path);
-
-// The size-definition file the editor copies beside a catalog when it is missing: the path up to
-// and including its last "." followed by "def"; without a "." the whole path followed by "def".
-std::u16string CompanionSizePath(std::u16string_view catalogPath);
-
-// The attribute file: the catalog's full path with ".atr" appended.
-std::u16string CompanionAttributePath(std::u16string_view catalogPath);
 
 // What a catalog status means, in a few words ("a paper line lacks a field").
 std::string StatusText(int32_t status);

@@ -2,15 +2,17 @@
 
 namespace sheetwise {
 
-std::u16string CompanionSizePath(const std::u16string& catalogPath) {
+std::u16string CompanionSizePath(std::u16string_view catalogPath) {
     const size_t dot = catalogPath.rfind(u'.');
-    if (dot == std::u16string::npos)
-        return catalogPath + u"def";
-    return catalogPath.substr(0, dot + 1) + u"def";
+    std::u16string path(catalogPath.substr(0, dot == std::u16string_view::npos ? dot : dot + 1));
+    path += u"def";
+    return path;
 }
 
-std::u16string CompanionAttributePath(const std::u16string& catalogPath) {
-    return catalogPath + u".atr";
+std::u16string CompanionAttributePath(std::u16string_view catalogPath) {
+    std::u16string path(catalogPath);
+    path += u".atr";
+    return path;
 }
 
 }  // namespace sheetwise

@@ -2,14 +2,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace sheetwise {
 
 // The size-definition file whose presence is checked and which is copied: the path up to and
 // including its last "." followed by "def"; without a "." the whole path followed by "def".
-std::u16string CompanionSizePath(const std::u16string& catalogPath);
+std::u16string CompanionSizePath(std::u16string_view catalogPath);
 
 // The attribute file of a catalog: its full path with ".atr" appended.
-std::u16string CompanionAttributePath(const std::u16string& catalogPath);
+std::u16string CompanionAttributePath(std::u16string_view catalogPath);
 
 }  // namespace sheetwise

@@ -15,6 +15,7 @@
 
 #include "platform/CatalogWriteLock.h"
 #include "platform/FileOps.h"
+#include "platform/NativePath.h"
 #include "platform/TemporaryNames.h"
 
 namespace sheetwise {
@@ -57,18 +58,6 @@ using file_faults::ShouldFail;
 using file_faults::Step;
 
 constexpr size_t kBufferSize = 1 << 16;
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // A symbolic link is followed, so that the file it names is replaced and the link stays.
 std::string FollowLink(const std::string& path) {

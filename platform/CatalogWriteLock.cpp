@@ -9,6 +9,8 @@
 #include <map>
 #include <utility>
 
+#include "platform/NativePath.h"
+
 namespace sheetwise {
 namespace {
 
@@ -22,13 +24,6 @@ using FolderKey = std::pair<unsigned long long, unsigned long long>;
 // The folders this thread holds. Another thread opens the folder anew, and flock serialises
 // separate opens like separate processes.
 thread_local std::map<FolderKey, HeldFolder> heldFolders;
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 }  // namespace
 

@@ -20,4 +20,8 @@ std::string ToNativePath(std::u16string_view path);
 // The same resolution of the last component for a path that is already UTF-8.
 std::string ResolveNameCase(const std::string& path);
 
+// The folder part of a UTF-8 path ("." for a bare name, "/" for the root) and its last component.
+std::string FolderOf(const std::string& path);
+std::string NameOf(const std::string& path);
+
 }  // namespace sheetwise
