@@ -3,13 +3,10 @@
 //
 // The window keeps its own copies of the three lists (the working lists), in the order of the
 // list boxes; every change here reaches the list box, the working list and the catalog together.
-#include <algorithm>
-
 #include "app/MainDialog.h"
 #include "app/MessageIds.h"
 #include "editor/EditField.h"
 #include "editor/ListBox.h"
-#include "formats/CatalogText.h"
 
 namespace sheetwise {
 namespace {
@@ -30,23 +27,6 @@ AttributeKindControls ControlsOf(int kind) {
         default:
             return {control::kColourList, control::kColourField, message::kDeleteColour};
     }
-}
-
-// Whether a paper uses the value. Weights are numbers ("*" is 0, "90 gsm" is 90); types and
-// colours are texts that must match exactly, letter case included.
-bool AnyPaperUses(const PaperCatalog& catalog, int kind, const std::u16string& value) {
-    const int32_t weight = value == u"*" ? 0 : ReadLeadingInteger(value);
-    const auto& papers = catalog.papers();
-    return std::any_of(papers.begin(), papers.end(), [&](const PaperDefinition& paper) {
-        switch (kind) {
-            case kWeights:
-                return paper.weight == weight;
-            case kTypes:
-                return paper.type == value;
-            default:
-                return paper.colour == value;
-        }
-    });
 }
 
 }  // namespace
@@ -78,30 +58,13 @@ void MainDialog::DeleteAttributeValue(int kind) {
         return;
     }
     const std::u16string value = list->ItemText(selected).toStdU16String();
-    if (value == u"*") {
-        ShowMessage(message::kError, message::kWildcardNotDeletable);
+    if (ShowRefusal(editor_.CheckDeleteValue(kind, value)))
         return;
-    }
-    if (AnyPaperUses(catalog_, kind, value)) {
-        ShowMessage(message::kError, message::kAttributeInUse);
-        return;
-    }
     if (Ask(controls.confirmation, BoxButtons::kYesNo, list->ItemText(selected)) != BoxAnswer::kYes)
         return;
 
     list->DeleteItem(selected);
-    AttributeList& working = kind == kWeights ? working_.weights
-                             : kind == kTypes ? working_.types
-                                              : working_.colours;
-    if (const auto found = std::find(working.begin(), working.end(), value);
-        found != working.end()) {
-        working.erase(found);
-    }
-    catalog_.DeleteAttribute(kind, value);
-    bool& changed = kind == kWeights ? changes_.weights
-                    : kind == kTypes ? changes_.types
-                                     : changes_.colours;
-    changed = true;
+    editor_.DeleteValue(kind, value);
 
     // The item that takes the deleted one's place is selected; after the last one, the one before.
     const int count = list->Count();

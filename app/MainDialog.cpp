@@ -78,7 +78,13 @@ MainDialog::MainDialog(UserInterface& ui, DialogTemplate dialog, MenuTemplate me
       stringModule_(std::move(strings)),
       environment_(std::move(environment)),
       catalog_(document_.catalog()),
-      changes_(document_.changes()) {
+      changes_(document_.changes()),
+      editor_(document_),
+      fields_(editor_.fields),
+      fieldChanges_(editor_.changed),
+      working_(editor_.working),
+      defaultMark_(editor_.defaultMark),
+      selectedPaperIndex_(editor_.selected) {
     BuildWindow();
     ConnectControls();
 }
@@ -440,9 +446,7 @@ void MainDialog::OpenDefaultCatalog() {
 }
 
 void MainDialog::RefreshCatalogView() {
-    working_.weights = catalog_.GetAttributeList(kWeights);
-    working_.types = catalog_.GetAttributeList(kTypes);
-    working_.colours = catalog_.GetAttributeList(kColours);
+    editor_.TakeCatalogLists();
     FillAttributeListBoxes();
     FillSizeList(true);
     FillNameList(true);

@@ -23,6 +23,7 @@
 #include "app/UserInterface.h"
 #include "model/CatalogDocument.h"
 #include "model/PaperCatalog.h"
+#include "model/PaperEditor.h"
 
 class QMenu;
 class QMenuBar;
@@ -84,32 +85,6 @@ inline constexpr int kWhatsThis = 100;
 struct StartupEnvironment {
     std::optional<std::u16string> catalogArgument;  // the first command-line argument
     std::u16string executablePath;                  // the running executable, full path
-};
-
-// The values of the editing fields, which Add and Modify send to the catalog.
-struct PaperFields {
-    std::u16string name;
-    int32_t sizeIndex = 0;
-    std::u16string sizeText;
-    int32_t weight = 0;  // 0 = "*", -1 = the field is empty
-    std::u16string colour;
-    std::u16string type;
-    int32_t mode = kTwoSided;
-    int32_t precollated = 0;
-};
-
-struct DefaultPaperMark {
-    std::u16string name;
-    int32_t index = -1;
-};
-
-struct FieldChangeFlags {
-    bool name = false, weight = false, colour = false, type = false, mode = false,
-         precollated = false;
-};
-
-struct WorkingAttributeLists {
-    AttributeList weights, types, colours;
 };
 
 // How a save that the operator started ended: a command waiting on it goes on only when saved.
@@ -258,6 +233,8 @@ class MainDialog : public QWidget {
     void OnMoveDown();
     void AddTypedAttributeValues();
     void DeleteAttributeValue(int kind);
+    // Shows why the editor refused a command; false when it did not.
+    bool ShowRefusal(EditOutcome outcome);
 
     // File commands.
     bool ConfirmUnsavedChanges();
@@ -304,6 +281,13 @@ class MainDialog : public QWidget {
     CatalogDocument document_;
     PaperCatalog& catalog_;
     ChangeFlags& changes_;
+    // The editing rules, with the values held for the fields and the paper shown.
+    PaperEditor editor_;
+    PaperFields& fields_;
+    FieldChangeFlags& fieldChanges_;
+    WorkingAttributeLists& working_;
+    DefaultPaperMark& defaultMark_;
+    int32_t& selectedPaperIndex_;
     // The catalog file an opening command is working on.
     std::u16string workingPath_;
     // The operator answered No to the save question of the command under way: its changes may
@@ -313,14 +297,9 @@ class MainDialog : public QWidget {
     QString decimalSeparator_ = QStringLiteral(".");
     QString helpPath_;
 
-    PaperFields fields_;
     int selectedRow_ = 0;
-    int selectedPaperIndex_ = -1;
-    DefaultPaperMark defaultMark_;
     int activeList_ = 0;
     int focusedField_ = 0;
-    FieldChangeFlags fieldChanges_;
-    WorkingAttributeLists working_;
     bool selectingAfterFailedLookup_ = false;
     int closingCommand_ = 0;
     bool altAlone_ = false;  // Alt is down and no other key came since

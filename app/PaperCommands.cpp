@@ -5,30 +5,42 @@
 // Add, Modify and Delete the paper list is filled again from the catalog so that it never shows
 // anything the catalog does not hold. A move exchanges only the two rows concerned.
 #include <QAbstractButton>
-#include <algorithm>
-
 #include "app/MainDialog.h"
 #include "app/MessageIds.h"
 #include "app/QtText.h"
 #include "editor/PaperListView.h"
-#include "model/WeightRange.h"
 
 namespace sheetwise {
-namespace {
 
-constexpr int kMoveUp = 0;
-constexpr int kMoveDown = 1;
-
-// 0 is the wildcard "*" and always allowed.
-bool OutsideWeightRange(int32_t weight) {
-    return weight != 0 && !IsWeightInRange(weight);
+bool MainDialog::ShowRefusal(EditOutcome outcome) {
+    struct Refusal {
+        EditOutcome outcome;
+        int title;
+        int message;
+    };
+    static constexpr Refusal kRefusals[] = {
+        {EditOutcome::kNothingChanged, message::kError, message::kNothingChanged},
+        {EditOutcome::kWeightOutOfRange, message::kError, message::kWeightOutOfRange},
+        {EditOutcome::kNameInUse, message::kError, message::kNameInUse},
+        {EditOutcome::kInvalidPaper, message::kError, message::kInvalidPaper},
+        {EditOutcome::kInvalidModify, message::kError, message::kInvalidModify},
+        {EditOutcome::kDefaultNotDeletable, message::kError, message::kDefaultPaperNotDeletable},
+        {EditOutcome::kLastPaper, message::kError, message::kLastPaper},
+        {EditOutcome::kSelectPaperFirst, message::kError, message::kSelectPaperFirst},
+        {EditOutcome::kDeleteFailed, message::kError, message::kDeleteFailed},
+        {EditOutcome::kDefaultFailed, message::kError, message::kDefaultPaperFailed},
+        {EditOutcome::kKeepDefault, message::kWarning, message::kChooseAnotherDefault},
+        {EditOutcome::kWildcardNotDeletable, message::kError, message::kWildcardNotDeletable},
+        {EditOutcome::kValueInUse, message::kError, message::kAttributeInUse},
+    };
+    for (const Refusal& refusal : kRefusals) {
+        if (refusal.outcome == outcome) {
+            ShowMessage(refusal.title, refusal.message);
+            return true;
+        }
+    }
+    return false;
 }
-
-bool Contains(const AttributeList& list, const std::u16string& value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
-
-}  // namespace
 
 void MainDialog::OnModify() {
     if (button(control::kModify) == nullptr) {
@@ -40,93 +52,49 @@ void MainDialog::OnModify() {
         ShowMessage(message::kError, message::kNoPaperToModify);
         return;
     }
-    if (fields_.colour.empty() || fields_.type.empty() || fields_.weight == -1) {
-        // This message is the one that must reach the user even from a string table that lacks it.
-        if (!ShowMessage(message::kError, message::kInvalidModify)) {
-            ui_.ShowBox(this, Label(message::kError),
-                        QStringLiteral("Modify operation cannot be completed because invalid "
-                                       "paper attributes have been entered."),
-                        BoxIcon::kExclamation, BoxButtons::kOk, {});
-        }
+    const EditOutcome outcome = editor_.Modify();
+    if (outcome == EditOutcome::kIgnored)
         return;
+    // This message is the one that must reach the user even from a string table that lacks it.
+    if ((outcome == EditOutcome::kInvalidModify || outcome == EditOutcome::kModifyFailed) &&
+        !ShowMessage(message::kError, message::kInvalidModify)) {
+        ui_.ShowBox(this, Label(message::kError),
+                    QStringLiteral("Modify operation cannot be completed because invalid "
+                                   "paper attributes have been entered."),
+                    BoxIcon::kExclamation, BoxButtons::kOk, {});
     }
-    // The name identifies the paper to change; a typed name of another or no paper is not a rename.
-    if (fieldChanges_.name && catalog_.FindPaper(fields_.name) != selectedPaperIndex_)
-        return;
-    if (fieldChanges_.weight && OutsideWeightRange(fields_.weight)) {
-        fieldChanges_.weight = false;
-        ShowMessage(message::kError, message::kWeightOutOfRange);
-        fields_.weight = catalog_.GetWeight(selectedPaperIndex_);
+    if (outcome == EditOutcome::kWeightOutOfRange) {
+        ShowRefusal(outcome);
         SetFieldText(control::kWeightField, ToWide(WeightText(fields_.weight)));
-        return;
     }
-    if (catalog_.ModifyPaper(fields_.name, fields_.sizeIndex, fields_.colour, fields_.weight,
-                             fields_.type, fields_.mode, fields_.precollated)) {
-        changes_.paperChanged = true;
-    } else {
-        ShowMessage(message::kError, message::kInvalidModify);
-    }
-    // Also after a failure: the fields go back to what the catalog holds.
-    ClearChangeFlags(3);
-    RefreshListOnRow(selectedRow_);
+    // Also after a failed change: the fields go back to what the catalog holds.
+    if (outcome == EditOutcome::kDone || outcome == EditOutcome::kModifyFailed)
+        RefreshListOnRow(selectedRow_);
 }
 
 void MainDialog::OnAdd() {
-    if (!fieldChanges_.name) {
-        // Without a new name, Add offers the typed values to the attribute lists.
-        if (!fieldChanges_.weight && !fieldChanges_.colour && !fieldChanges_.type) {
-            ShowMessage(message::kError, message::kNothingChanged);
-            return;
-        }
-        if (Contains(working_.weights, ToWide(WeightText(fields_.weight))) &&
-            Contains(working_.types, fields_.type) && Contains(working_.colours, fields_.colour)) {
-            ShowMessage(message::kError, message::kNothingChanged);
-            return;
-        }
-    }
-    if (fieldChanges_.weight && OutsideWeightRange(fields_.weight)) {
-        ShowMessage(message::kError, message::kWeightOutOfRange);
-        fields_.weight = catalog_.GetWeight(selectedPaperIndex_);
-        SetFieldText(control::kWeightField, ToWide(WeightText(fields_.weight)));
+    const PaperEditor::AddResult result = editor_.Add();
+    if (ShowRefusal(result.outcome)) {
+        if (result.outcome == EditOutcome::kWeightOutOfRange)
+            SetFieldText(control::kWeightField, ToWide(WeightText(fields_.weight)));
         return;
     }
-    if (!fieldChanges_.name) {
+    if (result.addsValues) {
         AddTypedAttributeValues();  // clears the field change flags
         return;
     }
-    // A refused name or attribute is forgotten, so that the next Add without a new name adds
-    // attribute values instead of repeating this refusal.
-    if (catalog_.FindPaper(fields_.name) >= 0) {
-        ShowMessage(message::kError, message::kNameInUse);
-        fieldChanges_.name = false;
-        return;
-    }
-    if (fields_.name.empty() || fields_.colour.empty() || fields_.type.empty() ||
-        fields_.weight == -1) {
-        ShowMessage(message::kError, message::kInvalidPaper);
-        fieldChanges_.name = false;
-        return;
-    }
-    if (!catalog_.AddPaper(fields_.name, fields_.sizeIndex, fields_.colour, fields_.weight,
-                           fields_.type, fields_.mode, fields_.precollated)) {
-        ShowMessage(message::kError, message::kInvalidPaper);
-        return;
-    }
-    changes_.paperAdded = true;
-    ClearChangeFlags(3);
-    // Filling the list shows the default paper in the fields, so the new name is taken first.
-    const int32_t added = catalog_.FindPaper(fields_.name);
+    // Filling the list shows the default paper in the fields, so the new name was taken first.
     PaperListView* list = paperList();
     if (list == nullptr)
         return;
     list->DeleteAllItems();
     FillPaperList();
-    if (added < 0) {
+    if (result.added < 0) {
         ShowMessage(message::kError, message::kInvalidPaper);
         return;
     }
-    list->SelectRow(added);
-    SelectPaper(added);
+    list->SelectRow(result.added);
+    SelectPaper(result.added);
 }
 
 void MainDialog::OnDelete() {
@@ -157,37 +125,18 @@ void MainDialog::DeleteSelectedPaper() {
         ShowFixedError(QStringLiteral("Unable to find the Delete Button"));
         return;
     }
-    if (fields_.name == defaultMark_.name) {
-        ShowMessage(message::kError, message::kDefaultPaperNotDeletable);
+    if (ShowRefusal(editor_.CheckDeletePaper()))
         return;
-    }
-    if (catalog_.PaperCount() == 1) {
-        ShowMessage(message::kError, message::kLastPaper);
-        return;
-    }
-    // The held name may have been typed over the default paper's own; what is deleted is the
-    // paper shown, so that is checked as well.
-    if (catalog_.GetDefaultIndex() >= 0 && catalog_.GetDefaultIndex() == selectedPaperIndex_) {
-        ShowMessage(message::kError, message::kDefaultPaperNotDeletable);
-        return;
-    }
-    if (selectedPaperIndex_ >= catalog_.PaperCount()) {
-        ShowMessage(message::kError, message::kSelectPaperFirst);
-        return;
-    }
     if (Ask(message::kDeletePaper, BoxButtons::kYesNo,
             QString::fromStdU16String(catalog_.GetName(selectedPaperIndex_))) != BoxAnswer::kYes)
         return;
     const int32_t deleted = selectedPaperIndex_;
-    const bool removed = catalog_.DeletePaper(deleted);
-    // The catalog keeps the default as a position, which a delete before it shifts.
-    if (!catalog_.SetDefaultPaper(defaultMark_.name) && deleted < defaultMark_.index)
-        ShowMessage(message::kError, message::kDefaultPaperFailed);
-    if (!removed) {
-        ShowMessage(message::kError, message::kDeleteFailed);
+    bool defaultLost = false;
+    const EditOutcome outcome = editor_.DeletePaper(defaultLost);
+    if (defaultLost)
+        ShowRefusal(EditOutcome::kDefaultFailed);
+    if (ShowRefusal(outcome))
         return;
-    }
-    changes_.paperDeleted = true;
     PaperListView* list = paperList();
     if (list == nullptr)
         return;
@@ -217,21 +166,12 @@ void MainDialog::OnDefaultPaper() {
         ShowFixedError(QStringLiteral("Unable to find Default Paper checkbox"));
         return;
     }
-    if (!box->isChecked()) {
-        // There is always a default paper: it can be replaced, never removed.
+    const EditOutcome outcome = editor_.SetDefault(box->isChecked());
+    // There is always a default paper: it can be replaced, never removed.
+    if (outcome == EditOutcome::kKeepDefault)
         box->setChecked(true);
-        ShowMessage(message::kWarning, message::kChooseAnotherDefault);
-        return;
-    }
-    if (catalog_.GetDefaultPaper() == fields_.name)
-        return;
-    if (catalog_.SetDefaultPaper(fields_.name)) {
-        defaultMark_ = {fields_.name, selectedPaperIndex_};
-        changes_.paperChanged = true;
-    } else {
-        ShowMessage(message::kError, message::kDefaultPaperFailed);
+    if (ShowRefusal(outcome) && outcome == EditOutcome::kDefaultFailed)
         box->setChecked(false);
-    }
 }
 
 void MainDialog::OnPrecollated() {
@@ -278,14 +218,10 @@ void MainDialog::OnMoveDown() {
         down->setEnabled(false);
         return;
     }
-    defaultMark_.name = catalog_.GetDefaultPaper();
-    if (list == nullptr || catalog_.FindPaper(fields_.name) != selectedRow_ ||
-        !catalog_.MovePaper(fields_.name, kMoveDown)) {
+    if (list == nullptr || editor_.Move(selectedRow_, +1) != EditOutcome::kDone) {
         ShowMessage(message::kError, message::kMoveDownFailed);
         return;
     }
-    changes_.papersReordered = true;
-    catalog_.SetDefaultPaper(defaultMark_.name);  // the default stays on its paper
     for (int column = 0; column < kPaperListColumns; ++column) {
         const QString upper = list->CellText(selectedRow_, column);
         list->rows().SetCell(selectedRow_, column, list->CellText(selectedRow_ + 1, column));
@@ -309,14 +245,10 @@ void MainDialog::OnMoveUp() {
         return;
     }
     PaperListView* list = paperList();
-    defaultMark_.name = catalog_.GetDefaultPaper();
-    if (list == nullptr || catalog_.FindPaper(fields_.name) != selectedRow_ ||
-        !catalog_.MovePaper(fields_.name, kMoveUp)) {
+    if (list == nullptr || editor_.Move(selectedRow_, -1) != EditOutcome::kDone) {
         ShowMessage(message::kError, message::kMoveUpFailed);
         return;
     }
-    changes_.papersReordered = true;
-    catalog_.SetDefaultPaper(defaultMark_.name);
     for (int column = 0; column < kPaperListColumns; ++column) {
         const QString lower = list->CellText(selectedRow_, column);
         list->rows().SetCell(selectedRow_, column, list->CellText(selectedRow_ - 1, column));

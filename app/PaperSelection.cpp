@@ -39,7 +39,7 @@ QString MainDialog::ModeLabel(int32_t mode) const {
 }
 
 QString MainDialog::WeightText(int32_t weight) const {
-    return weight == 0 ? QStringLiteral("*") : QString::number(weight);
+    return ToQString(WeightListText(weight));
 }
 
 void MainDialog::FillAttributeListBoxes() {
@@ -264,23 +264,16 @@ void MainDialog::SelectOrAddListValue(int listId, const std::u16string& text) {
     const int data = listId == control::kSizeList ? -1 : list->Count() + 1;
     const int row = list->AddItem(item, data);
     struct Kind {
-        AttributeList* working;
-        bool* changed;
+        int listId;
         int32_t kind;
         int failure;
     };
-    std::optional<Kind> kind;
-    if (listId == control::kColourList)
-        kind = Kind{&working_.colours, &changes_.colours, kColours, message::kColourNotAdded};
-    if (listId == control::kWeightList)
-        kind = Kind{&working_.weights, &changes_.weights, kWeights, message::kWeightNotAdded};
-    if (listId == control::kTypeList)
-        kind = Kind{&working_.types, &changes_.types, kTypes, message::kTypeNotAdded};
-    if (kind) {
-        kind->working->push_back(text);
-        *kind->changed = true;
-        if (!catalog_.AddAttributeValue(kind->kind, text))
-            ShowMessage(message::kError, kind->failure);
+    static constexpr Kind kKinds[] = {{control::kColourList, kColours, message::kColourNotAdded},
+                                      {control::kWeightList, kWeights, message::kWeightNotAdded},
+                                      {control::kTypeList, kTypes, message::kTypeNotAdded}};
+    for (const Kind& kind : kKinds) {
+        if (kind.listId == listId && !editor_.AddValue(kind.kind, text))
+            ShowMessage(message::kError, kind.failure);
     }
     list->SelectRow(row);
 }

@@ -9,7 +9,6 @@
 #include "cli/CompanionChecks.h"
 #include "cli/Console.h"
 #include "formats/CatalogFile.h"
-#include "import/ImportCatalogTarget.h"
 #include "model/PaperCatalog.h"
 #include "model/WeightRange.h"
 #include "platform/FileOps.h"

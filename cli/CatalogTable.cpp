@@ -5,7 +5,7 @@
 #include "cli/CatalogFiles.h"
 #include "cli/Console.h"
 #include "cli/JsonWriter.h"
-#include "import/ImportCatalogTarget.h"
+#include "model/WeightRange.h"
 
 namespace sheetwise::cli {
 namespace {

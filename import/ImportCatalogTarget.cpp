@@ -4,6 +4,7 @@
 
 #include "formats/CatalogText.h"
 #include "model/PaperCatalog.h"
+#include "model/WeightRange.h"
 
 namespace sheetwise {
 namespace {
@@ -11,10 +12,6 @@ namespace {
 constexpr AttributeKind kKinds[] = {kWeights, kTypes, kColours};
 
 }  // namespace
-
-std::u16string WeightListText(int32_t weight) {
-    return weight == 0 ? std::u16string(u"*") : FormatDecimal(weight);
-}
 
 CatalogImportTarget::CatalogImportTarget(PaperCatalog& catalog, std::u16string decimalSeparator)
     : catalog_(catalog), decimalSeparator_(std::move(decimalSeparator)) {

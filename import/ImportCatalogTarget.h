@@ -37,7 +37,4 @@ class CatalogImportTarget final : public ImportTarget {
     std::array<std::unordered_set<std::u16string>, 3> shown_;
 };
 
-// The weight as the paper list and the weights list show it: "*" for 0, else the number.
-std::u16string WeightListText(int32_t weight);
-
 }  // namespace sheetwise

@@ -28,6 +28,9 @@ struct ChangeFlags {
     // one that could not be read whole): Save goes to Save As.
     bool untitled = false;
 
+    bool& Attribute(int32_t kind) {
+        return kind == kWeights ? weights : kind == kTypes ? types : colours;
+    }
     bool AnyAttribute() const { return colours || types || weights; }
     bool AnyPaper() const { return paperAdded || paperChanged || paperDeleted || papersReordered; }
     bool Any() const { return AnyAttribute() || AnyPaper(); }

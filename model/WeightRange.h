@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "formats/CatalogText.h"
+
 namespace sheetwise {
 
 inline constexpr int32_t kMinimumWeight = 60;
@@ -18,6 +20,11 @@ inline bool IsWeightInRange(int32_t weight) {
 // "60..200", as messages name the range.
 inline std::string WeightRangeText() {
     return std::to_string(kMinimumWeight) + ".." + std::to_string(kMaximumWeight);
+}
+
+// The weight as the paper list and the weights list show it: "*" for 0, else the number.
+inline std::u16string WeightListText(int32_t weight) {
+    return weight == 0 ? std::u16string(u"*") : FormatDecimal(weight);
 }
 
 }  // namespace sheetwise

@@ -30,8 +30,6 @@ TEST_F(AttributeCommandsTest, AddOffersTypedValuesNotYetInTheirLists) {
               QStringLiteral("* plain cover glossy matte"));
     EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("100"));
     EXPECT_EQ(Selected(control::kColourList), QStringLiteral("blue"));
-    EXPECT_EQ(window.catalog().GetAttributeList(kTypes).back(), u"matte");
-    EXPECT_EQ(window.workingLists().weights.back(), u"100");
     EXPECT_TRUE(window.changeFlags().weights && window.changeFlags().types);
     EXPECT_FALSE(window.changeFlags().colours || window.changeFlags().AnyPaper());
     EXPECT_EQ(window.catalog().GetColour(0), u"white");  // no paper was given the values
@@ -47,14 +45,10 @@ TEST_F(AttributeCommandsTest, DeleteRefusesTheWildcardAndValuesInUse) {
     ClickItem(control::kWeightList, "*");  // although no paper weighs 0
     Click(control::kDelete);
     Expect("Error", "The * (the wild card character) cannot be deleted.");
-    for (const auto& [id, value] :
-         {std::pair{control::kWeightList, "90"}, std::pair{control::kWeightList, "075"},
-          std::pair{control::kTypeList, "cover"}, std::pair{control::kColourList, "white"}}) {
-        ClickItem(id, value);
-        Click(control::kDelete);
-        Expect("Error",
-               "Attribute used by other papers in the paper catalog. Attribute cannot be deleted.");
-    }
+    ClickItem(control::kWeightList, "90");
+    Click(control::kDelete);
+    Expect("Error",
+           "Attribute used by other papers in the paper catalog. Attribute cannot be deleted.");
     ClickRow(1);
     Type(control::kWeightField, QStringLiteral("120"));
     Click(control::kModify);  // now no paper weighs 90
@@ -70,9 +64,8 @@ TEST_F(AttributeCommandsTest, DeleteRefusesTheWildcardAndValuesInUse) {
     ui.answers = {BoxAnswer::kYes};
     Click(control::kDelete);
     ui.boxes.clear();
-    const AttributeList left = {u"*", u"075", u"75", u"120"};
-    EXPECT_EQ(window.catalog().GetAttributeList(kWeights), left);
-    EXPECT_EQ(window.workingLists().weights, left);
+    EXPECT_EQ(window.catalog().GetAttributeList(kWeights),
+              (AttributeList{u"*", u"075", u"75", u"120"}));
     EXPECT_EQ(ListTexts(control::kWeightList).join(' '), QStringLiteral("* 075 75 120"));
     EXPECT_TRUE(window.changeFlags().weights);
     // The item that took its place is selected and shown.
