@@ -68,15 +68,13 @@ QString Shown(const std::string& nativePath) {
 }  // namespace
 
 bool MainDialog::ConfirmUnsavedChanges() {
-    if (discardAccepted_ || !changes_.Any())
+    if (!document_.MustAskBeforeReplacing())
         return false;
     const BoxAnswer answer = Ask(message::kSaveChanges, BoxButtons::kYesNoCancel);
     if (answer == BoxAnswer::kCancel)
         return true;
     if (answer == BoxAnswer::kNo) {
-        // Forgotten only when the command goes on to replace the catalog: one that stops before
-        // (a cancelled file dialog) leaves the changes as they were.
-        discardAccepted_ = true;
+        document_.AcceptDiscard();
         return false;
     }
     // A save that is cancelled or fails stops the command: going on would lose the changes.
@@ -87,7 +85,7 @@ bool MainDialog::ConfirmUnsavedChanges() {
 }
 
 void MainDialog::NewCatalog() {
-    discardAccepted_ = false;
+    document_.BeginCommand();
     if (ConfirmUnsavedChanges())
         return;
     OpenDefaultCatalog();
@@ -95,7 +93,7 @@ void MainDialog::NewCatalog() {
 
 void MainDialog::OpenCatalog() {
     activeList_ = 0;
-    discardAccepted_ = false;
+    document_.BeginCommand();
     if (ConfirmUnsavedChanges())
         return;
     const QString chosen = ChooseFile(kCatalogFilter, QStringLiteral("cat"), false);
@@ -123,7 +121,7 @@ void MainDialog::OpenCatalog() {
 }
 
 void MainDialog::ImportCatalog() {
-    discardAccepted_ = false;
+    document_.BeginCommand();
     if (ConfirmUnsavedChanges())
         return;
     const QString chosen = ChooseFile(kImportFilter, QStringLiteral("ini"), false);
@@ -308,7 +306,7 @@ QString MainDialog::ChooseFile(int filterId, const QString& extension, bool save
 }
 
 void MainDialog::ExitProgram(int commandId) {
-    discardAccepted_ = false;
+    document_.BeginCommand();
     if (ConfirmUnsavedChanges())
         return;
     CloseWindow(commandId);

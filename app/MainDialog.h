@@ -290,9 +290,6 @@ class MainDialog : public QWidget {
     int32_t& selectedPaperIndex_;
     // The catalog file an opening command is working on.
     std::u16string workingPath_;
-    // The operator answered No to the save question of the command under way: its changes may
-    // go. Nothing is forgotten before the command actually replaces the catalog.
-    bool discardAccepted_ = false;
     std::unique_ptr<ImportedCatalog> imported_;
     QString decimalSeparator_ = QStringLiteral(".");
     QString helpPath_;

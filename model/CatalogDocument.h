@@ -75,6 +75,13 @@ class CatalogDocument {
     // The papers of an import file went in: untitled, and unsaved until saved under a name.
     void MarkImported(std::u16string source);
 
+    // The unsaved-changes question guards every command that would replace the catalog. A
+    // command starts afresh; "No" lets it drop the changes, which stay until it does replace the
+    // catalog, so that a command which stops before (a cancelled file dialog) loses nothing.
+    void BeginCommand() { discardAccepted_ = false; }
+    bool MustAskBeforeReplacing() const { return !discardAccepted_ && changes_.Any(); }
+    void AcceptDiscard() { discardAccepted_ = true; }
+
     // The first file of the catalog's own that a save would write and that another program
     // changed (or replaced) since this document read or saved it; nothing when none did.
     std::optional<std::string> ChangedOnDisk(bool papers, bool attributes) const;
@@ -97,6 +104,7 @@ class CatalogDocument {
     std::u16string displayName_;
     std::optional<FileIdentity> catalogFile_;
     std::optional<FileIdentity> attributeFile_;
+    bool discardAccepted_ = false;
 };
 
 }  // namespace sheetwise

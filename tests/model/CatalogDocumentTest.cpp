@@ -55,6 +55,24 @@ TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwn) {
     EXPECT_EQ(document.shownPath(), u"/in/papers.ini");
 }
 
+// "No" to the question lets the command drop the changes, but only a replaced catalog drops them;
+// the next command asks again.
+TEST_F(CatalogDocumentTest, NoToTheQuestionKeepsTheChangesUntilTheCatalogIsReplaced) {
+    ASSERT_EQ(document.Load(Write("office", kCatalog)), 0);
+    EXPECT_FALSE(document.MustAskBeforeReplacing());
+    document.changes().papersReordered = true;
+    document.BeginCommand();
+    EXPECT_TRUE(document.MustAskBeforeReplacing());
+    document.AcceptDiscard();
+    EXPECT_FALSE(document.MustAskBeforeReplacing());
+    EXPECT_TRUE(document.changes().papersReordered);
+    document.BeginCommand();
+    EXPECT_TRUE(document.MustAskBeforeReplacing());
+    // A catalog that failed to load is not asked about again: nothing of it can be saved.
+    EXPECT_GT(document.Load(Write("torn", "Torn:A\nA:1:75:white:plain:2:0\nB:1\n")), 0);
+    EXPECT_FALSE(document.MustAskBeforeReplacing());
+}
+
 TEST_F(CatalogDocumentTest, SavingNoticesAnotherWritersChangesButNotItsOwn) {
     const std::u16string office = Write("office", kCatalog);
     ASSERT_EQ(document.Load(office), 0);
