@@ -28,6 +28,11 @@
 
 namespace sheetwise::testing {
 
+// Three papers in the form Save writes, so that a save gives back the same bytes: B (row 1) is the
+// default paper and precollated, C has the wildcard weight and colour.
+inline constexpr const char* kOfficeCatalog =
+    "Office:B\nA:1:75:white:plain:2:0\nB:9:160:blue:cover:1:1\nC:2:0:*:tab:0:0\n";
+
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {

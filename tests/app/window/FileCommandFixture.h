@@ -11,16 +11,15 @@
 
 namespace sheetwise::testing {
 
-// Three papers in the form Save writes, so that a save gives back the same bytes; and the same
-// catalog after the first paper moved down one row.
-inline constexpr const char* kOfficeCatalog =
-    "Office:B\nA:1:75:white:plain:2:0\nB:9:160:blue:cover:1:1\nC:2:0:*:tab:0:0\n";
+// The shared catalog after its first paper moved down one row.
 inline constexpr const char* kOfficeMoved =
     "Office:B\nB:9:160:blue:cover:1:1\nA:1:75:white:plain:2:0\nC:2:0:*:tab:0:0\n";
 
 inline const QString kSaveChangesText = QStringLiteral("Do you want to save your changes?");
 inline const QString kSaveCatalogFailedText =
     QStringLiteral("Save paper catalog operation cannot be completed.");
+inline const QString kSaveAttributesFailedText =
+    QStringLiteral("Save attributes operation cannot be completed.");
 inline const QString kSaveAsCatalogFailedText =
     QStringLiteral("Save As paper catalog operation cannot be completed.");
 inline const QString kSaveAsAttributesFailedText =
@@ -56,6 +55,14 @@ class FileCommandTest : public WindowTest {
         ASSERT_TRUE(window->changeFlags().AnyPaper());
     }
 
+    // The shared catalog as Office.cat, shown with both kinds of unsaved change.
+    MainDialog& StartWithChanges() {
+        MainDialog& started = StartWatching(WriteCatalog("Office", kOfficeCatalog));
+        MakePaperChange();
+        MakeAttributeChange(2);
+        return started;
+    }
+
     void Answer(BoxAnswer answer) { ui.answers.push_back(answer); }
     void Choose(const std::string& path) { ui.files.push_back(QString::fromStdString(path)); }
 
@@ -64,18 +71,8 @@ class FileCommandTest : public WindowTest {
         struct stat info;
         return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) != 0;
     }
-
-    // Hands the modal window or pop-up menu that the event loop shows next to `inspect`, which
-    // must close it. Nothing shown within a second: `inspect` gets nullptr.
-    static void WhenShown(std::function<void(QWidget*)> inspect, int attempts = 100) {
-        QTimer::singleShot(attempts == 100 ? 0 : 10, [inspect = std::move(inspect), attempts] {
-            QWidget* shown = QApplication::activePopupWidget();
-            if (shown == nullptr)
-                shown = QApplication::activeModalWidget();
-            if (shown == nullptr && attempts > 0)
-                return WhenShown(inspect, attempts - 1);
-            inspect(shown);
-        });
+    static bool HasMauve(const std::string& attributeFile) {
+        return ReadBytes(attributeFile).find("\nmauve\n") != std::string::npos;
     }
 
     int closedWith = 0;

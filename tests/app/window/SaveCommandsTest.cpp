@@ -1,8 +1,11 @@
-// Save, Save As, the unsaved-changes question and Exit, on real files.
+// Save, Save As, the unsaved-changes question and Exit, on real files; and the ways an operator
+// could lose a catalog through them, each closed: a file that was not read whole is never written
+// over, cancelling a save cancels what waited on it, edits reach only their own catalog's files,
+// and another writer's work is not silently replaced.
 #include <filesystem>
 
-#include "app/TestStrings.h"
 #include "app/window/FileCommandFixture.h"
+#include "import/ImportTestSupport.h"
 #include "platform/AtomicFile.h"
 
 namespace sheetwise {
@@ -10,184 +13,112 @@ namespace {
 
 using namespace testing;
 
-// The rename that ends an atomic save fails once, inside the scope.
+// The nth rename that ends an atomic write fails, inside the scope.
 class FailingRename {
   public:
-    FailingRename() { file_faults::FailAt(file_faults::Step::kRename, 1); }
+    explicit FailingRename(int nth) { file_faults::FailAt(file_faults::Step::kRename, nth); }
     ~FailingRename() { file_faults::Clear(); }
 };
 
-TEST_F(FileCommandTest, SavedCatalogsComeBackByteForByte) {
+TEST_F(FileCommandTest, SaveWritesBothFilesWhatEverChanged) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
     MainDialog& window = StartWatching(catalog);
     // Both files are written even without changes, also when one has vanished meanwhile.
     std::filesystem::remove(catalog);
     window.OnCommand(command::kSave);
     EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
-    EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
 
     MakePaperChange();
     MakeAttributeChange(2);
     QTest::keyClick(window.Control(control::kNameField), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(ui.boxes.empty() && ui.fileRequests.empty());
-    EXPECT_FALSE(window.changeFlags().AnyPaper() || window.changeFlags().AnyAttribute());
+    EXPECT_FALSE(window.changeFlags().Any());
     EXPECT_EQ(ReadBytes(catalog), kOfficeMoved);
-    const std::string attributes = ReadBytes(dir.File("Office.cat.atr"));
-    EXPECT_NE(attributes.find("\nmauve\n"), std::string::npos);
-
-    window.OnCommand(command::kExit);
-    EXPECT_EQ(closedWith, command::kExit);
-    this->window.reset();
-    MainDialog& reopened = Start(catalog);
-    EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
-    reopened.OnCommand(command::kSave);
-    EXPECT_EQ(ReadBytes(catalog), kOfficeMoved);
-    EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), attributes);
+    EXPECT_TRUE(HasMauve(dir.File("Office.cat.atr")));
 }
 
-TEST_F(FileCommandTest, SaveThatFailsOffersSaveAs) {
-    const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
-    MakePaperChange();
-    MakeAttributeChange(2);
-    MakeReadOnly(dir.File("Office.cat.atr"));
-    window.OnCommand(command::kSave);  // the Save As dialog is cancelled
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_TRUE(
-        ui.boxes[0].details.contains(QStringLiteral("Office.cat.atr: the file is read-only")));
-    EXPECT_EQ(ui.TakeTexts(),
-              QStringList{QStringLiteral("Save attributes operation cannot be completed.")});
-    // The two files are one set: neither is written when one cannot be.
-    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
-    EXPECT_TRUE(window.changeFlags().AnyPaper());
-    EXPECT_TRUE(window.changeFlags().colours);
-
-    MakeReadOnly(catalog);
-    Choose(dir.File("Rescue.cat"));
-    window.OnCommand(command::kSave);
-    EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveCatalogFailedText});
-    ASSERT_EQ(ui.fileRequests.size(), 2u);
-    EXPECT_TRUE(ui.fileRequests[1].save);
-    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
-    EXPECT_EQ(ReadBytes(dir.File("Rescue.cat")), kOfficeMoved);
-    EXPECT_EQ(window.workingPath(), dir.Wide("Rescue.cat"));
+// Whether Save or the question's Yes started it, a save that fails says which file and offers
+// Save As; the two files are one set, so neither is written when one cannot be. Only a save that
+// ends somewhere lets the command that waited on it go on.
+TEST_F(FileCommandTest, ASaveThatFailsOffersSaveAsAndOnlyASavedOneLetsTheCommandGoOn) {
+    const struct {
+        int command;
+        const char* locked;
+        bool rescued;
+        QStringList texts;
+    } cases[] = {
+        {command::kSave, "Office.cat.atr", false, {kSaveAttributesFailedText}},
+        {command::kSave, "Office.cat", true, {kSaveCatalogFailedText}},
+        {command::kExit, "Office.cat", true, {kSaveChangesText, kSaveCatalogFailedText}},
+        {command::kExit, "Office.cat.atr", true, {kSaveChangesText, kSaveAttributesFailedText}},
+        {command::kExit, "Office.cat", false, {kSaveChangesText, kSaveCatalogFailedText}},
+    };
+    for (const auto& step : cases) {
+        SCOPED_TRACE(step.texts.join(u' ').toStdString());
+        MainDialog& window = StartWithChanges();
+        MakeReadOnly(dir.File(step.locked));
+        closedWith = 0;
+        if (step.command == command::kExit)
+            Answer(BoxAnswer::kYes);
+        if (step.rescued)
+            Choose(dir.File("Rescue.cat"));
+        window.OnCommand(step.command);
+        ASSERT_EQ(ui.boxes.size(), static_cast<size_t>(step.texts.size()));
+        EXPECT_TRUE(
+            ui.boxes.back().details.contains(QString::fromStdString(dir.File(step.locked))));
+        EXPECT_EQ(ui.TakeTexts(), step.texts);
+        ASSERT_EQ(ui.fileRequests.size(), 1u);
+        EXPECT_TRUE(ui.fileRequests[0].save);
+        ui.fileRequests.clear();
+        EXPECT_EQ(ReadBytes(dir.File("Office.cat")), kOfficeCatalog);
+        EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
+        if (step.rescued) {
+            // The copy of a read-only attribute file can take the lists.
+            EXPECT_EQ(ReadBytes(dir.File("Rescue.cat")), kOfficeMoved);
+            EXPECT_TRUE(HasMauve(dir.File("Rescue.cat.atr")));
+            EXPECT_EQ(field(control::kCatalogDisplay).text(),
+                      QString::fromStdString(dir.File("Rescue.cat")));
+            EXPECT_FALSE(window.changeFlags().Any());
+        } else {
+            EXPECT_TRUE(window.changeFlags().AnyPaper() && window.changeFlags().colours);
+        }
+        EXPECT_EQ(closedWith, step.command == command::kExit && step.rescued ? command::kExit : 0);
+        this->window.reset();
+        for (const char* name : {"Office.cat", "Office.cat.atr", "Rescue.cat", "Rescue.cat.atr"})
+            std::filesystem::remove(dir.File(name));
+    }
 }
 
-TEST_F(FileCommandTest, SaveAsMovesTheWindowToTheNewCatalogAndItsCompanions) {
-    const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MakeReadOnly(dir.File("Office.cat.atr"));
-    MainDialog& window = StartWatching(catalog);
-    MakePaperChange();
-    MakeAttributeChange(2);
-    Choose(dir.File("Copy.cat"));
-    QTest::keyClick(window.Control(control::kNameField), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_TRUE(ui.boxes.empty());
-    ASSERT_EQ(ui.fileRequests.size(), 1u);
-    EXPECT_EQ(ui.fileRequests[0].filter,
-              QStringLiteral("Paper Catalog Files (*.cat);;All Files (*)"));
-    EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("cat"));
-    EXPECT_TRUE(ui.fileRequests[0].save);
-    EXPECT_EQ(ReadBytes(dir.File("Copy.cat")), kOfficeMoved);
-    EXPECT_EQ(ReadBytes(dir.File("Copy.def")), DefaultFile(".DEF"));
-    // The copy of a read-only attribute file can take the lists; the original stays as it was.
-    EXPECT_TRUE(OwnerMayWrite(dir.File("Copy.cat.atr")));
-    EXPECT_NE(ReadBytes(dir.File("Copy.cat.atr")).find("\nmauve\n"), std::string::npos);
-    EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
-    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
-    EXPECT_EQ(window.workingPath(), dir.Wide("Copy.cat"));
-    EXPECT_EQ(field(control::kCatalogDisplay).text(), QString::fromStdString(dir.File("Copy.cat")));
-    EXPECT_FALSE(window.changeFlags().AnyPaper() || window.changeFlags().AnyAttribute());
-}
-
-TEST_F(FileCommandTest, SaveAsNeverEmptiesOrTouchesAFileItCannotReplace) {
+TEST_F(FileCommandTest, SaveAsNeverEmptiesOrLeavesBehindAFileItCannotReplace) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
     MainDialog& window = StartWatching(catalog);
     const std::string other = WriteCatalog("Other", "Other:X\nX:1:75:white:plain:2:0\n");
     Choose(other);
-    {
-        const FailingRename failing;
-        window.OnCommand(command::kSaveAs);
-    }
-    EXPECT_EQ(ReadBytes(other), "Other:X\nX:1:75:white:plain:2:0\n");
-    // The window and its catalog stay with the old file.
-    EXPECT_EQ(window.catalog().path(), Utf8ToUtf16(catalog));
-    EXPECT_EQ(window.workingPath(), Utf8ToUtf16(catalog));
-    // Nothing is left behind when the first file of a new name cannot take its place.
     Choose(dir.File("Fresh.cat"));
-    {
-        const FailingRename failing;
+    // The second rename: after the copy of the attribute file that a new name starts from.
+    for (const int nth : {1, 2}) {
+        const FailingRename failing(nth);
         window.OnCommand(command::kSaveAs);
     }
+    EXPECT_EQ(ui.TakeTexts(), (QStringList{kSaveAsCatalogFailedText, kSaveAsCatalogFailedText}));
+    EXPECT_EQ(ReadBytes(other), "Other:X\nX:1:75:white:plain:2:0\n");
     EXPECT_FALSE(std::filesystem::exists(dir.File("Fresh.cat")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("Fresh.cat.atr")));
-
-    // Read-only (the owner's permission decides, also for root), in a read-only folder, or in
-    // a folder that went away after the dialog.
-    WriteBytes(dir.File("Locked.cat"), "keep me");
-    MakeReadOnly(dir.File("Locked.cat"));
-    std::filesystem::create_directories(dir.File("shelf"));
-    chmod(dir.File("shelf").c_str(), 0555);
-    for (const char* name : {"Locked.cat", "shelf/New.cat", "gone/New.cat"}) {
-        Choose(dir.File(name));
-        window.OnCommand(command::kSaveAs);
-    }
-    EXPECT_EQ(ReadBytes(dir.File("Locked.cat")), "keep me");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Locked.cat.atr")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("shelf/New.cat")));
-    // Each says which file and why.
-    EXPECT_TRUE(ui.boxes[2].details.endsWith(QStringLiteral("Locked.cat: the file is read-only.")));
-    EXPECT_TRUE(ui.boxes[3].details.endsWith(QStringLiteral("its folder is read-only.")));
-    EXPECT_TRUE(ui.boxes[4].details.endsWith(QStringLiteral("its folder does not exist.")));
-    EXPECT_EQ(ui.TakeTexts(), (QStringList{kSaveAsCatalogFailedText, kSaveAsAttributesFailedText,
-                                           kSaveAsCatalogFailedText, kSaveAsCatalogFailedText,
-                                           kSaveAsCatalogFailedText}));
-}
-
-TEST_F(FileCommandTest, SaveAsFailuresKeepTheirTextsWithoutTheStringTable) {
-    auto strings = testing_support::CopyOfProgramStrings();
-    strings->RemoveBlockOf(17265);  // 17265 and 17266
-    MainDialog& window = StartWatching(WriteCatalog("Office", kOfficeCatalog), strings);
-    WriteBytes(dir.File("Locked.cat"), "keep me");
-    MakeReadOnly(dir.File("Locked.cat"));
-    Choose(dir.File("Locked.cat"));
-    window.OnCommand(command::kSaveAs);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Error"));
-    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::kExclamation);
-    EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveAsCatalogFailedText});
-
-    // An attribute file beside the new name that may not be replaced, or none to start the new
-    // one from: reported, nothing is written, and the window keeps its unsaved values.
-    WriteBytes(dir.File("Copy.cat.atr"), "[PaperColors]\nonly\n");
-    MakeReadOnly(dir.File("Copy.cat.atr"));
-    MakeAttributeChange(2);
-    Choose(dir.File("Copy.cat"));
-    window.OnCommand(command::kSaveAs);
-    std::filesystem::remove(dir.File("Office.cat.atr"));
-    Choose(dir.File("Third.cat"));
-    window.OnCommand(command::kSaveAs);
-    EXPECT_EQ(ui.TakeTexts(), QStringList(2, kSaveAsAttributesFailedText));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Copy.cat")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Third.cat")));
-    EXPECT_EQ(window.workingPath(), dir.Wide("Office.cat"));
-    EXPECT_TRUE(window.changeFlags().colours);
-    EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
+    // The window and its catalog stay with the old file.
+    EXPECT_EQ(window.catalog().path(), Utf8ToUtf16(catalog));
+    EXPECT_EQ(field(control::kCatalogDisplay).text(), QString::fromStdString(catalog));
 }
 
 // The question, and the exit codes.
 
 TEST_F(FileCommandTest, CancelKeepsEverythingAndNoEndsWithoutWriting) {
-    const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
-    MakePaperChange();
-    MakeAttributeChange(2);
+    MainDialog& window = StartWithChanges();
     Answer(BoxAnswer::kCancel);
     window.OnCommand(command::kNew);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Warning"));
     EXPECT_EQ(ui.boxes[0].icon, BoxIcon::kQuestion);
     EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::kYesNoCancel);
-    EXPECT_EQ(window.workingPath(), Utf8ToUtf16(catalog));
     EXPECT_EQ(window.catalog().GetName(0), u"B");
     Answer(BoxAnswer::kCancel);
     window.close();  // the close box
@@ -197,59 +128,145 @@ TEST_F(FileCommandTest, CancelKeepsEverythingAndNoEndsWithoutWriting) {
     // No lets the changes go only with the catalog: a cancelled Open keeps them all.
     Answer(BoxAnswer::kNo);
     window.OnCommand(command::kOpen);  // the dialog is cancelled
-    EXPECT_TRUE(window.changeFlags().AnyPaper());
-    EXPECT_TRUE(window.changeFlags().colours);
+    EXPECT_TRUE(window.changeFlags().AnyPaper() && window.changeFlags().colours);
     Answer(BoxAnswer::kNo);
     window.OnCommand(command::kExit);
     EXPECT_EQ(ui.TakeTexts(), QStringList(4, kSaveChangesText));
     EXPECT_EQ(closedWith, command::kExit);
-    EXPECT_EQ(window.closingCommand(), command::kExit);
-    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
+    EXPECT_EQ(ReadBytes(dir.File("Office.cat")), kOfficeCatalog);
     EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
 }
 
 TEST_F(FileCommandTest, YesSavesWhatChangedAndTheWindowCloses) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
     MainDialog& window = StartWatching(catalog);
-    window.close();
-    EXPECT_EQ(closedWith, control::kCancel);  // nothing to ask about
-    EXPECT_FALSE(window.isVisible());
-
-    this->window.reset();
-    MainDialog& second = StartWatching(catalog);
     MakeAttributeChange(2);
     std::filesystem::remove(catalog);
     Answer(BoxAnswer::kYes);
-    second.OnCommand(command::kNew);
+    window.OnCommand(command::kNew);
     // Only the attributes had changed: the catalog file is not written.
     EXPECT_FALSE(std::filesystem::exists(catalog));
-    EXPECT_NE(ReadBytes(dir.File("Office.cat.atr")).find("\nmauve\n"), std::string::npos);
-    EXPECT_EQ(second.workingPath(), second.defaultPath());
+    EXPECT_TRUE(HasMauve(dir.File("Office.cat.atr")));
+    EXPECT_EQ(window.workingPath(), window.defaultPath());
 
-    this->window.reset();
-    closedWith = 0;
-    MainDialog& third = StartWatching(WriteCatalog("Office", kOfficeCatalog));
     MakePaperChange();
-    QTest::keyClick(third.Control(control::kNameField), Qt::Key_Return);  // Enter does nothing
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Return);  // Enter does nothing
     EXPECT_EQ(closedWith, 0);
+    // The installed default catalog is only read: what starts from it gets a name of its own.
     Answer(BoxAnswer::kYes);
-    QTest::keyClick(third.Control(control::kNameField), Qt::Key_Escape);
+    Choose(catalog);
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Escape);
     EXPECT_EQ(closedWith, control::kCancel);
-    EXPECT_EQ(ReadBytes(catalog), kOfficeMoved);
+    EXPECT_EQ(ui.TakeTexts(), QStringList(2, kSaveChangesText));
+    EXPECT_EQ(ReadBytes(catalog).substr(0, 10), "KBRVCAT_EN");
+    EXPECT_EQ(ReadBytes(dir.File("bin/KBRVCAT_EN.CAT")), DefaultFile(".CAT"));
 }
 
-TEST_F(FileCommandTest, YesThatCannotSaveOffersSaveAsAndStillEnds) {
+// What must never be lost.
+
+TEST_F(FileCommandTest, ACatalogThatWasNotReadWholeIsNeverSavedOverItself) {
+    // A size line with too few fields: the papers are not even read.
+    const std::string catalog =
+        WriteCatalog("Real", kOfficeCatalog, "broken:line\n" + DefaultFile(".DEF"));
+    MainDialog& window = StartWatching(catalog);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    // The box says which file, and that it stays as it is.
+    EXPECT_TRUE(ui.boxes[0].details.contains(QString::fromStdString(dir.File("Real.def"))));
+    EXPECT_TRUE(ui.boxes[0].details.contains(QStringLiteral("Save will ask for a new file name")));
+    QTest::keyClick(window.Control(control::kPaperList), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_TRUE(ui.fileRequests[0].save);
+    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
+    EXPECT_EQ(ReadBytes(dir.File("Real.cat.atr")), DefaultFile(".CAT.atr"));
+}
+
+TEST_F(FileCommandTest, SaveAsAsksBeforeReplacingAFileThatDiffersOnlyInCase) {
+    MainDialog& window = StartWatching(WriteCatalog("Office", kOfficeCatalog));
+    WriteBytes(dir.File("Plan.CAT"), "Plan:X\nX:1:75:white:plain:2:0\n");
+    for (const BoxAnswer answer : {BoxAnswer::kNo, BoxAnswer::kYes}) {
+        Choose(dir.File("Plan.cat"));
+        Answer(answer);
+        window.OnCommand(command::kSaveAs);
+    }
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::kYesNo);
+    EXPECT_TRUE(ui.boxes[0].text.contains(QString::fromStdString(dir.File("Plan.CAT"))));
+    EXPECT_EQ(ReadBytes(dir.File("Plan.CAT")), kOfficeCatalog);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Plan.cat")));
+}
+
+// An import is unsaved work without a file of its own: every command that leaves it asks first,
+// also over unsaved edits, and Yes goes on only once Save As has saved it.
+TEST_F(FileCommandTest, LeavingAnImportAsksAndACancelledSaveAsCancelsTheCommand) {
+    MainDialog& window = StartWithChanges();
+    WriteBytes(dir.File("papers.ini"), ExampleImportFile());
+    Answer(BoxAnswer::kNo);
+    Choose(dir.File("papers.ini"));
+    window.OnCommand(command::kImport);
+    EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveChangesText});
+    ASSERT_TRUE(window.changeFlags().untitled);
+    for (const int command : {command::kExit, command::kImport, command::kNew}) {
+        Answer(BoxAnswer::kYes);
+        window.OnCommand(command);  // the Save As dialog is cancelled
+        EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveChangesText});
+        EXPECT_EQ(closedWith, 0);
+        EXPECT_EQ(window.catalog().GetName(0), u"Office");
+    }
+    EXPECT_EQ(ui.fileRequests.size(), 4u);
+    Answer(BoxAnswer::kYes);
+    Choose(dir.File("Imported.cat"));
+    window.OnCommand(command::kExit);
+    EXPECT_EQ(closedWith, command::kExit);
+    EXPECT_EQ(ReadBytes(dir.File("Imported.cat")).substr(0, 19), "KBRVCAT_EN:Office\nO");
+}
+
+TEST_F(FileCommandTest, PendingEditsOnlyEverReachTheirOwnCatalog) {
+    MainDialog& window = StartWithChanges();
+    const std::string broken = WriteCatalog("Broken", kOfficeCatalog, "broken:line\n");
+    Answer(BoxAnswer::kNo);
+    Choose(broken);
+    window.OnCommand(command::kOpen);
+    // One question only: the answer holds for the whole command.
+    EXPECT_EQ(ui.TakeTexts(), (QStringList{kSaveChangesText, kDefaultOpenedText}));
+    EXPECT_EQ(window.workingPath(), window.defaultPath());
+    EXPECT_EQ(ReadBytes(dir.File("Broken.cat.atr")), DefaultFile(".CAT.atr"));
+    EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
+    EXPECT_FALSE(window.changeFlags().Any());
+}
+
+TEST_F(FileCommandTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
     MainDialog& window = StartWatching(catalog);
     MakePaperChange();
-    MakeReadOnly(catalog);
-    Answer(BoxAnswer::kYes);
-    Choose(dir.File("Rescue.cat"));
-    window.OnCommand(command::kExit);
-    EXPECT_EQ(ui.TakeTexts(), (QStringList{kSaveChangesText, kSaveCatalogFailedText}));
-    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
-    EXPECT_EQ(ReadBytes(dir.File("Rescue.cat")), kOfficeMoved);
-    EXPECT_EQ(closedWith, command::kExit);
+    window.OnCommand(command::kSave);  // its own files: no question
+    EXPECT_TRUE(ui.boxes.empty());
+
+    // Another editor saves meanwhile (a new file, renamed into place).
+    const std::string theirs = "Office:B\nB:9:160:blue:cover:1:1\nFromA:1:75:white:plain:2:0\n";
+    const auto replace = [&](const std::string& file) {
+        WriteBytes(dir.File("other.tmp"), theirs);
+        std::filesystem::rename(dir.File("other.tmp"), file);
+    };
+    replace(catalog);
+    MakePaperChange();
+    Answer(BoxAnswer::kCancel);
+    window.OnCommand(command::kSave);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::kOverwriteSaveAsCancel);
+    EXPECT_TRUE(ui.boxes[0].text.contains(QString::fromStdString(catalog)));
+    EXPECT_EQ(ReadBytes(catalog), theirs);
+
+    Answer(BoxAnswer::kNo);  // Save As
+    Choose(dir.File("Mine.cat"));
+    window.OnCommand(command::kSave);
+    EXPECT_EQ(ReadBytes(catalog), theirs);
+    EXPECT_EQ(ReadBytes(dir.File("Mine.cat")), kOfficeCatalog);
+
+    replace(dir.File("Mine.cat"));
+    Answer(BoxAnswer::kYes);  // Overwrite
+    window.OnCommand(command::kSave);
+    EXPECT_EQ(ui.boxes.size(), 3u);
+    EXPECT_EQ(ReadBytes(dir.File("Mine.cat")), kOfficeCatalog);
 }
 
 }  // namespace
