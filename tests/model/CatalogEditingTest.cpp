@@ -45,13 +45,9 @@ TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaults) {
 TEST_F(CatalogTest, AddAppendsAndRefusesWhatItMust) {
     PaperCatalog catalog = Load(kThree);
     ASSERT_TRUE(catalog.AddPaper(u"New", 1, u"blue", 90, u"*", 9, 1));
-    const PaperDefinition& added = catalog.papers().back();
-    EXPECT_EQ(added.sizeIndex, 1);
-    EXPECT_FLOAT_EQ(added.width, 210.0f);
-    EXPECT_EQ(added.colourCode, 5);
-    EXPECT_EQ(added.typeCode, kOtherTypeCode);  // "*" is not the reader's wildcard here
-    EXPECT_EQ(added.imagedSides, kTwoSided);
-    EXPECT_EQ(added.loadPosition, 0);
+    // "*" is not the reader's wildcard here; an unknown mode is 2-Sided.
+    EXPECT_EQ(catalog.papers().back(), (PaperDefinition{u"New", 1, 210, 297, 90, u"blue", 5, u"*",
+                                                        kOtherTypeCode, kTwoSided, 1, 0}));
     EXPECT_EQ(catalog.status(), kStatusOk);
 
     EXPECT_FALSE(catalog.AddPaper(u"New", 0, u"white", 75, u"plain", 2, 0));
@@ -97,11 +93,8 @@ TEST_F(CatalogTest, SizeIndexOutsideTheListFallsBackOrFails) {
 TEST_F(CatalogTest, ModifyReplacesThePaperOfThatName) {
     PaperCatalog catalog = Load(kThree);
     ASSERT_TRUE(catalog.ModifyPaper(u"P3", 0, u"white", 120, u"cover", 1, 1));
-    const PaperDefinition& p3 = catalog.papers()[2];
-    EXPECT_EQ(p3.weight, 120);
-    EXPECT_EQ(p3.colourCode, 1);
-    EXPECT_EQ(p3.loadPosition, 0);
-    EXPECT_EQ(p3.precollated, 1);
+    EXPECT_EQ(catalog.papers()[2],
+              (PaperDefinition{u"P3", 0, 8.5, 11, 120, u"white", 1, u"cover", 1, 1, 1, 0}));
     const std::vector<PaperDefinition> before = catalog.papers();
     EXPECT_FALSE(catalog.ModifyPaper(u"P4", 0, u"white", 75, u"plain", 2, 0));
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
