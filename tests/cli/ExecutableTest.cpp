@@ -1,61 +1,35 @@
 // The built executable itself: what only main() does (streams, exit status, arguments).
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <cstdio>
-#include <string>
+#include <cstdlib>
 
-#include "support/TempDir.h"
+#include "CliTestSupport.h"
 
 namespace sheetwise::testing {
 namespace {
 
-struct ProcessRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-// Runs the executable through the shell; standard error goes to errFile.
-ProcessRun RunExecutable(const std::string& arguments, const std::string& errFile) {
-    const std::string command =
-        std::string("'") + SHEETWISE_CLI_EXECUTABLE + "' " + arguments + " 2>'" + errFile + "'";
-    ProcessRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+// Runs the executable through the shell; the arguments may redirect standard output again.
+CliRun RunExecutable(const TempDir& dir, const std::string& arguments) {
+    const std::string command = "'" SHEETWISE_CLI_EXECUTABLE "' >'" + dir.File("out") + "' 2>'" +
+                                dir.File("err") + "' " + arguments;
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.File("out")),
+            ReadBytes(dir.File("err"))};
 }
 
 TEST(CliExecutableTest, ResultsOnStandardOutputDiagnosticsOnStandardError) {
     TempDir dir;
-    const std::string err = dir.File("err.txt");
-    ProcessRun run = RunExecutable("--version", err);
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "sheetwise-cli " SHEETWISE_TEST_VERSION "\n");
-    EXPECT_EQ(ReadBytes(err), "");
-
-    run = RunExecutable("show", err);
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(ReadBytes(err),
-              "sheetwise-cli: show needs one catalog\nTry 'sheetwise-cli help show'.\n");
-
-    // The default catalog lies beside the built executable.
+    EXPECT_EQ(RunExecutable(dir, "--version"),
+              (CliRun{0, "sheetwise-cli " SHEETWISE_TEST_VERSION "\n", ""}));
+    EXPECT_EQ(
+        RunExecutable(dir, "show"),
+        (CliRun{2, "", "sheetwise-cli: show needs one catalog\nTry 'sheetwise-cli help show'.\n"}));
+    // The default catalog lies beside the built executable, and is clean.
     const std::string executable = SHEETWISE_CLI_EXECUTABLE;
-    const std::string folder = executable.substr(0, executable.rfind('/'));
-    run = RunExecutable("check '" + folder + "/kbrvcat_en.cat'", err);
-    EXPECT_EQ(run.exitCode, 0) << run.out << ReadBytes(err);
-    EXPECT_EQ(run.out, "");
-
-    run = RunExecutable("export '" + folder + "/kbrvcat_en.cat' >/dev/full", err);
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(ReadBytes(err), "sheetwise-cli: cannot write the results to standard output\n");
+    const std::string catalog = executable.substr(0, executable.rfind('/')) + "/kbrvcat_en.cat";
+    EXPECT_EQ(RunExecutable(dir, "check '" + catalog + "'"), (CliRun{0, "", ""}));
+    EXPECT_EQ(RunExecutable(dir, "export '" + catalog + "' >/dev/full"),
+              (CliRun{2, "", "sheetwise-cli: cannot write the results to standard output\n"}));
 }
 
 }  // namespace
