@@ -23,7 +23,7 @@ TEST_F(CliCheckTest, DroppedPaperLinesAreNamedWithTheirCause) {
                                              "D:Letter\nLetter:1:75:white:plain:2:0\nShort:1:75\n"
                                              "Empty:1::white:plain\nCol:1:75:wh\tite:plain\n"
                                              "Typ:1:75:white:4\xD7"
-                                             "6\n:1:75:white:plain\n\n");
+                                             "6\n\n");
     EXPECT_EQ(Findings({catalog}, 1),
               "d.cat: the editor loads this catalog with status 12 (a name, colour or type holds "
               "a character that is not allowed); opening it shows an error\n"
@@ -32,8 +32,7 @@ TEST_F(CliCheckTest, DroppedPaperLinesAreNamedWithTheirCause) {
               "d.cat:5: dropped: the colour \"wh\\x09ite\" holds U+0009 at position 3, which is "
               "not allowed (status 12)\n"
               "d.cat:6: dropped: the type \"4\xC3\x97"
-              "6\" holds '\xC3\x97' (U+00D7) at position 2, which is not allowed (status 12)\n"
-              "d.cat:7: skipped: the line starts with ':', so it has no name\n");
+              "6\" holds '\xC3\x97' (U+00D7) at position 2, which is not allowed (status 12)\n");
 }
 
 // Field 6 empty is read as 0 (Inserter); absent (line 2), as 2 without a finding.
@@ -84,16 +83,15 @@ TEST_F(CliCheckTest, DefaultPaperAndDuplicateNames) {
 TEST_F(CliCheckTest, CompanionFileLinesAreCheckedToo) {
     const std::string catalog =
         WriteCatalog("c", "S:A\nA:1:75:white:plain\n",
-                     "8.5:11:0:0:0:Letter\n  \n:skipped\nx:11:0:0:mm:odd\n5:5:0:0:2:two\n",
+                     "8.5:11:0:0:0:Letter\n  \nx:11:0:0:mm:odd\n5:5:0:0:2:two\n",
                      "stray\n[PaperWeights]\n*\n75\n90 : heavy\n75\n300\n[papertypes]\nplain\n"
                      "[PaperTypes]\nplain\n[PaperColors]\nwhite\ndark blue\n"
                      "abcdefghijklmnopqrstuvwxyz\n:x\n\n");
     EXPECT_EQ(Findings({catalog}, 1),
               "c.DEF:2: dropped: the height field is missing or empty (status 4)\n"
-              "c.DEF:3: skipped: the line starts with ':', so it has no width\n"
-              "c.DEF:4: the width \"x\" holds no number: read as 0\n"
-              "c.DEF:4: the unit \"mm\" is read as 0\n"
-              "c.DEF:5: the unit 2 is neither 0 (inches) nor 1 (millimetres): the sizes list "
+              "c.DEF:3: the width \"x\" holds no number: read as 0\n"
+              "c.DEF:3: the unit \"mm\" is read as 0\n"
+              "c.DEF:4: the unit 2 is neither 0 (inches) nor 1 (millimetres): the sizes list "
               "shows no unit\n"
               "c.cat.atr:1: ignored: the value \"stray\" stands before any section header\n"
               "c.cat.atr:5: the weight \"90 : heavy\" is cut at its ':' and read as \"90 \"\n"

@@ -87,12 +87,6 @@ class CliTest : public ::testing::Test {
 
     std::string Read(const std::string& name) { return ReadBytes(dir.File(name)); }
 
-    // Neither the catalog NAME.cat nor either of its companions exists.
-    void ExpectNoCatalog(const std::string& name) {
-        for (const char* suffix : {".cat", ".cat.atr", ".def"})
-            EXPECT_FALSE(std::filesystem::exists(dir.File(name + suffix))) << name << suffix;
-    }
-
     TempDir dir;
     cli::Environment environment{Utf8ToUtf16(dir.File("bin/sheetwise-cli")), u"."};
 };

@@ -10,20 +10,17 @@ namespace {
 using CliCommandLineTest = CliTest;
 
 TEST_F(CliCommandLineTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError) {
-    EXPECT_EQ(Run({"show", "a.cat", "--out", "n.cat"}),
-              (CliRun{2, "",
-                      "sheetwise-cli: show takes no --out option\n"
-                      "Try 'sheetwise-cli help show'.\n"}));
     EXPECT_EQ(Run({}).err, "sheetwise-cli: no command given\nTry 'sheetwise-cli --help'.\n");
-    // Each of these breaks another rule of its command.
-    for (const char* line :
-         {"frobnicate a.cat", "show", "show a.cat b.cat", "show a.cat --bogus", "check",
-          "check a.cat --max -1", "import x.ini", "import x.ini --json --out n.cat",
-          "import x.ini --json --base b.cat", "import x.ini y.ini --out n.cat",
-          "import x.ini --out n.cat --drop-bad-lines", "convert a.cat",
-          "convert a.cat --out=", "convert a.cat --out n.cat --out m.cat",
-          "export a.cat --format xml", "export a.cat --json --format csv", "diff a.cat",
-          "diff a.cat b.cat --max 3", "help frobnicate"}) {
+    // Each line breaks another rule of its command.
+    std::istringstream wrong(
+        "frobnicate a.cat\nshow\nshow a.cat b.cat\nshow a.cat --bogus\n"
+        "show a.cat --out n.cat\ncheck\ncheck a.cat --max -1\nimport x.ini\n"
+        "import x.ini --json --out n.cat\nimport x.ini --json --base b.cat\n"
+        "import x.ini y.ini --out n.cat\nimport x.ini --out n.cat --drop-bad-lines\n"
+        "convert a.cat\nconvert a.cat --out=\nconvert a.cat --out n.cat --out m.cat\n"
+        "export a.cat --format xml\nexport a.cat --json --format csv\ndiff a.cat\n"
+        "diff a.cat b.cat --max 3\nhelp frobnicate\n");
+    for (std::string line; std::getline(wrong, line);) {
         std::istringstream words(line);
         const CliRun run = Run({std::istream_iterator<std::string>(words), {}});
         EXPECT_EQ(run.exitCode, 2) << line;

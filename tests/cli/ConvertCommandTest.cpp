@@ -7,17 +7,7 @@
 namespace sheetwise::testing {
 namespace {
 
-class CliConvertTest : public CliTest {
-  protected:
-    void SetUp() override {
-        CliTest::SetUp();
-        oldMask_ = umask(022);
-    }
-    void TearDown() override { umask(oldMask_); }
-
-  private:
-    mode_t oldMask_ = 0;
-};
+using CliConvertTest = CliTest;
 
 // CR LF line ends, an escape, a unit after a number, a sign, a field too many: the source is
 // left as it was, its size-definition file copied, named as the editor names it.
@@ -37,19 +27,6 @@ TEST_F(CliConvertTest, WritesTheFormTheEditorSaves) {
     EXPECT_EQ(Read("hand.cat"), hand);
 }
 
-// A size-definition file in any letter case counts as there and is not touched; the attribute
-// file is copied from the source's read-only one, made writable, then written over.
-TEST_F(CliConvertTest, CompanionsBesideTheNewCatalogAreTreatedAsSaveAsTreatsThem) {
-    const std::string catalog = WriteCatalog("src", "S:A\nA:1:75:white:plain:2:0\n");
-    chmod(dir.File("src.cat.atr").c_str(), 0400);
-    Write("DST.DEF", "kept\n");
-    EXPECT_EQ(Run({"convert", catalog, "--out", dir.File("dst.cat")}), (CliRun{0, "", ""}));
-    EXPECT_EQ(Read("DST.DEF"), "kept\n");
-    EXPECT_EQ(ListFolder(dir.path()), "DST.DEF dst.cat dst.cat.atr src.DEF src.cat src.cat.atr ");
-    EXPECT_EQ(ModeOf(dir.File("dst.cat.atr")), 0600u);
-    EXPECT_EQ(Read("dst.cat.atr"), kAttributes);
-}
-
 // A catalog the reader dropped or changed lines of is written only when asked to drop them;
 // either way check's findings name the lines. One whose papers would be lost is never written,
 // least of all over itself.
@@ -58,7 +35,7 @@ TEST_F(CliConvertTest, WritesOnlyCatalogsReadToTheirEndAndCleanUnlessAskedToDrop
         WriteCatalog("damaged", "D:A\nA:1:75:white:plain:2:0\nB:1:75\nC:2:160:blue:cover:1:0\n");
     CliRun run = Run({"convert", damaged, "--out", dir.File("fixed.cat")});
     EXPECT_EQ(run.exitCode, 1);
-    ExpectNoCatalog("fixed");
+    EXPECT_EQ(ListFolder(dir.path()).find("fixed."), std::string::npos);
     EXPECT_THAT(run.err, HasSubstr("damaged.cat:3: dropped"));
     EXPECT_THAT(run.err, HasSubstr("fixed.cat: not written"));
     run = Run({"convert", damaged, "--drop-bad-lines", "--out", dir.File("fixed.cat")});
@@ -71,40 +48,45 @@ TEST_F(CliConvertTest, WritesOnlyCatalogsReadToTheirEndAndCleanUnlessAskedToDrop
     const std::string mac = WriteCatalog("mac", crOnly);
     EXPECT_EQ(Run({"convert", mac, "--out", mac}).exitCode, 1);
     EXPECT_EQ(Read("mac.cat"), crOnly);
-    // No attribute file: no paper read. A line too long to read: the papers after it lost.
-    const std::string noAttributes = WriteCatalog("noatr", "N:A\nA:1:75:white:plain\n", kSizes, "");
-    run = Run({"convert", noAttributes, "--drop-bad-lines", "--out", noAttributes});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_THAT(run.err, HasSubstr("noatr.cat: not written"));
-    EXPECT_EQ(Read("noatr.cat"), "N:A\nA:1:75:white:plain\n");
+    // A line too long to read: the papers after it would be lost, whatever is asked.
     const std::string tooLong =
         "L:A\nA:1:75:white:plain:2:0\n" + std::string(3000, 'x') + "\nB:1:75:w:p\n";
     const std::string longCatalog = WriteCatalog("long", tooLong);
-    EXPECT_EQ(Run({"convert", longCatalog, "--drop-bad-lines", "--out", longCatalog}).exitCode, 1);
+    run = Run({"convert", longCatalog, "--drop-bad-lines", "--out", longCatalog});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err, HasSubstr("long.cat: not written"));
     EXPECT_EQ(Read("long.cat"), tooLong);
 }
 
-TEST_F(CliConvertTest, AnExistingTargetIsReplacedOnlyWhenWritable) {
-    const std::string catalog = WriteCatalog("self", "Self:A\r\nA:1:75gsm:white:plain\r\n");
-    EXPECT_EQ(Run({"convert", catalog, "--out", catalog}), (CliRun{0, "", ""}));
-    EXPECT_EQ(Read("self.cat"), "Self:A\nA:1:75:white:plain:2:0\n");
+// As Save As: a catalog may be written over itself; a size-definition file in any letter case
+// counts as there and is not touched; the attribute file is copied from the source's read-only
+// one, made writable, then written over; a set with a file that cannot be written is not written.
+TEST_F(CliConvertTest, FilesAtTheTargetAreTreatedAsSaveAsTreatsThem) {
+    const std::string catalog = WriteCatalog("src", "S:A\r\nA:1:75gsm:white:plain\r\n");
+    EXPECT_EQ(Run({"convert", catalog, "-o", catalog}), (CliRun{0, "", ""}));
+    EXPECT_EQ(Read("src.cat"), "S:A\nA:1:75:white:plain:2:0\n");
+    chmod(dir.File("src.cat.atr").c_str(), 0400);
+    Write("DST.DEF", "kept\n");
+    EXPECT_EQ(Run({"convert", catalog, "-o", dir.File("dst.cat")}), (CliRun{0, "", ""}));
+    EXPECT_EQ(Read("DST.DEF"), "kept\n");
+    EXPECT_EQ(ModeOf(dir.File("dst.cat.atr")), 0600u);
+    EXPECT_EQ(Read("dst.cat.atr"), kAttributes);
 
     Write("locked.cat", "old\n");
+    Write("half.cat.atr", "old\n");
     chmod(dir.File("locked.cat").c_str(), 0444);
-    CliRun run = Run({"convert", catalog, "--out", dir.File("locked.cat")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_THAT(run.err, HasSubstr("locked.cat: cannot write the catalog file"));
-    EXPECT_EQ(Read("locked.cat"), "old\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("locked.cat.atr")));
-
-    // The new catalog's attribute file cannot be written: neither file is.
-    Write("half.cat.atr", "[PaperTypes]\nold\n");
     chmod(dir.File("half.cat.atr").c_str(), 0444);
-    run = Run({"convert", catalog, "--out", dir.File("half.cat")});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_THAT(run.err, HasSubstr("half.cat.atr: cannot write the attribute file"));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("half.cat")));
-    EXPECT_EQ(Read("half.cat.atr"), "[PaperTypes]\nold\n");
+    EXPECT_EQ(
+        Run({"convert", catalog, "-o", dir.File("locked.cat")}),
+        (CliRun{2, "",
+                "sheetwise-cli: locked.cat: cannot write the catalog file; nothing written\n"}));
+    EXPECT_EQ(Run({"convert", catalog, "-o", dir.File("half.cat")}),
+              (CliRun{2, "",
+                      "sheetwise-cli: half.cat.atr: cannot write the attribute file; the catalog "
+                      "set half.cat is not saved\n"}));
+    EXPECT_EQ(Read("locked.cat") + Read("half.cat.atr"), "old\nold\n");
+    EXPECT_EQ(ListFolder(dir.path()),
+              "DST.DEF dst.cat dst.cat.atr half.cat.atr locked.cat src.DEF src.cat src.cat.atr ");
 }
 
 }  // namespace

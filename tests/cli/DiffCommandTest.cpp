@@ -1,5 +1,7 @@
 // diff: catalogs that differ in each way, catalogs that read the same from other bytes, and the
 // exit statuses.
+#include <regex>
+
 #include "CliTestSupport.h"
 
 namespace sheetwise::testing {
@@ -19,11 +21,9 @@ using CliDiffTest = CliTest;
 TEST_F(CliDiffTest, CatalogsThatReadTheSameAreTheSameWhateverTheirBytes) {
     const std::string narrow =
         WriteCatalog("narrow", "Caf\xE9:Caf\xE9\nCaf\xE9:1:75:white:plain\n");
-    const std::string wide =
-        WriteCatalog("wide", WideFile(u"Caf\u00e9:Caf\u00e9\nCaf\u00e9:1:75:white:plain::0\n"),
-                     "8.5:11:0:0:0:Letter 8.5 x 11 in\r\n210:297:0:0:1:A4 210 x 297 mm\r\n"
-                     "9:11:0:0:0:Tab 9 x 11 in\r\n",
-                     WideFile(Utf8ToUtf16(kAttributes)));
+    const std::string wide = WriteCatalog(
+        "wide", WideFile(u"Caf\u00e9:Caf\u00e9\nCaf\u00e9:1:75:white:plain::0\n"),
+        std::regex_replace(kSizes, std::regex("\n"), "\r\n"), WideFile(Utf8ToUtf16(kAttributes)));
     EXPECT_EQ(Run({"diff", narrow, wide}),
               (CliRun{1, "paper \"Caf\xC3\xA9\": imagedSides 2 -> 0\n", ""}));
     Write("wide.cat", WideFile(u"Caf\u00e9:Caf\u00e9\nCaf\u00e9:1:75:white:plain:2:0\n"));
@@ -46,15 +46,13 @@ TEST_F(CliDiffTest, NamesEachDifferenceOnce) {
                      "blue\n\n");
     EXPECT_EQ(Run({"diff", shop, store}),
               (CliRun{1,
-                      "header: \"Shop\" -> \"Store\"\n"
-                      "default paper: \"Letter\" -> \"A4\"\n"
+                      "header: \"Shop\" -> \"Store\"\ndefault paper: \"Letter\" -> \"A4\"\n"
                       "paper \"Old\": removed from 3 (Old:1:75:white:plain:2:0)\n"
                       "paper \"New\": added at 3 (New:0:75:white:plain:2:0)\n"
                       "paper \"Tab\": moved from 2 to 0\n"
                       "paper \"Letter\": weight 75 -> 90, colour \"white\" -> \"blue\"\n"
                       "paper \"A4\": precollated 1 -> 0\n"
-                      "weights: removed \"160\"\n"
-                      "weights: added \"90\"\n"
+                      "weights: removed \"160\"\nweights: added \"90\"\n"
                       "types: the values both hold stand in another order\n"
                       "size 1: text \"A4 210 x 297 mm\" -> \"A4 long\"\n"
                       "size 2: removed (9:11:0.0:0.0:0:Tab 9 x 11 in)\n",
