@@ -1,5 +1,8 @@
-// Arguments: what each command takes, what is refused (exit 2 and a hint), help. The short
-// options (-o, -b) and "--option=value" are used by the command tests.
+// Arguments: what each command takes, what is refused (exit 2 and a hint), help, and what only
+// main() does. The short options (-o, -b) and "--option=value" are used by the command tests.
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <sstream>
 
 #include "CliTestSupport.h"
@@ -44,6 +47,27 @@ TEST_F(CliCommandLineTest, HelpGoesToStandardOutput) {
     // --help after a command gives that command's page, even with its files missing.
     EXPECT_THAT(Run({"check", "--help"}).out,
                 ::testing::StartsWith("Usage: sheetwise-cli check CATALOG..."));
+}
+
+// Runs the executable through the shell; the arguments may redirect standard output again.
+CliRun RunExecutable(const TempDir& dir, const std::string& arguments) {
+    const std::string command = "'" SHEETWISE_CLI_EXECUTABLE "' >'" + dir.File("out") + "' 2>'" +
+                                dir.File("err") + "' " + arguments;
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.File("out")),
+            ReadBytes(dir.File("err"))};
+}
+
+TEST(CliExecutableTest, ResultsOnStandardOutputDiagnosticsOnStandardError) {
+    TempDir dir;
+    EXPECT_EQ(RunExecutable(dir, "--version"),
+              (CliRun{0, "sheetwise-cli " SHEETWISE_TEST_VERSION "\n", ""}));
+    // The default catalog lies beside the built executable, and is clean.
+    const auto catalog =
+        std::filesystem::path(SHEETWISE_CLI_EXECUTABLE).replace_filename("kbrvcat_en.cat");
+    EXPECT_EQ(RunExecutable(dir, "check '" + catalog.string() + "'"), (CliRun{0, "", ""}));
+    EXPECT_EQ(RunExecutable(dir, "export '" + catalog.string() + "' >/dev/full"),
+              (CliRun{2, "", "sheetwise-cli: cannot write the results to standard output\n"}));
 }
 
 }  // namespace
