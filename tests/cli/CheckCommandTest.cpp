@@ -21,18 +21,19 @@ class CliCheckTest : public CliTest {
 TEST_F(CliCheckTest, DroppedPaperLinesAreNamedWithTheirCause) {
     const std::string catalog = WriteCatalog("d",
                                              "D:Letter\nLetter:1:75:white:plain:2:0\nShort:1:75\n"
-                                             "Empty:1::white:plain\nCol:1:75:wh\tite:plain\n"
+                                             "Empty:1::white:plain\nCol:1:75:wh\t\"ite:plain\n"
                                              "Typ:1:75:white:4\xD7"
                                              "6\n\n");
-    EXPECT_EQ(Findings({catalog}, 1),
-              "d.cat: the editor loads this catalog with status 12 (a name, colour or type holds "
-              "a character that is not allowed); opening it shows an error\n"
-              "d.cat:3: dropped: the line ends before its colour field (status 11)\n"
-              "d.cat:4: dropped: the weight field is empty (status 11)\n"
-              "d.cat:5: dropped: the colour \"wh\\x09ite\" holds U+0009 at position 3, which is "
-              "not allowed (status 12)\n"
-              "d.cat:6: dropped: the type \"4\xC3\x97"
-              "6\" holds '\xC3\x97' (U+00D7) at position 2, which is not allowed (status 12)\n");
+    EXPECT_EQ(
+        Findings({catalog}, 1),
+        "d.cat: the editor loads this catalog with status 12 (a name, colour or type holds "
+        "a character that is not allowed); opening it shows an error\n"
+        "d.cat:3: dropped: the line ends before its colour field (status 11)\n"
+        "d.cat:4: dropped: the weight field is empty (status 11)\n"
+        "d.cat:5: dropped: the colour \"wh\\x09\\\"ite\" holds U+0009 at position 3, which is "
+        "not allowed (status 12)\n"
+        "d.cat:6: dropped: the type \"4\xC3\x97"
+        "6\" holds '\xC3\x97' (U+00D7) at position 2, which is not allowed (status 12)\n");
 }
 
 // Field 6 empty is read as 0 (Inserter); absent (line 2), as 2 without a finding.
