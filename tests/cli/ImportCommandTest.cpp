@@ -1,6 +1,6 @@
 // import: an import file read and cleaned (--json), or moved into a base catalog and saved as
 // File > Import followed by Save As saves it (--out). That the files written are the window's,
-// byte for byte, is proved in tests/app/window/CliImportEquivalenceTest.cpp.
+// byte for byte, is proved in tests/app/window (OpenImportTest).
 #include "CliTestSupport.h"
 #include "import/ImportTestSupport.h"
 
@@ -45,7 +45,7 @@ TEST_F(CliImportTest, JsonShowsTheImportFileAsReadAndCleaned) {
                           R"("defaultPaperFailed":false,"invalidPaperCount":0})"));
 }
 
-// Written all the same, with the editor's warnings on standard error.
+// Written all the same, with the editor's warnings on standard error; the base is not changed.
 TEST_F(CliImportTest, OutWritesWhatFileImportAndSaveAsWriteAndWarnsAsTheEditor) {
     const std::string ini = Ini({"Bad#Name;0;white;75;plain;0", "Light;0;white;59;plain;0",
                                  "Short;0;white;75", "Col:on;0;white;75;plain;0"});
@@ -62,6 +62,7 @@ TEST_F(CliImportTest, OutWritesWhatFileImportAndSaveAsWriteAndWarnsAsTheEditor) 
                 "sheetwise-cli: warning: Add operation cannot be completed because invalid paper "
                 "attributes entered. (paper \"Bad#Name\" was not added)\n"}));
     EXPECT_EQ(Read("new.cat"), "Base:Col_on\nCol_on:1:75:white:plain:2:0\n");
+    EXPECT_EQ(Read("base.cat") + Read("base.cat.atr"), kBaseCatalog + std::string(kAttributes));
 }
 
 // A failed import, or a base that does not open as the editor opens its default catalog, writes
