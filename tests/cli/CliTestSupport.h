@@ -1,13 +1,14 @@
 // Running sheetwise-cli in-process on catalogs written into a temporary folder.
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QStringList>
 #include <filesystem>
-#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/Cli.h"
 #include "support/SampleCatalog.h"
@@ -15,24 +16,20 @@
 
 namespace sheetwise::testing {
 
+using ::testing::HasSubstr;
+
 // JSON text without the blanks and line ends between its tokens.
 inline std::string Compact(const std::string& json) {
     std::string compact;
     bool inString = false;
     for (size_t i = 0; i < json.size(); ++i) {
-        const char c = json[i];
-        if (inString) {
-            compact += c;
-            if (c == '\\' && i + 1 < json.size())
-                compact += json[++i];
-            else if (c == '"')
-                inString = false;
-        } else if (c == '"') {
-            inString = true;
-            compact += c;
-        } else if (c != ' ' && c != '\n') {
-            compact += c;
-        }
+        if (inString && json[i] == '\\')
+            compact += json[i++];
+        else if (json[i] == '"')
+            inString = !inString;
+        else if (!inString && (json[i] == ' ' || json[i] == '\n'))
+            continue;
+        compact += json[i];
     }
     return compact;
 }
@@ -41,15 +38,20 @@ struct CliRun {
     int exitCode = -1;
     std::string out;
     std::string err;
+    bool operator==(const CliRun&) const = default;
 };
+
+inline void PrintTo(const CliRun& run, std::ostream* os) {
+    *os << "exit " << run.exitCode << "\nout:\n" << run.out << "err:\n" << run.err;
+}
 
 class CliTest : public ::testing::Test {
   protected:
     void SetUp() override { setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1); }
 
     // Runs the tool with these arguments (UTF-8), as if from a "bin" folder inside the
-    // temporary folder.
-    CliRun Run(std::initializer_list<std::string> arguments) {
+    // temporary folder; the folder is taken out of what it prints.
+    CliRun Run(const std::vector<std::string>& arguments) {
         QStringList list;
         for (const std::string& argument : arguments)
             list << QString::fromStdString(argument);
@@ -57,19 +59,25 @@ class CliTest : public ::testing::Test {
         std::ostringstream err;
         cli::Console console{out, err};
         const int exitCode = cli::RunCommandLine(list, console, environment);
-        return {exitCode, out.str(), err.str()};
+        return {exitCode, Relative(out.str()), Relative(err.str())};
+    }
+
+    std::string Relative(std::string text) const {
+        const std::string folder = dir.path() + "/";
+        for (size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at))
+            text.erase(at, folder.size());
+        return text;
     }
 
     // name.cat with its size-definition and attribute files (left out when empty).
     std::string WriteCatalog(const std::string& name, const std::string& catalog,
                              const std::string& sizes = kSizes,
                              const std::string& attributes = kAttributes) {
-        WriteBytes(dir.File(name + ".cat"), catalog);
         if (!sizes.empty())
-            WriteBytes(dir.File(name + ".DEF"), sizes);
+            Write(name + ".DEF", sizes);
         if (!attributes.empty())
-            WriteBytes(dir.File(name + ".cat.atr"), attributes);
-        return dir.File(name + ".cat");
+            Write(name + ".cat.atr", attributes);
+        return Write(name + ".cat", catalog);
     }
 
     std::string Write(const std::string& name, const std::string& bytes) {
@@ -78,12 +86,6 @@ class CliTest : public ::testing::Test {
     }
 
     std::string Read(const std::string& name) { return ReadBytes(dir.File(name)); }
-
-    // Neither the catalog NAME.cat nor either of its companions exists.
-    void ExpectNoCatalog(const std::string& name) {
-        for (const char* suffix : {".cat", ".cat.atr", ".def"})
-            EXPECT_FALSE(std::filesystem::exists(dir.File(name + suffix))) << name << suffix;
-    }
 
     TempDir dir;
     cli::Environment environment{Utf8ToUtf16(dir.File("bin/sheetwise-cli")), u"."};

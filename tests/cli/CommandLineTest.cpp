@@ -1,75 +1,73 @@
-// Arguments: what each command takes, what is refused (exit 2 and a hint), help.
+// Arguments: what each command takes, what is refused (exit 2 and a hint), help, and what only
+// main() does. The short options (-o, -b) and "--option=value" are used by the command tests.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <sstream>
+
 #include "CliTestSupport.h"
-#include "cli/CommandLine.h"
 
 namespace sheetwise::testing {
 namespace {
 
-// The forms the command tests do not use: "--base=VALUE", and "--" before a file that looks like
-// an option.
-TEST(CliCommandLineTest, ReadsValuesAfterEqualsAndFilesAfterTwoDashes) {
-    auto parsed = cli::ParseArguments({"import", "--base=b.cat", "x.ini", "-o", "n.cat"});
-    ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.invocation.base, u"b.cat");
-    EXPECT_EQ(parsed.invocation.out, u"n.cat");
-    EXPECT_EQ(parsed.invocation.files, std::vector<std::u16string>{u"x.ini"});
-    parsed = cli::ParseArguments({"check", "a.cat", "b.cat", "--", "--odd.cat"});
-    ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.invocation.files,
-              (std::vector<std::u16string>{u"a.cat", u"b.cat", u"--odd.cat"}));
-}
+using CliCommandLineTest = CliTest;
 
-class CliCommandLineRunTest : public CliTest {};
-
-TEST_F(CliCommandLineRunTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError) {
-    EXPECT_EQ(Run({"show", "a.cat", "--out", "n.cat"}).err,
-              "sheetwise-cli: show takes no --out option\nTry 'sheetwise-cli help show'.\n");
+TEST_F(CliCommandLineTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError) {
     EXPECT_EQ(Run({}).err, "sheetwise-cli: no command given\nTry 'sheetwise-cli --help'.\n");
-    // Each of these breaks another rule of its command.
-    const std::initializer_list<std::string> wrong[] = {
-        {"frobnicate", "a.cat"},
-        {"show"},
-        {"show", "a.cat", "b.cat"},
-        {"show", "a.cat", "--bogus"},
-        {"check"},
-        {"check", "a.cat", "--max", "-1"},
-        {"import", "x.ini"},
-        {"import", "x.ini", "--json", "--out", "n.cat"},
-        {"import", "x.ini", "--json", "--base", "b.cat"},
-        {"import", "x.ini", "y.ini", "--out", "n.cat"},
-        {"convert", "a.cat"},
-        {"convert", "a.cat", "--out", ""},
-        {"convert", "a.cat", "--out", "n.cat", "--out", "m.cat"},
-        {"import", "x.ini", "--out", "n.cat", "--drop-bad-lines"},
-        {"export", "a.cat", "--format", "xml"},
-        {"export", "a.cat", "--json", "--format", "csv"},
-        {"diff", "a.cat"},
-        {"diff", "a.cat", "b.cat", "--max", "3"},
-        {"help", "frobnicate"},
-    };
-    for (const auto& arguments : wrong) {
-        const CliRun run = Run(arguments);
-        const std::string shown = *arguments.begin();
-        EXPECT_EQ(run.exitCode, 2) << shown << " " << run.err;
-        EXPECT_EQ(run.out, "") << shown;
-        EXPECT_EQ(run.err.rfind("sheetwise-cli: ", 0), 0u) << shown;
-        EXPECT_NE(run.err.find("\nTry 'sheetwise-cli "), std::string::npos) << shown;
+    // Each line breaks another rule of its command.
+    std::istringstream wrong(
+        "frobnicate a.cat\nshow\nshow a.cat b.cat\nshow a.cat --bogus\n"
+        "show a.cat --out n.cat\ncheck\ncheck a.cat --max -1\nimport x.ini\n"
+        "import x.ini --json --out n.cat\nimport x.ini --json --base b.cat\n"
+        "import x.ini y.ini --out n.cat\nimport x.ini --out n.cat --drop-bad-lines\n"
+        "convert a.cat\nconvert a.cat --out=\nconvert a.cat --out n.cat --out m.cat\n"
+        "export a.cat --format xml\nexport a.cat --json --format csv\ndiff a.cat\n"
+        "diff a.cat b.cat --max 3\nhelp frobnicate\n");
+    for (std::string line; std::getline(wrong, line);) {
+        std::istringstream words(line);
+        const CliRun run = Run({std::istream_iterator<std::string>(words), {}});
+        EXPECT_EQ(run.exitCode, 2) << line;
+        EXPECT_EQ(run.out, "") << line;
+        EXPECT_THAT(run.err, ::testing::MatchesRegex("sheetwise-cli: .*\nTry 'sheetwise-cli .*\n"));
     }
+    // After "--" a file name may look like an option.
+    EXPECT_EQ(Run({"check", "--", "--odd.cat"}),
+              (CliRun{2, "--odd.cat: the catalog file cannot be opened\n", ""}));
 }
 
-TEST_F(CliCommandLineRunTest, HelpGoesToStandardOutput) {
-    CliRun run = Run({"--help"});
+TEST_F(CliCommandLineTest, HelpGoesToStandardOutput) {
+    const CliRun run = Run({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
-    for (const char* command :
+    for (const char* topic :
          {"show", "check", "import", "convert", "export", "diff", "Exit status"})
-        EXPECT_NE(run.out.find(command), std::string::npos) << command;
-
-    run = Run({"help", "import"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out.rfind("Usage: sheetwise-cli import INI --out NEW.cat", 0), 0u);
+        EXPECT_THAT(run.out, HasSubstr(topic));
+    EXPECT_THAT(Run({"help", "import"}).out,
+                ::testing::StartsWith("Usage: sheetwise-cli import INI --out NEW.cat"));
     // --help after a command gives that command's page, even with its files missing.
-    EXPECT_EQ(Run({"check", "--help"}).out.rfind("Usage: sheetwise-cli check CATALOG...", 0), 0u);
+    EXPECT_THAT(Run({"check", "--help"}).out,
+                ::testing::StartsWith("Usage: sheetwise-cli check CATALOG..."));
+}
+
+// Runs the executable through the shell; the arguments may redirect standard output again.
+CliRun RunExecutable(const TempDir& dir, const std::string& arguments) {
+    const std::string command = "'" SHEETWISE_CLI_EXECUTABLE "' >'" + dir.File("out") + "' 2>'" +
+                                dir.File("err") + "' " + arguments;
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.File("out")),
+            ReadBytes(dir.File("err"))};
+}
+
+TEST(CliExecutableTest, ResultsOnStandardOutputDiagnosticsOnStandardError) {
+    TempDir dir;
+    EXPECT_EQ(RunExecutable(dir, "--version"),
+              (CliRun{0, "sheetwise-cli " SHEETWISE_TEST_VERSION "\n", ""}));
+    // The default catalog lies beside the built executable, and is clean.
+    const auto catalog =
+        std::filesystem::path(SHEETWISE_CLI_EXECUTABLE).replace_filename("kbrvcat_en.cat");
+    EXPECT_EQ(RunExecutable(dir, "check '" + catalog.string() + "'"), (CliRun{0, "", ""}));
+    EXPECT_EQ(RunExecutable(dir, "export '" + catalog.string() + "' >/dev/full"),
+              (CliRun{2, "", "sheetwise-cli: cannot write the results to standard output\n"}));
 }
 
 }  // namespace

@@ -1,152 +1,120 @@
-// show: the catalog as the editor's LoadCatalog reads it, as JSON and as tables.
+// show: the catalog as the editor's LoadCatalog reads it, as JSON and as tables; export: its
+// papers as CSV (RFC 4180) or as a JSON array.
 #include "CliTestSupport.h"
 
 namespace sheetwise::testing {
 namespace {
 
-const std::string kShopCatalog = std::string("Shop:A4_Cover\n") + kPapers;
+using CliShowTest = CliTest;
 
-class CliShowTest : public CliTest {};
-
+// Each value once, under its own key (the keys are the schema's: cli_json_schemas); the default
+// name as read, also when no paper carries it. export --json prints the same papers.
 TEST_F(CliShowTest, JsonHoldsEveryValueExactlyAsTheCatalogHoldsIt) {
-    const std::string catalog = WriteCatalog("shop", kShopCatalog);
+    const std::string catalog =
+        WriteCatalog("one", "One:Nobody\nP:1:90:blue:tab:1:0\n", "210:297:3:4:1:A4\n",
+                     "[PaperWeights]\n90\n[PaperTypes]\ntab\n[PaperColors]\nblue\n");
+    const std::string papers =
+        R"([{"name":"P","sizeIndex":0,"width":210.0,"height":297.0,"weight":90,"colour":"blue",)"
+        R"("colourCode":5,"type":"tab","typeCode":4,"imagedSides":1,"precollated":0,)"
+        R"("loadPosition":0}])";
     const CliRun run = Run({"show", catalog, "--json"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "");
-    // The papers as export writes them (pinned in CliExportTest), then the sizes and lists.
-    const std::string papers = Compact(Run({"export", catalog, "--json"}).out);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Compact(run.out),
-              R"({"status":0,"header":"Shop","defaultIndex":1,"defaultName":"A4_Cover","papers":)" +
+              R"({"status":0,"header":"One","defaultIndex":0,"defaultName":"Nobody","papers":)" +
                   papers +
-                  R"(,"sizes":[)"
-                  R"({"width":8.5,"height":11.0,"third":0.0,"fourth":0.0,"line":0,"unit":0,)"
-                  R"("text":"Letter 8.5 x 11 in","widthText":"8.5","heightText":"11",)"
-                  R"("listText":"8.5 x 11\""},)"
-                  R"({"width":210.0,"height":297.0,"third":0.0,"fourth":0.0,"line":1,"unit":1,)"
-                  R"("text":"A4 210 x 297 mm","widthText":"210","heightText":"297",)"
-                  R"("listText":"210 x 297 mm"},)"
-                  R"({"width":9.0,"height":11.0,"third":0.0,"fourth":0.0,"line":2,"unit":0,)"
-                  R"("text":"Tab 9 x 11 in","widthText":"9","heightText":"11",)"
-                  R"("listText":"9 x 11\""}],)"
-                  R"("weights":["*","75","160"],"types":["*","plain","cover","tab"],)"
-                  R"("colours":["*","white","blue"]})");
+                  R"(,"sizes":[{"width":210.0,"height":297.0,"third":3.0,"fourth":4.0,"line":0,)"
+                  R"("unit":1,"text":"A4","widthText":"210","heightText":"297",)"
+                  R"("listText":"210 x 297 mm"}],"weights":["90"],"types":["tab"],)"
+                  R"("colours":["blue"]})");
+    EXPECT_EQ(Compact(Run({"export", catalog, "--format=json"}).out), papers);
 }
 
-// The values the reader computes are pinned in tests/model; here only that the default name is
-// shown as read, also when no paper carries it (the index stays 0).
-TEST_F(CliShowTest, TheDefaultNameIsShownAsRead) {
-    const CliRun run =
-        Run({"show", WriteCatalog("odd", "Odd:Nobody\nX:9:90:White:*:4:7\n"), "--json"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(Compact(run.out).find(R"("defaultIndex":0,"defaultName":"Nobody","papers":[)"),
-              std::string::npos)
-        << run.out;
-}
-
-// Whatever the status, the catalog is shown as the editor would hold it, the status decides the
-// exit code, and nothing is copied to make up for a missing companion.
+// Whatever the status, the catalog is shown as the editor would hold it (without its attribute
+// file, the default paper only), the status decides the exit code, and nothing is copied to make
+// up for a missing companion.
 TEST_F(CliShowTest, ExitStatusFollowsTheCatalogStatus) {
-    const std::string catalog = WriteCatalog("bare", kShopCatalog, kSizes, "");
+    const std::string bare = WriteCatalog("bare", "Bare:A\nA:1:75:white:plain\n", kSizes, "");
     const std::string before = ListFolder(dir.path());
-    CliRun run = Run({"show", catalog, "--json"});
+    CliRun run = Run({"show", bare, "--json"});
     EXPECT_EQ(run.exitCode, 2);
-    std::string json = Compact(run.out);
-    // The papers are not read; the catalog holds the default paper only.
-    EXPECT_EQ(json.rfind(R"({"status":2,"header":"Shop","defaultIndex":0,"defaultName":"",)"
-                         R"("papers":[{"name":"Letter","sizeIndex":0,"width":8.5,)",
-                         0),
-              0u)
-        << json;
-    EXPECT_NE(json.find(R"("weights":[],"types":[],"colours":[]})"), std::string::npos);
-    EXPECT_NE(run.err.find("status 2 (the size-definition or attribute file cannot be opened)"),
-              std::string::npos);
+    EXPECT_THAT(Compact(run.out),
+                HasSubstr(R"({"status":2,"header":"Bare","defaultIndex":0,"defaultName":"",)"
+                          R"("papers":[{"name":"Letter",)"));
     EXPECT_EQ(ListFolder(dir.path()), before);
 
-    // Without its file: the status of the first step that failed (the size-definition file is
-    // read first).
-    run = Run({"show", dir.File("missing.cat"), "--json"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(Compact(run.out).rfind(R"({"status":2,"header":"","defaultIndex":0,"defaultName":"",)"
-                                     R"("papers":[{"name":"Letter",)",
-                                     0),
-              0u)
-        << run.out;
-    EXPECT_NE(run.err.find("missing.cat: cannot open the catalog file"), std::string::npos);
-
-    const std::string damaged =
-        WriteCatalog("damaged", "D:Letter\nLetter:1:75:white:plain\nBad Name:1:75:white:plain\n");
-    run = Run({"show", damaged, "--json"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(Compact(run.out).find(R"("status":12,)"), std::string::npos);
-    EXPECT_NE(run.err.find("lines were dropped"), std::string::npos);
-}
-
-TEST_F(CliShowTest, TablesShowTheCatalogForPeople) {
-    const std::string catalog = WriteCatalog("shop", kShopCatalog);
-    const CliRun run = Run({"show", catalog});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out,
-              "Catalog        " + catalog +
-                  "\n"
-                  "Status         0 (read without problems)\n"
-                  "Header         Shop\n"
-                  "Default paper  1 A4_Cover\n"
-                  "\n"
-                  "Papers (3)\n"
-                  "Index  Name       Size  Width  Height  Weight  Colour  Type   Sides       "
-                  "Precollated\n"
-                  "0      Letter     0     8.5    11.0    75      white   plain  1, 2-Sided  no\n"
-                  "1      A4_Cover   1     210.0  297.0   160     blue    cover  1-Sided     yes\n"
-                  "2      Tab_Stock  2     9.0    11.0    *       *       tab    Inserter    no\n"
-                  "\n"
-                  "Sizes (3)\n"
-                  "Index  Width  Height  Unit  Line  Text\n"
-                  "0      8.5    11      in    1     Letter 8.5 x 11 in\n"
-                  "1      210    297     mm    2     A4 210 x 297 mm\n"
-                  "2      9      11      in    3     Tab 9 x 11 in\n"
-                  "\n"
-                  "Weights (3): *, 75, 160\n"
-                  "Types (4): *, plain, cover, tab\n"
-                  "Colours (3): *, white, blue\n");
-}
-
-// Values come from files anyone may have written: a control character in one must reach the
-// terminal as text, as check shows it, never as itself.
-TEST_F(CliShowTest, TablesShowControlCharactersAsEscapes) {
-    const std::string catalog =
-        WriteCatalog("esc", "Sh\x1b[2Jop:Letter\nLetter:1:75:white:plain:2:0\n",
-                     "8.5:11:0:0:0:Letter\x9b"
-                     "1m\n",
-                     "[PaperTypes]\nplain\x7f\n[PaperColors]\nwhite\n");
-    const CliRun run = Run({"show", catalog});
-    EXPECT_NE(run.out.find("Header         Sh\\x1b[2Jop\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Letter\\x9b1m\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Types (1): plain\\x7f\n"), std::string::npos) << run.out;
-    for (const char raw : {'\x1b', '\x7f'})
-        EXPECT_EQ(run.out.find(raw), std::string::npos);
-}
-
-// A catalog file that cannot be opened has no damaged line to speak of; a full disk behind
-// standard output is no success.
-TEST_F(CliShowTest, ReportsWhatReallyFailed) {
+    // The catalog file itself cannot be opened: no damaged line to speak of.
     WriteCatalog("nocat", "");
     std::filesystem::remove(dir.File("nocat.cat"));
-    const CliRun run = Run({"show", dir.File("nocat.cat")});
+    run = Run({"show", dir.File("nocat.cat"), "--json"});
     EXPECT_EQ(run.exitCode, 2);
+    EXPECT_THAT(Compact(run.out), HasSubstr(R"({"status":6,"header":"","defaultIndex":0,)"));
     EXPECT_NE(run.err.find("status 6 (the catalog file cannot be opened): no paper was read"),
               std::string::npos)
         << run.err;
     EXPECT_EQ(run.err.find("damaged line"), std::string::npos) << run.err;
 
-    struct FullDisk : std::streambuf {
-        int overflow(int) override { return traits_type::eof(); }
-    } full;
-    std::ostream out(&full);
-    std::ostringstream err;
-    cli::Console console{out, err};
-    const std::string shop = WriteCatalog("shop", "Shop:A\nA:1:75:white:plain\n");
-    EXPECT_EQ(cli::RunCommandLine({"show", QString::fromStdString(shop)}, console, environment), 2);
-    EXPECT_EQ(err.str(), "sheetwise-cli: cannot write the results to standard output\n");
+    run = Run({"show", WriteCatalog("damaged", "D:A\nA:1:75:white:plain\nB B:1:75:white:plain\n"),
+               "--json"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(Compact(run.out), HasSubstr(R"({"status":12,)"));
+    EXPECT_THAT(run.err, HasSubstr("lines were dropped"));
+}
+
+// Values come from files anyone may have written: a control character in one reaches the
+// terminal as an escape, as check shows it, never as itself.
+TEST_F(CliShowTest, TablesShowTheCatalogForPeople) {
+    const std::string catalog = WriteCatalog("shop", "Sh\x1bop:A4_Cover\n" + std::string(kPapers),
+                                             "8.5:11:0:0:0:Letter\x9b\n210:297:0:0:1:A4\n",
+                                             "[PaperWeights]\n*\n75\n[PaperTypes]\nplain\x7f\n"
+                                             "[PaperColors]\ndark blue\n\n");
+    const CliRun run = Run({"show", catalog});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Catalog        shop.cat\n"
+              "Status         0 (read without problems)\n"
+              "Header         Sh\\x1bop\n"
+              "Default paper  1 A4_Cover\n"
+              "\nPapers (3)\n"
+              "Index  Name       Size  Width  Height  Weight  Colour  Type   Sides       "
+              "Precollated\n"
+              "0      Letter     0     8.5    11.0    75      white   plain  1, 2-Sided  no\n"
+              "1      A4_Cover   1     210.0  297.0   160     blue    cover  1-Sided     yes\n"
+              "2      Tab_Stock  -1    8.5    11.0    *       *       tab    Inserter    no\n"
+              "\nSizes (2)\n"
+              "Index  Width  Height  Unit  Line  Text\n"
+              "0      8.5    11      in    1     Letter\\x9b\n"
+              "1      210    297     mm    2     A4\n"
+              "\nWeights (2): *, 75\n"
+              "Types (1): plain\\x7f\n"
+              "Colours (1): \"dark blue\"\n");
+}
+
+using CliExportTest = CliTest;
+
+// CSV is the default format.
+TEST_F(CliExportTest, CsvHasAHeaderRowAndQuotesNamesWithCommas) {
+    const std::string catalog = WriteCatalog(
+        "shop", "Shop:Letter\nLetter:1:75:white:plain:2:0\nA4,Cover:2:160:blue:cover:1:1\n");
+    const CliRun run = Run({"export", catalog, "--format", "csv"});
+    EXPECT_EQ(run, (CliRun{0,
+                           "name,sizeIndex,width,height,weight,colour,colourCode,type,typeCode,"
+                           "imagedSides,precollated,loadPosition\r\n"
+                           "Letter,0,8.5,11.0,75,white,1,plain,0,2,0,0\r\n"
+                           "\"A4,Cover\",1,210.0,297.0,160,blue,5,cover,1,1,1,1\r\n",
+                           ""}));
+    EXPECT_EQ(Run({"export", catalog}), run);
+}
+
+// Dropped lines are left out; a catalog whose companions failed holds only the stand-in paper,
+// which is not exported.
+TEST_F(CliExportTest, DroppedLinesAreLeftOutAndUnreadPapersNotMadeUp) {
+    CliRun run = Run({"export", WriteCatalog("damaged", "D:A\nA:1:75:white:plain\nB:1:75\n")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.out, ::testing::EndsWith("\r\nA,0,8.5,11.0,75,white,1,plain,0,2,0,0\r\n"));
+    run = Run({"export", WriteCatalog("nosizes", "N:A\nA:1:75:white:plain\n", "")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_THAT(run.err, HasSubstr("nothing exported"));
 }
 
 }  // namespace
