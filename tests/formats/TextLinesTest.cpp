@@ -12,12 +12,12 @@ namespace {
 using testing::TempDir;
 using testing::WideFile;
 using testing::WriteBytes;
+using Lines = std::vector<std::u16string>;
 
-std::vector<std::u16string> ReadAll(const std::string& bytes,
-                                    LineReader::Narrow narrow = LineReader::Narrow::kBytes) {
+Lines ReadAll(const std::string& bytes, LineReader::Narrow narrow = LineReader::Narrow::kBytes) {
     const SystemTextConverter converter(1252);
     LineReader reader(bytes, narrow, &converter);
-    std::vector<std::u16string> lines;
+    Lines lines;
     std::u16string line;
     LineReader::Result result;
     while ((result = reader.Next(line)) == LineReader::Result::kLine)
@@ -28,11 +28,9 @@ std::vector<std::u16string> ReadAll(const std::string& bytes,
 }
 
 TEST(LineReader, NarrowLinesEndAtLineFeedsAndDecodeTheAnsiPage) {
-    using Lines = std::vector<std::u16string>;
     EXPECT_EQ(ReadAll("a:b\r\n\nlast"), (Lines{u"a:b\r", u"", u"last"}));
-    EXPECT_EQ(ReadAll("caf\xE9\n", LineReader::Narrow::kDecodeAnsi), Lines{u"café"});
+    EXPECT_EQ(ReadAll("\x80\n", LineReader::Narrow::kDecodeAnsi), Lines{u"€"});
     EXPECT_EQ(ReadAll("\x80\n", LineReader::Narrow::kBytes), Lines{u"\u0080"});
-    EXPECT_EQ(ReadAll("cut\0here\n", LineReader::Narrow::kBytes).size(), 1u);
     EXPECT_EQ(ReadAll(std::string("cut\0here\n", 9))[0], u"cut");
     EXPECT_TRUE(ReadAll("").empty());
     // A byte-order mark later in a narrow file is ordinary text.
@@ -41,25 +39,18 @@ TEST(LineReader, NarrowLinesEndAtLineFeedsAndDecodeTheAnsiPage) {
 
 TEST(LineReader, LinesOfMoreThan2047BytesAreAnError) {
     const std::string longest(2047, 'x');
-    EXPECT_EQ(ReadAll(longest + "\nnext\n"),
-              (std::vector<std::u16string>{std::u16string(2047, u'x'), u"next"}));
-    EXPECT_EQ(ReadAll("first\n" + longest + "x\nnever read\n"),
-              (std::vector<std::u16string>{u"first", u"<too long>"}));
+    EXPECT_EQ(ReadAll(longest + "\nnext\n"), (Lines{std::u16string(2047, u'x'), u"next"}));
+    EXPECT_EQ(ReadAll("first\n" + longest + "x\nnever read\n"), (Lines{u"first", u"<too long>"}));
     EXPECT_EQ(ReadAll(longest + "x").back(), u"<too long>");
 }
 
 TEST(LineReader, WideFilesKeepCrAndSplitOnlyAtTheUnitLineFeed) {
     // U+010A has the byte 0A in it and must not end the line.
-    const std::string bytes = WideFile(u"AB\n\u010A\u0A0A:x\nlast");
-    const std::vector<std::u16string> lines = ReadAll(bytes);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], u"AB\r");
-    EXPECT_EQ(lines[1], u"\u010A\u0A0A:x\r");
-    EXPECT_EQ(lines[2], u"last");
+    EXPECT_EQ(ReadAll(WideFile(u"AB\n\u010A\u0A0A:x\nlast")),
+              (Lines{u"AB\r", u"\u010A\u0A0A:x\r", u"last"}));
 }
 
 TEST(LineReader, ALoneFinalByteOfAWideFileIsNoCharacter) {
-    using Lines = std::vector<std::u16string>;
     std::string cut = WideFile(u"a\nwhite\n");
     cut.pop_back();
     EXPECT_EQ(ReadAll(cut), (Lines{u"a\r", u"white\r"}));
@@ -73,7 +64,7 @@ TEST(LineReader, BigEndianFilesAreDecodedAsBigEndian) {
         bytes.push_back(static_cast<char>(unit >> 8));
         bytes.push_back(static_cast<char>(unit & 0xFF));
     }
-    EXPECT_EQ(ReadAll(bytes), (std::vector<std::u16string>{u"Ab\u0100\r", u"z"}));
+    EXPECT_EQ(ReadAll(bytes), (Lines{u"Ab\u0100\r", u"z"}));
 }
 
 TEST(LineReader, WideLineLimitCountsBytesMarkIncluded) {
@@ -103,9 +94,7 @@ TEST(TextFields, TakeFieldAndCutterFollowTheColonRules) {
 
 TEST(TextConverter, EncodeMarksWhatDoesNotSurviveTheRoundTrip) {
     const SystemTextConverter converter(1252);
-    EXPECT_EQ(converter.Encode(u"plain"), "plain");
     EXPECT_EQ(converter.Encode(u"café€"), "caf\xE9\x80");
-    EXPECT_EQ(converter.Encode(u"\u0081"), "\x81");
     EXPECT_EQ(converter.Encode(u"Ā"), "utf8:\xC4\x80");
     EXPECT_EQ(converter.Encode(u"?"), "?");
     EXPECT_TRUE(TextConverter::IsMarked(converter.Encode(u"日本")));
@@ -114,26 +103,20 @@ TEST(TextConverter, EncodeMarksWhatDoesNotSurviveTheRoundTrip) {
 
 TEST(TextFileBuilder, WritesBothModes) {
     const SystemTextConverter converter(1252);
-    TextFileBuilder narrow(false, converter);
-    narrow.Text(u"é:");
-    narrow.LineEnd();
-    EXPECT_EQ(narrow.bytes(), "\xE9:\n");
-    TextFileBuilder wide(true, converter);
-    wide.Text(u"Ā");
-    wide.LineEnd();
-    EXPECT_EQ(wide.bytes(), std::string("\xFF\xFE\x00\x01\r\0\n\0", 8));
-    // Narrow bytes that would begin like a UTF-16 mark are not written narrow.
     const auto line = [](std::u16string text) {
         return [text](TextFileBuilder& file) {
             file.Text(text);
             file.LineEnd();
         };
     };
+    EXPECT_EQ(BuildTextFile(false, converter, line(u"é:")), "\xE9:\n");
+    EXPECT_EQ(BuildTextFile(true, converter, line(u"Ā")),
+              std::string("\xFF\xFE\x00\x01\r\0\n\0", 8));
+    // Narrow bytes that would begin like a UTF-16 mark are not written narrow.
     EXPECT_EQ(BuildTextFile(false, converter, line(u"\u00FFx")), "\xFFx\n");
     EXPECT_EQ(BuildTextFile(false, converter, line(u"\u00FF\u00FEx")),
               WideFile(u"\u00FF\u00FEx\n"));
     EXPECT_EQ(BuildTextFile(false, converter, line(u"\u00FE\u00FF")), WideFile(u"\u00FE\u00FF\n"));
-    EXPECT_EQ(BuildTextFile(true, converter, line(u"x")), WideFile(u"x\n"));
 }
 
 TEST(ReadLeadingField, ReadsTheHeaderOfTheFirstLine) {
