@@ -40,25 +40,29 @@ inline std::string IniFile(std::initializer_list<std::string> lines) {
     return bytes;
 }
 
-// The example import file: two sizes, one value each, Office and Draft A4.
-inline std::string ExampleImportFile() {
-    return IniFile({"[PaperSizes]", "PaperSize0=Letter 8.5 x 11 in",
-                    "PaperSize1=A4 210.0 x 297.0 mm", "[PaperColors]", "PaperColor0=white",
-                    "[PaperWeights]", "PaperWeight0=75 gsm", "[PaperTypes]", "PaperType0=plain",
-                    "[PaperForced]", "PaperForce0=*", "[PaperDefs]",
-                    "PaperDef0=Office;0;white;75;plain;0", "PaperDef1=Draft A4;1;<<;*;plain;1"});
+// "[Section]" and its entries Key0=..., Key1=..., in the form IniFile writes.
+inline std::string IniSection(const std::string& section, const std::string& key,
+                              std::initializer_list<std::string> values) {
+    std::string bytes = "[" + section + "]\r\n";
+    int n = 0;
+    for (const std::string& value : values)
+        bytes += key + std::to_string(n++) + "=" + value + "\r\n";
+    return bytes;
 }
 
-// The five attribute sections with one plain value each, then the given paper definitions.
-inline std::string ImportFileWithPapers(std::initializer_list<std::string> definitions) {
-    std::string bytes = IniFile(
-        {"[PaperSizes]", "PaperSize0=Letter 8.5 x 11 in", "PaperSize1=A4 210 x 297 mm",
-         "[PaperColors]", "PaperColor0=white", "[PaperWeights]", "PaperWeight0=75", "[PaperTypes]",
-         "PaperType0=plain", "[PaperForced]", "PaperForce0=*", "[PaperDefs]"});
-    int n = 0;
-    for (const std::string& definition : definitions)
-        bytes += "PaperDef" + std::to_string(n++) + "=" + definition + "\r\n";
-    return bytes;
+// The attribute sections with one value each (and these sizes), then the paper definitions.
+inline std::string ImportFileWithPapers(std::initializer_list<std::string> definitions,
+                                        std::initializer_list<std::string> sizes = {
+                                            "Letter 8.5 x 11 in", "A4 210.0 x 297.0 mm"}) {
+    return IniSection("PaperSizes", "PaperSize", sizes) +
+           IniFile({"[PaperColors]", "PaperColor0=white", "[PaperWeights]", "PaperWeight0=75 gsm",
+                    "[PaperTypes]", "PaperType0=plain", "[PaperForced]", "PaperForce0=*"}) +
+           IniSection("PaperDefs", "PaperDef", definitions);
+}
+
+// The example import file: two sizes, one value each, Office and Draft A4.
+inline std::string ExampleImportFile() {
+    return ImportFileWithPapers({"Office;0;white;75;plain;0", "Draft A4;1;<<;*;plain;1"});
 }
 
 // A paper as "name;size;colour;weight;type;imaged sides;precollated", to compare in one line.

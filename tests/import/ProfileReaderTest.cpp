@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "platform/CodePage.h"
 #include "support/TempDir.h"
@@ -13,14 +14,10 @@ namespace {
 
 TEST(ProfileReaderTest, DecodesAnsiUtf16AndUtf8Bytes) {
     testing::CodePageScope western("1252");
-    std::string little = "\xFF\xFE";
-    std::string big = "\xFE\xFF";
-    for (const char16_t unit : std::u16string_view(u"[S]\r\nk=Caf\u00e9 \u20ac\r\n")) {
-        const char low = static_cast<char>(unit & 0xFF);
-        const char high = static_cast<char>(unit >> 8);
-        little += {low, high};
-        big += {high, low};
-    }
+    const std::string little = testing::WideFile(u"[S]\nk=Caf\u00e9 \u20ac\n");
+    std::string big = little;  // every unit's bytes swapped, the mark's too
+    for (size_t i = 0; i < big.size(); i += 2)
+        std::swap(big[i], big[i + 1]);
     const std::string utf8 = "\xEF\xBB\xBF[S]\nk=Caf\xC3\xA9 \xE2\x82\xAC\n";
     for (const std::string& bytes : {std::string("[S]\r\nk=Caf\xE9 \x80\r\n"), little, big, utf8}) {
         EXPECT_EQ(ProfileReader::FromBytes(bytes).GetString(u"S", u"k"), u"Caf\u00e9 \u20ac");
@@ -73,13 +70,6 @@ TEST(ProfileReaderTest, LookupRules) {
         EXPECT_EQ(profile.GetString(section, key), expected) << Utf16ToUtf8(key);
     }
     EXPECT_EQ(profile.SectionCount(), 3u);
-}
-
-TEST(ProfileReaderTest, MissingOrUnreadableFilesReadAsEmpty) {
-    const testing::TempDir dir;
-    EXPECT_EQ(ProfileReader::FromFile(dir.Wide("missing.ini")).SectionCount(), 0u);
-    EXPECT_EQ(ProfileReader::FromFile(Utf8ToUtf16(dir.path())).SectionCount(), 0u);
-    EXPECT_EQ(ProfileReader::FromFile(u"").SectionCount(), 0u);
 }
 
 }  // namespace
