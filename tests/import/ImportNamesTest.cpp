@@ -46,9 +46,6 @@ TEST(ImportNamesTest, WalksAsPrintServersDo) {
     for (const auto& [name, accepted, expected] : cases) {
         EXPECT_EQ(MakeNameUnique(name, IndexOf(accepted)), expected) << accepted.size();
     }
-    const PaperNameIndex index = IndexOf({u"a", u"b", u"a"});
-    EXPECT_EQ(index.FindFrom(u"a", 1), 2u);
-    EXPECT_EQ(index.FindFrom(u"a", 3), PaperNameIndex::kNotFound);
 }
 
 }  // namespace

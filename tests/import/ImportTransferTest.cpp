@@ -8,19 +8,15 @@
 #include "import/ImportCatalogTarget.h"
 #include "import/ImportTestSupport.h"
 #include "import/ImportedCatalog.h"
-#include "import/ProfileReader.h"
 
 namespace sheetwise {
 namespace {
 
 using testing::Describe;
 using testing::ImportFileWithPapers;
+using testing::IniSection;
 using testing::ReadBytes;
 using Texts = std::vector<std::u16string>;
-
-ImportedCatalog FromText(const std::u16string& text) {
-    return ImportedCatalog(u"memory.ini", ProfileReader::FromText(text));
-}
 
 // A transfer's outcome as "papers added/rejected, values read/rejected", or "failed".
 std::string Counts(const ImportTransferResult& result) {
@@ -48,7 +44,6 @@ TEST_F(ImportTransferTest, TargetTakesTheCatalogAsTheWindowShowsItAndPrepareEmpt
     target.SelectOrAddListValue(kTypes, u"Cover");
     EXPECT_EQ(catalog.GetAttributeList(kTypes),
               (Texts{u"*", u"plain", u"cover", u"glossy", u"Cover"}));
-    EXPECT_EQ(target.WorkingList(kTypes), catalog.GetAttributeList(kTypes));
 
     // Preparing removes what the lists show, not a value only the catalog holds.
     catalog.AddAttributeValue(kColours, u"unseen");
@@ -105,15 +100,15 @@ TEST_F(ImportTransferTest, MapsSizesByTheirListTextAndUnmatchedOnesToTheFirst) {
 }
 
 TEST_F(ImportTransferTest, AddsPapersSkippingDuplicatesAndCountingRefusals) {
-    ImportedCatalog imported =
-        FromText(Utf8ToUtf16(ImportFileWithPapers({
-                     "Letter;0;white;75;plain;0",     // already in the catalog: skipped
-                     "Fresh;1;white;75;plain;1",      // added
-                     "Caf#;0;white;75;plain;0",       // refused by the catalog
-                     "Fresh;0;blue;90;plain;0",       // now in the catalog: skipped
-                     "Tint;0;r\xC3\xB6t;75;plain;0",  // added
-                 })) +
-                 u"PaperDef5=\u3000;0;white;75;plain;0\r\n");  // its name is white space only
+    ImportedCatalog imported(WriteImport(
+        "\xEF\xBB\xBF" + ImportFileWithPapers({
+                             "Letter;0;white;75;plain;0",        // already in the catalog: skipped
+                             "Fresh;1;white;75;plain;1",         // added
+                             "Caf#;0;white;75;plain;0",          // refused by the catalog
+                             "Fresh;0;blue;90;plain;0",          // now in the catalog: skipped
+                             "Tint;0;r\xC3\xB6t;75;plain;0",     // added
+                             "\xE3\x80\x80;0;white;75;plain;0",  // its name is white space only
+                         })));
     int32_t rejected = -1;
     EXPECT_EQ(AddImportedPapers(imported, target, rejected), 2);
     EXPECT_EQ(rejected, 2);
@@ -124,14 +119,14 @@ TEST_F(ImportTransferTest, AddsPapersSkippingDuplicatesAndCountingRefusals) {
 
 TEST_F(ImportTransferTest, AddsAttributeValuesThroughTheLists) {
     PrepareImportTarget(target);
-    ImportedCatalog imported = FromText(
-        u"[PaperSizes]\nPaperSize0=A4\n[PaperColors]\nPaperColor0=white\nPaperColor1=wei:ss\n"
-        u"PaperColor2=bl ue\nPaperColor3=white\n"
-        u"[PaperWeights]\nPaperWeight0=75\nPaperWeight1=heavy\nPaperWeight2=*\n"
-        u"PaperWeight3=*x\nPaperWeight4=250\nPaperWeight5=59\nPaperWeight6=75 gsm\n"
-        u"PaperWeight7=gsm\nPaperWeight8=80.5\nPaperWeight9=-70\nPaperWeight10=200\n"
-        u"[PaperTypes]\nPaperType0=plain\nPaperType1=plain paper\nPaperType2=Cover\n"
-        u"[PaperForced]\nPaperForce0=*\n[PaperDefs]\nPaperDef0=A;0;white;75;plain;0\n");
+    ImportedCatalog imported(WriteImport(
+        IniSection("PaperSizes", "PaperSize", {"A4"}) +
+        IniSection("PaperColors", "PaperColor", {"white", "wei:ss", "bl ue", "white"}) +
+        IniSection("PaperWeights", "PaperWeight",
+                   {"75", "heavy", "*", "*x", "250", "59", "75 gsm", "gsm", "80.5", "-70", "200"}) +
+        IniSection("PaperTypes", "PaperType", {"plain", "plain paper", "Cover"}) +
+        IniSection("PaperForced", "PaperForce", {"*"}) +
+        IniSection("PaperDefs", "PaperDef", {"A;0;white;75;plain;0"})));
     int32_t rejected = -1;
     EXPECT_EQ(AddImportedAttributes(imported, target, rejected), 11 + 3 + 4);
     EXPECT_EQ(rejected, 6);
