@@ -53,7 +53,6 @@ TEST(ProfileReaderTest, LookupRules) {
         {u"Sizes", u"Size1", u"Office;0;white;75;plain;0 ; note"},
         {u"Sizes", u";Size1", u""},
         {u"Sizes", u"Size2", u""},  // only the first section of a name is read
-        {u"Size", u"Size0", u""},
         {u"Sizes", u"double", u"  two blanks  "},
         {u"Sizes", u"single", u"it''s"},
         {u"Sizes", u"mixed", u"\"open'"},
