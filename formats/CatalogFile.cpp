@@ -115,20 +115,26 @@ class PaperLineReader {
     }
 
     // A text field as stored: escapes decoded, checked, cut to its length. False when the check
-    // fails.
+    // fails. Most fields hold no escape and are checked where they stand in the line, so that
+    // the paper's string is the only one made.
     bool TextField(LineField what, std::u16string_view field, size_t maxLength,
                    std::u16string& text) {
-        text = DecodeEscapes(field);
-        if (listener_ != nullptr && text != field)
-            Note(true, LineFault::kEscapes, what, field, text);
-        if (listener_ == nullptr ? !PassesCharacterCheck(text) : Disallowed(what, text))
-            return false;
-        if (text.size() > maxLength) {
-            if (listener_ != nullptr)
-                Note(true, LineFault::kCut, what, text, text.substr(0, maxLength),
-                     static_cast<int64_t>(maxLength));
-            text.resize(maxLength);
+        std::u16string_view read = field;
+        if (field.find(u'\\') != std::u16string_view::npos) {
+            DecodeEscapes(field, decoded_);
+            read = decoded_;
+            if (listener_ != nullptr && read != field)
+                Note(true, LineFault::kEscapes, what, field, read);
         }
+        if (listener_ == nullptr ? !PassesCharacterCheck(read) : Disallowed(what, read))
+            return false;
+        if (read.size() > maxLength) {
+            if (listener_ != nullptr)
+                Note(true, LineFault::kCut, what, read, read.substr(0, maxLength),
+                     static_cast<int64_t>(maxLength));
+            read = read.substr(0, maxLength);
+        }
+        text.assign(read);
         return true;
     }
 
@@ -205,6 +211,7 @@ class PaperLineReader {
     const std::vector<PaperSize>& sizes_;
     ReadListener* listener_;
     int32_t line_ = 0;
+    std::u16string decoded_;  // the escapes of the current field, decoded
 };
 
 void WritePaperLine(TextFileBuilder& file, const PaperDefinition& paper, char16_t separator) {

@@ -52,8 +52,11 @@ LineReader::Result LineReader::NextNarrow(std::u16string& line) {
         return Result::kTooLong;
     position_ = end == std::string_view::npos ? bytes_.size() : end + 1;
     stored = stored.substr(0, stored.find('\0'));
-    line = narrow_ == Narrow::kDecodeAnsi && converter_ ? converter_->AnsiToWide(stored)
-                                                        : WidenBytes(stored);
+    // Widened into the caller's buffer, which keeps its memory from line to line; a line of
+    // ASCII reads the same in every code page, so only the others go through the converter.
+    const bool ascii = WidenBytesInto(stored, line);
+    if (!ascii && narrow_ == Narrow::kDecodeAnsi && converter_)
+        line = converter_->AnsiToWide(stored);
     return Result::kLine;
 }
 
