@@ -98,22 +98,6 @@ void DropTrailingCr(std::u16string& line) {
         line.pop_back();
 }
 
-bool FieldCutter::Next(std::u16string_view& field) {
-    if (done_) {
-        field = {};
-        return false;
-    }
-    const size_t at = rest_.find(delimiter_);
-    field = rest_.substr(0, at);
-    if (at == std::u16string_view::npos) {
-        rest_ = {};
-        done_ = true;
-    } else {
-        rest_.remove_prefix(at + 1);
-    }
-    return true;
-}
-
 TextFileBuilder::TextFileBuilder(bool wide, const TextConverter& converter)
     : wide_(wide), converter_(converter) {
     if (wide_)
