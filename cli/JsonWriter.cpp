@@ -62,6 +62,13 @@ void AppendEscape(std::string& out, char16_t unit) {
     }
 }
 
+// Printable ASCII other than the quote and the backslash: copied unit by unit.
+bool IsPlainAscii(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char16_t unit) {
+        return unit >= 0x20 && unit < 0x80 && unit != u'"' && unit != u'\\';
+    });
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, std::u16string_view text) {
@@ -76,6 +83,16 @@ void AppendUtf8(std::string& out, std::u16string_view text) {
 }
 
 void AppendJsonString(std::string& out, std::u16string_view text) {
+    if (IsPlainAscii(text)) {
+        const size_t at = out.size();
+        out.resize(at + text.size() + 2);
+        char* to = out.data() + at;
+        *to++ = '"';
+        to = std::transform(text.begin(), text.end(), to,
+                            [](char16_t unit) { return static_cast<char>(unit); });
+        *to = '"';
+        return;
+    }
     out += '"';
     size_t plainStart = 0;
     auto flushPlain = [&](size_t end) {
@@ -243,12 +260,9 @@ void JsonWriter::String(std::u16string_view text) {
 
 void JsonWriter::Integer(int64_t value) {
     BeforeValue();
-    constexpr size_t kMaxDigits = 20;  // and a sign
-    const size_t start = buffer_.size();
-    buffer_.resize(start + kMaxDigits + 1);
-    char* first = buffer_.data() + start;
-    const auto [end, error] = std::to_chars(first, first + kMaxDigits + 1, value);
-    buffer_.resize(error == std::errc() ? start + static_cast<size_t>(end - first) : start);
+    char digits[24];  // 20 digits and a sign at most
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    buffer_.append(digits, error == std::errc() ? end : digits);
 }
 
 void JsonWriter::Float(float value) {
