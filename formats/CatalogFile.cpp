@@ -8,6 +8,7 @@
 #include "formats/TextLines.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileOps.h"
+#include "platform/MemoryHints.h"
 #include "platform/NativePath.h"
 
 namespace sheetwise {
@@ -271,7 +272,10 @@ CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow
     // One paper a line; the shortest paper line has ten bytes, which bounds what a file of
     // empty lines can make us reserve.
     const auto count = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-    contents.papers.reserve(contents.papers.size() + std::min(count, bytes.size() / 10));
+    std::vector<PaperDefinition>& papers = contents.papers;
+    papers.reserve(papers.size() + std::min(count, bytes.size() / 10));
+    PrefaultForWriting(papers.data() + papers.size(),
+                       (papers.capacity() - papers.size()) * sizeof(PaperDefinition));
     for (int32_t number = 2;; ++number) {
         const LineReader::Result result = reader.Next(line);
         if (result == LineReader::Result::kEnd)
@@ -281,7 +285,7 @@ CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow
                 listener->LineDropped({number, LineFault::kTooLong});
             return {false, kStatusCatalogReadError};
         }
-        lines.Paper(line, number, contents.papers, status);
+        lines.Paper(line, number, papers, status);
     }
 }
 
