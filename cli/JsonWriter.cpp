@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/CodePage.h"
 
@@ -170,18 +171,72 @@ std::string JsonFloat(float value) {
     return std::isfinite(value) ? FloatText(value) : "null";
 }
 
+namespace {
+
+// Indentation is copied from a run of blanks this long, in one fixed-size copy even when less is
+// needed; the buffer always keeps that much room.
+constexpr size_t kBlankRun = 32;
+constexpr char kBlanks[kBlankRun + 1] = "                                ";
+
+char* Blanks(char* to, size_t count) {
+    if (count <= kBlankRun)
+        std::memcpy(to, kBlanks, kBlankRun);
+    else
+        std::memset(to, ' ', count);
+    return to + count;
+}
+
+// Copies a short piece (a key, a number) as two overlapping fixed-size copies: for the few bytes
+// of each of the millions of pieces, a library call costs more than the copy.
+char* CopyShort(char* to, const char* from, size_t size) {
+    if (size >= 8 && size <= 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + size - 8, from + size - 8, 8);
+    } else if (size >= 4 && size < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + size - 4, from + size - 4, 4);
+    } else if (size > 0 && size < 4) {
+        to[0] = from[0];
+        to[size / 2] = from[size / 2];
+        to[size - 1] = from[size - 1];
+    } else if (size > 16) {
+        std::memcpy(to, from, size);
+    }
+    return to + size;
+}
+
+}  // namespace
+
+JsonWriter::JsonWriter(std::ostream& out) : out_(out), buffer_(2 * kFlushBytes, '\0') {}
+
 void JsonWriter::Flush() {
-    if (buffer_.empty())
+    if (used_ == 0)
         return;
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
+    used_ = 0;
+}
+
+char* JsonWriter::Room(size_t bytes) {
+    if (buffer_.size() - used_ < bytes)
+        buffer_.resize(std::max(2 * buffer_.size(), used_ + bytes));
+    return buffer_.data() + used_;
+}
+
+void JsonWriter::Used(const char* end) {
+    used_ = static_cast<size_t>(end - buffer_.data());
+}
+
+void JsonWriter::Put(std::string_view piece) {
+    Used(CopyShort(Room(piece.size()), piece.data(), piece.size()));
 }
 
 void JsonWriter::NewLine() {
-    if (buffer_.size() >= kFlushBytes)
+    if (used_ >= kFlushBytes)
         Flush();
-    buffer_ += '\n';
-    buffer_.append(2 * levels_.size(), ' ');
+    const size_t indent = 2 * levels_.size();
+    char* at = Room(1 + indent + kBlankRun);
+    *at++ = '\n';
+    Used(Blanks(at, indent));
 }
 
 void JsonWriter::BeforeValue() {
@@ -192,14 +247,14 @@ void JsonWriter::BeforeValue() {
     if (levels_.empty())
         return;
     if (!levels_.back().empty)
-        buffer_ += ',';
+        Put(",");
     levels_.back().empty = false;
     NewLine();
 }
 
 void JsonWriter::Open(char bracket, bool array) {
     BeforeValue();
-    buffer_ += bracket;
+    Put(std::string_view(&bracket, 1));
     levels_.push_back({array, true});
 }
 
@@ -208,9 +263,9 @@ void JsonWriter::Close(char bracket) {
     levels_.pop_back();
     if (!empty)
         NewLine();
-    buffer_ += bracket;
+    Put(std::string_view(&bracket, 1));
     if (levels_.empty()) {
-        buffer_ += '\n';
+        Put("\n");
         Flush();
     }
 }
@@ -235,52 +290,65 @@ void JsonWriter::EndArray() {
 // value of every paper, this is where the writer spends its time. Keys are the program's own
 // ASCII names, with nothing to escape.
 void JsonWriter::Key(std::string_view key) {
-    if (buffer_.size() >= kFlushBytes)
+    if (used_ >= kFlushBytes)
         Flush();
     Level& level = levels_.back();
     const size_t indent = 2 * levels_.size();
-    const size_t start = buffer_.size();
-    buffer_.resize(start + (level.empty ? 0 : 1) + 1 + indent + 1 + key.size() + 3, ' ');
-    char* at = buffer_.data() + start;
+    char* at = Room(2 + indent + kBlankRun + 1 + key.size() + 3);
     if (!level.empty)
         *at++ = ',';
     level.empty = false;
     *at++ = '\n';
-    at += indent;
+    at = Blanks(at, indent);
     *at++ = '"';
-    at = std::copy(key.begin(), key.end(), at);
-    std::copy_n("\": ", 3, at);
+    at = CopyShort(at, key.data(), key.size());
+    std::memcpy(at, "\": ", 3);
+    Used(at + 3);
     afterKey_ = true;
 }
 
 void JsonWriter::String(std::u16string_view text) {
     BeforeValue();
-    AppendJsonString(buffer_, text);
+    if (!IsPlainAscii(text)) {
+        std::string literal;
+        AppendJsonString(literal, text);
+        Put(literal);
+        return;
+    }
+    char* at = Room(text.size() + 2);
+    *at++ = '"';
+    for (const char16_t unit : text)
+        *at++ = static_cast<char>(unit);
+    *at++ = '"';
+    Used(at);
 }
 
 void JsonWriter::Integer(int64_t value) {
     BeforeValue();
     char digits[24];  // 20 digits and a sign at most
     const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-    buffer_.append(digits, error == std::errc() ? end : digits);
+    Put(std::string_view(digits, error == std::errc() ? static_cast<size_t>(end - digits) : 0));
 }
 
 void JsonWriter::Float(float value) {
     BeforeValue();
-    if (std::isfinite(value))
-        AppendFloatText(buffer_, value);
-    else
-        buffer_ += "null";
+    if (!std::isfinite(value)) {
+        Put("null");
+        return;
+    }
+    std::string text;  // short enough to stay in the string itself
+    AppendFloatText(text, value);
+    Put(text);
 }
 
 void JsonWriter::Bool(bool value) {
     BeforeValue();
-    buffer_ += value ? "true" : "false";
+    Put(value ? "true" : "false");
 }
 
 void JsonWriter::Null() {
     BeforeValue();
-    buffer_ += "null";
+    Put("null");
 }
 
 void JsonWriter::Field(std::string_view key, std::u16string_view text) {
