@@ -274,8 +274,10 @@ CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow
     const auto count = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
     std::vector<PaperDefinition>& papers = contents.papers;
     papers.reserve(papers.size() + std::min(count, bytes.size() / 10));
-    PrefaultForWriting(papers.data() + papers.size(),
-                       (papers.capacity() - papers.size()) * sizeof(PaperDefinition));
+    // A listener may take each paper as it comes (check does), leaving the room unused.
+    if (listener == nullptr)
+        PrefaultForWriting(papers.data() + papers.size(),
+                           (papers.capacity() - papers.size()) * sizeof(PaperDefinition));
     for (int32_t number = 2;; ++number) {
         const LineReader::Result result = reader.Next(line);
         if (result == LineReader::Result::kEnd)
