@@ -123,42 +123,66 @@ std::string JsonString(std::u16string_view text) {
 
 namespace {
 
+// The most FloatTextTo writes: the shortest form of any float, and ".0".
+constexpr size_t kFloatTextBytes = 32;
+// The most an integer takes: 20 digits and a sign.
+constexpr size_t kIntegerBytes = 24;
+
+char* CopyText(char* to, std::string_view text) {
+    return std::copy(text.begin(), text.end(), to);
+}
+
 // Measures are mostly whole or have one decimal (8.5, 11.0, 210.0): those need no general
 // float formatting, which costs more than everything else a paper needs. Below 10000 the fixed
 // form is the shortest, and a tenth that reads back as the same float is the shortest text.
-bool AppendTenths(std::string& out, float value) {
+// Null when the value is not such a tenth.
+char* TenthsTo(char* to, float value) {
     if (!(value >= 0 && value < 10000) || std::signbit(value))
-        return false;
-    const long tenths = std::lround(static_cast<double>(value) * 10);
+        return nullptr;
+    // Not negative, so adding a half and truncating rounds to the nearest tenth.
+    const auto tenths = static_cast<long>(static_cast<double>(value) * 10 + 0.5);
     if (static_cast<float>(static_cast<double>(tenths) / 10) != value)
-        return false;
-    char digits[16];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, tenths / 10);
-    out.append(digits, error == std::errc() ? end : digits);
-    out += '.';
-    out += static_cast<char>('0' + tenths % 10);
-    return true;
+        return nullptr;
+    to = std::to_chars(to, to + kIntegerBytes, tenths / 10).ptr;
+    *to++ = '.';
+    *to++ = static_cast<char>('0' + tenths % 10);
+    return to;
+}
+
+// The text AppendFloatText appends, written at `to` (room for kFloatTextBytes); gives its end.
+char* FloatTextTo(char* to, float value) {
+    if (char* end = TenthsTo(to, value))
+        return end;
+    if (std::isnan(value))
+        return CopyText(to, "nan");
+    if (std::isinf(value))
+        return CopyText(to, value < 0 ? "-inf" : "inf");
+    char* const start = to;
+    to = std::to_chars(to, to + kFloatTextBytes - 2, value).ptr;
+    if (std::none_of(start, to, [](char c) { return c == '.' || c == 'e'; }))
+        to = CopyText(to, ".0");
+    return to;
+}
+
+// A float as JSON has it: no form for not-a-number and the infinities, so "null".
+char* JsonFloatTo(char* to, float value) {
+    return std::isfinite(value) ? FloatTextTo(to, value) : CopyText(to, "null");
+}
+
+// A string that IsPlainAscii: in quotes, each unit its byte.
+char* QuotedAsciiTo(char* to, std::u16string_view text) {
+    *to++ = '"';
+    to = std::transform(text.begin(), text.end(), to,
+                        [](char16_t unit) { return static_cast<char>(unit); });
+    *to++ = '"';
+    return to;
 }
 
 }  // namespace
 
 void AppendFloatText(std::string& out, float value) {
-    if (AppendTenths(out, value))
-        return;
-    if (std::isnan(value)) {
-        out += "nan";
-        return;
-    }
-    if (std::isinf(value)) {
-        out += value < 0 ? "-inf" : "inf";
-        return;
-    }
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    const std::string_view text(buffer, error == std::errc() ? end : buffer);
-    out += text;
-    if (text.find_first_of(".e") == std::string_view::npos)
-        out += ".0";
+    char text[kFloatTextBytes];
+    out.append(text, FloatTextTo(text, value));
 }
 
 std::string FloatText(float value) {
@@ -286,15 +310,15 @@ void JsonWriter::EndArray() {
     Close(']');
 }
 
-// The separator, the line break and indentation, and the key in one piece: written once per
-// value of every paper, this is where the writer spends its time. Keys are the program's own
-// ASCII names, with nothing to escape.
-void JsonWriter::Key(std::string_view key) {
+// The separator, the line break and indentation, and the key in one piece, and room after it
+// for a value of valueBytes: written once per value of every paper, this is where the writer
+// spends its time. Keys are the program's own ASCII names, with nothing to escape.
+char* JsonWriter::KeyRoom(std::string_view key, size_t valueBytes) {
     if (used_ >= kFlushBytes)
         Flush();
     Level& level = levels_.back();
     const size_t indent = 2 * levels_.size();
-    char* at = Room(2 + indent + kBlankRun + 1 + key.size() + 3);
+    char* at = Room(2 + indent + kBlankRun + 1 + key.size() + 3 + valueBytes);
     if (!level.empty)
         *at++ = ',';
     level.empty = false;
@@ -303,7 +327,11 @@ void JsonWriter::Key(std::string_view key) {
     *at++ = '"';
     at = CopyShort(at, key.data(), key.size());
     std::memcpy(at, "\": ", 3);
-    Used(at + 3);
+    return at + 3;
+}
+
+void JsonWriter::Key(std::string_view key) {
+    Used(KeyRoom(key, 0));
     afterKey_ = true;
 }
 
@@ -315,30 +343,18 @@ void JsonWriter::String(std::u16string_view text) {
         Put(literal);
         return;
     }
-    char* at = Room(text.size() + 2);
-    *at++ = '"';
-    for (const char16_t unit : text)
-        *at++ = static_cast<char>(unit);
-    *at++ = '"';
-    Used(at);
+    Used(QuotedAsciiTo(Room(text.size() + 2), text));
 }
 
 void JsonWriter::Integer(int64_t value) {
     BeforeValue();
-    char digits[24];  // 20 digits and a sign at most
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-    Put(std::string_view(digits, error == std::errc() ? static_cast<size_t>(end - digits) : 0));
+    char* at = Room(kIntegerBytes);
+    Used(std::to_chars(at, at + kIntegerBytes, value).ptr);
 }
 
 void JsonWriter::Float(float value) {
     BeforeValue();
-    if (!std::isfinite(value)) {
-        Put("null");
-        return;
-    }
-    std::string text;  // short enough to stay in the string itself
-    AppendFloatText(text, value);
-    Put(text);
+    Used(JsonFloatTo(Room(kFloatTextBytes), value));
 }
 
 void JsonWriter::Bool(bool value) {
@@ -351,19 +367,23 @@ void JsonWriter::Null() {
     Put("null");
 }
 
+// The fields write key and value in one piece where the value's length is known beforehand.
 void JsonWriter::Field(std::string_view key, std::u16string_view text) {
-    Key(key);
-    String(text);
+    if (!IsPlainAscii(text)) {
+        Key(key);
+        String(text);
+        return;
+    }
+    Used(QuotedAsciiTo(KeyRoom(key, text.size() + 2), text));
 }
 
 void JsonWriter::Field(std::string_view key, int32_t value) {
-    Key(key);
-    Integer(value);
+    char* at = KeyRoom(key, kIntegerBytes);
+    Used(std::to_chars(at, at + kIntegerBytes, value).ptr);
 }
 
 void JsonWriter::Field(std::string_view key, float value) {
-    Key(key);
-    Float(value);
+    Used(JsonFloatTo(KeyRoom(key, kFloatTextBytes), value));
 }
 
 void JsonWriter::Field(std::string_view key, bool value) {

@@ -52,6 +52,7 @@ class JsonWriter {
     char* Room(size_t bytes);
     void Used(const char* end);
     void Put(std::string_view piece);
+    char* KeyRoom(std::string_view key, size_t valueBytes);
     void BeforeValue();
     void NewLine();
     void Open(char bracket, bool array);
