@@ -116,18 +116,13 @@ class PaperLineReader {
     }
 
     // A text field as stored: escapes decoded, checked, cut to its length. False when the check
-    // fails. Most fields hold no escape and are checked where they stand in the line, so that
-    // the paper's string is the only one made.
+    // fails. The backslash is no allowed character, so a field that passes the check as it
+    // stands in the line holds no escape: it is taken from there in one pass, and the paper's
+    // string is the only one made.
     bool TextField(LineField what, std::u16string_view field, size_t maxLength,
                    std::u16string& text) {
         std::u16string_view read = field;
-        if (field.find(u'\\') != std::u16string_view::npos) {
-            DecodeEscapes(field, decoded_);
-            read = decoded_;
-            if (listener_ != nullptr && read != field)
-                Note(true, LineFault::kEscapes, what, field, read);
-        }
-        if (listener_ == nullptr ? !PassesCharacterCheck(read) : Disallowed(what, read))
+        if (!PassesCharacterCheck(field) && !Decoded(what, field, read))
             return false;
         if (read.size() > maxLength) {
             if (listener_ != nullptr)
@@ -137,6 +132,18 @@ class PaperLineReader {
         }
         text.assign(read);
         return true;
+    }
+
+    // The field with its escapes decoded, when it holds any, in `read`; false when that fails
+    // the check.
+    bool Decoded(LineField what, std::u16string_view field, std::u16string_view& read) {
+        if (field.find(u'\\') != std::u16string_view::npos) {
+            DecodeEscapes(field, decoded_);
+            read = decoded_;
+            if (listener_ != nullptr && read != field)
+                Note(true, LineFault::kEscapes, what, field, read);
+        }
+        return listener_ == nullptr ? PassesCharacterCheck(read) : !Disallowed(what, read);
     }
 
     bool Disallowed(LineField what, std::u16string_view text) {
