@@ -126,17 +126,24 @@ TEST_F(CliShowTest, TablesShowControlCharactersAsEscapes) {
         EXPECT_EQ(run.out.find(raw), std::string::npos);
 }
 
-// A catalog file that cannot be opened has no damaged line to speak of; a full disk behind
-// standard output is no success.
+// A catalog file that cannot be opened is not read at all, one with a line too long only up to
+// it; a full disk behind standard output is no success.
 TEST_F(CliShowTest, ReportsWhatReallyFailed) {
     WriteCatalog("nocat", "");
     std::filesystem::remove(dir.File("nocat.cat"));
-    const CliRun run = Run({"show", dir.File("nocat.cat")});
+    CliRun run = Run({"show", dir.File("nocat.cat")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("status 6 (the catalog file cannot be opened): no paper was read"),
               std::string::npos)
         << run.err;
-    EXPECT_EQ(run.err.find("damaged line"), std::string::npos) << run.err;
+    const std::string cut =
+        WriteCatalog("cut", "Cut:A\nA:1:75:white:plain\n" + std::string(2048, 'x') + "\n");
+    run = Run({"show", cut});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("a line too long to read): reading stopped there, no paper after that "
+                           "point was read;"),
+              std::string::npos)
+        << run.err;
 
     struct FullDisk : std::streambuf {
         int overflow(int) override { return traits_type::eof(); }
