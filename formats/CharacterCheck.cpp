@@ -24,7 +24,9 @@ constexpr auto kAsciiAllowed = [] {
     return allowed;
 }();
 
-bool IsAllowed(char16_t unit) {
+}  // namespace
+
+bool IsAllowedCharacter(char16_t unit) {
     if (unit < 0x80)
         return kAsciiAllowed[unit];
     return std::any_of(
@@ -32,19 +34,15 @@ bool IsAllowed(char16_t unit) {
         [unit](const auto& range) { return unit >= range.first && unit <= range.second; });
 }
 
-}  // namespace
-
-bool IsAllowedCharacter(char16_t unit) {
-    return IsAllowed(unit);
-}
-
+// The checks call it from a lambda rather than through a pointer, so that it is inlined.
 bool PassesCharacterCheck(std::u16string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char16_t unit) { return IsAllowed(unit); });
+    return std::all_of(text.begin(), text.end(),
+                       [](char16_t unit) { return IsAllowedCharacter(unit); });
 }
 
 std::optional<size_t> FirstDisallowed(std::u16string_view text) {
-    const auto found =
-        std::find_if_not(text.begin(), text.end(), [](char16_t unit) { return IsAllowed(unit); });
+    const auto found = std::find_if_not(text.begin(), text.end(),
+                                        [](char16_t unit) { return IsAllowedCharacter(unit); });
     if (found == text.end())
         return std::nullopt;
     return static_cast<size_t>(found - text.begin());
