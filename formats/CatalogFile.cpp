@@ -76,39 +76,51 @@ class PaperLineReader {
                 Note(false, LineFault::kNoKey, LineField::kName);
             return;
         }
-        PaperDefinition paper;
+        // Made where it is kept, since moving a paper costs as much as reading it; a dropped line
+        // takes its unfinished paper away again.
+        PaperDefinition& paper = papers.emplace_back();
+        if (!FillPaper(fields, field, paper, status)) {
+            papers.pop_back();
+            return;
+        }
+        if (listener_ != nullptr)
+            listener_->LineKept(line_);
+    }
+
+  private:
+    // The paper of a line from its name on; false, with the status where one is given, when the
+    // line is dropped.
+    bool FillPaper(FieldCutter& fields, std::u16string_view field, PaperDefinition& paper,
+                   int32_t& status) {
         if (!TextField(LineField::kName, field, kMaxNameLength, paper.name)) {
             status = kStatusBadCharacter;
-            return;
+            return false;
         }
         // A name that escapes reduce to nothing (a lone "\") would be written back as a line the
         // reader skips, so the paper would vanish on the next save; it is skipped here instead.
         if (paper.name.empty())
-            return;
+            return false;
         std::u16string_view values[4];
         if (!RequiredFields(fields, values)) {
             status = kStatusFieldMissing;
-            return;
+            return false;
         }
         SizeNumber(values[0], paper);
         paper.weight = Weight(values[1]);
         if (!TextField(LineField::kColour, values[2], kMaxColourLength, paper.colour) ||
             !TextField(LineField::kType, values[3], kMaxTypeLength, paper.type)) {
             status = kStatusBadCharacter;
-            return;
+            return false;
         }
         // Likewise a colour or type that escapes reduce to nothing counts as missing.
         if (paper.colour.empty() || paper.type.empty()) {
             status = kStatusFieldMissing;
-            return;
+            return false;
         }
         OptionalFields(fields, paper);
-        papers.push_back(std::move(paper));
-        if (listener_ != nullptr)
-            listener_->LineKept(line_);
+        return true;
     }
 
-  private:
     void Note(bool changed, LineFault fault, LineField field, std::u16string_view written = {},
               std::u16string_view read = {}, int64_t number = 0, int64_t limit = 0) {
         const LineNote note{line_, fault, field, written, read, number, limit};
