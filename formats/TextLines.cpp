@@ -1,6 +1,7 @@
 #include "formats/TextLines.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "platform/CodePage.h"
 #include "platform/FileOps.h"
@@ -110,7 +111,12 @@ void TextFileBuilder::Text(std::u16string_view text) {
         const bool ascii =
             std::all_of(text.begin(), text.end(), [](char16_t u) { return u < 0x80; });
         if (ascii) {
-            bytes_.append(text.begin(), text.end());
+            // Narrowed in place: append() from UTF-16 iterators would go through a temporary.
+            const size_t at = bytes_.size();
+            bytes_.resize(at + text.size());
+            std::transform(text.begin(), text.end(),
+                           bytes_.begin() + static_cast<std::ptrdiff_t>(at),
+                           [](char16_t unit) { return static_cast<char>(unit); });
         } else {
             bytes_.append(converter_.Encode(text));
         }
