@@ -63,11 +63,20 @@ void AppendEscape(std::string& out, char16_t unit) {
     }
 }
 
-// Printable ASCII other than the quote and the backslash: copied unit by unit.
-bool IsPlainAscii(std::u16string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char16_t unit) {
-        return unit >= 0x20 && unit < 0x80 && unit != u'"' && unit != u'\\';
-    });
+// A string of printable ASCII other than the quote and the backslash, most of what catalogs
+// hold, written at `to` in quotes, each unit its byte, in one pass (room for its size and two);
+// null when the text holds anything else, and then what was written there is no output.
+char* PlainAsciiTo(char* to, std::u16string_view text) {
+    *to++ = '"';
+    bool plain = true;
+    for (const char16_t unit : text) {
+        plain &= unit >= 0x20 && unit < 0x80 && unit != u'"' && unit != u'\\';
+        *to++ = static_cast<char>(unit);
+    }
+    if (!plain)
+        return nullptr;
+    *to++ = '"';
+    return to;
 }
 
 }  // namespace
@@ -84,16 +93,11 @@ void AppendUtf8(std::string& out, std::u16string_view text) {
 }
 
 void AppendJsonString(std::string& out, std::u16string_view text) {
-    if (IsPlainAscii(text)) {
-        const size_t at = out.size();
-        out.resize(at + text.size() + 2);
-        char* to = out.data() + at;
-        *to++ = '"';
-        to = std::transform(text.begin(), text.end(), to,
-                            [](char16_t unit) { return static_cast<char>(unit); });
-        *to = '"';
+    const size_t at = out.size();
+    out.resize(at + text.size() + 2);
+    if (PlainAsciiTo(out.data() + at, text) != nullptr)
         return;
-    }
+    out.resize(at);
     out += '"';
     size_t plainStart = 0;
     auto flushPlain = [&](size_t end) {
@@ -167,15 +171,6 @@ char* FloatTextTo(char* to, float value) {
 // A float as JSON has it: no form for not-a-number and the infinities, so "null".
 char* JsonFloatTo(char* to, float value) {
     return std::isfinite(value) ? FloatTextTo(to, value) : CopyText(to, "null");
-}
-
-// A string that IsPlainAscii: in quotes, each unit its byte.
-char* QuotedAsciiTo(char* to, std::u16string_view text) {
-    *to++ = '"';
-    to = std::transform(text.begin(), text.end(), to,
-                        [](char16_t unit) { return static_cast<char>(unit); });
-    *to++ = '"';
-    return to;
 }
 
 }  // namespace
@@ -337,13 +332,13 @@ void JsonWriter::Key(std::string_view key) {
 
 void JsonWriter::String(std::u16string_view text) {
     BeforeValue();
-    if (!IsPlainAscii(text)) {
-        std::string literal;
-        AppendJsonString(literal, text);
-        Put(literal);
+    if (char* end = PlainAsciiTo(Room(text.size() + 2), text)) {
+        Used(end);
         return;
     }
-    Used(QuotedAsciiTo(Room(text.size() + 2), text));
+    std::string literal;
+    AppendJsonString(literal, text);
+    Put(literal);
 }
 
 void JsonWriter::Integer(int64_t value) {
@@ -369,12 +364,14 @@ void JsonWriter::Null() {
 
 // The fields write key and value in one piece where the value's length is known beforehand.
 void JsonWriter::Field(std::string_view key, std::u16string_view text) {
-    if (!IsPlainAscii(text)) {
-        Key(key);
-        String(text);
+    char* at = KeyRoom(key, text.size() + 2);
+    if (char* end = PlainAsciiTo(at, text)) {
+        Used(end);
         return;
     }
-    Used(QuotedAsciiTo(KeyRoom(key, text.size() + 2), text));
+    Used(at);
+    afterKey_ = true;
+    String(text);
 }
 
 void JsonWriter::Field(std::string_view key, int32_t value) {

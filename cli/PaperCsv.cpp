@@ -35,17 +35,19 @@ void AppendField(std::string& out, std::string_view text) {
 }
 
 // A text field of a paper: UTF-8, quoted only when it needs it. Mostly ASCII that needs no
-// quotes, copied in one go.
+// quotes, copied unit by unit in the pass that finds out.
 void AppendTextField(std::string& out, std::u16string_view text) {
     const size_t at = out.size();
-    if (std::all_of(text.begin(), text.end(), [](char16_t unit) {
-            return unit < 0x80 && !NeedsQuotes(static_cast<char>(unit));
-        })) {
-        out.resize(at + text.size());
-        std::transform(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(at),
-                       [](char16_t unit) { return static_cast<char>(unit); });
-        return;
+    out.resize(at + text.size());
+    char* to = out.data() + at;
+    bool plain = true;
+    for (const char16_t unit : text) {
+        plain &= unit < 0x80 && !NeedsQuotes(static_cast<char>(unit));
+        *to++ = static_cast<char>(unit);
     }
+    if (plain)
+        return;
+    out.resize(at);
     AppendUtf8(out, text);
     const std::string_view appended = std::string_view(out).substr(at);
     if (std::none_of(appended.begin(), appended.end(), NeedsQuotes))
