@@ -31,6 +31,13 @@ TEST(LineReader, NarrowLinesEndAtLineFeedsAndDecodeTheAnsiPage) {
     using Lines = std::vector<std::u16string>;
     EXPECT_EQ(ReadAll("a:b\r\n\nlast"), (Lines{u"a:b\r", u"", u"last"}));
     EXPECT_EQ(ReadAll("caf\xE9\n", LineReader::Narrow::kDecodeAnsi), Lines{u"café"});
+    // One byte beyond ASCII anywhere in a long line takes the whole line through the code page,
+    // and the shorter lines after it keep nothing of it.
+    const std::string run(40, 'a');
+    const std::u16string wideRun(40, u'a');
+    EXPECT_EQ(
+        ReadAll(run + "\x80" + run + "\xE9\nb\n" + run + "\n", LineReader::Narrow::kDecodeAnsi),
+        (Lines{wideRun + u"€" + wideRun + u"é", u"b", wideRun}));
     EXPECT_EQ(ReadAll("\x80\n", LineReader::Narrow::kBytes), Lines{u"\u0080"});
     EXPECT_EQ(ReadAll("cut\0here\n", LineReader::Narrow::kBytes).size(), 1u);
     EXPECT_EQ(ReadAll(std::string("cut\0here\n", 9))[0], u"cut");
