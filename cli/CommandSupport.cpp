@@ -16,11 +16,12 @@ void ReportCatalogStatus(Console& console, const std::u16string& path, int32_t s
         return;
     std::string message =
         Utf8(path) + ": status " + std::to_string(status) + " (" + StatusText(status) + ")";
-    // A catalog file that cannot be opened has no damaged line either: nothing of it was read.
+    // Nothing of a catalog whose files cannot be opened is read; a catalog file that stops early
+    // keeps the papers before the line it stops at.
     if (status >= kStatusPathEmpty && status <= kStatusCatalogCannotOpen)
         message += ": no paper was read, the catalog holds only the default paper";
     else if (!PapersReadToEnd(status))
-        message += ": the papers after the damaged line were not read";
+        message += ": reading stopped there, no paper after that point was read";
     else
         message += ": lines were dropped";
     ReportWarning(console, message + "; 'sheetwise-cli check' lists every problem");

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/CodePage.h"
 
@@ -62,6 +63,22 @@ void AppendEscape(std::string& out, char16_t unit) {
     }
 }
 
+// A string of printable ASCII other than the quote and the backslash, most of what catalogs
+// hold, written at `to` in quotes, each unit its byte, in one pass (room for its size and two);
+// null when the text holds anything else, and then what was written there is no output.
+char* PlainAsciiTo(char* to, std::u16string_view text) {
+    *to++ = '"';
+    bool plain = true;
+    for (const char16_t unit : text) {
+        plain &= unit >= 0x20 && unit < 0x80 && unit != u'"' && unit != u'\\';
+        *to++ = static_cast<char>(unit);
+    }
+    if (!plain)
+        return nullptr;
+    *to++ = '"';
+    return to;
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, std::u16string_view text) {
@@ -76,6 +93,11 @@ void AppendUtf8(std::string& out, std::u16string_view text) {
 }
 
 void AppendJsonString(std::string& out, std::u16string_view text) {
+    const size_t at = out.size();
+    out.resize(at + text.size() + 2);
+    if (PlainAsciiTo(out.data() + at, text) != nullptr)
+        return;
+    out.resize(at);
     out += '"';
     size_t plainStart = 0;
     auto flushPlain = [&](size_t end) {
@@ -105,42 +127,57 @@ std::string JsonString(std::u16string_view text) {
 
 namespace {
 
+// The most FloatTextTo writes: the shortest form of any float, and ".0".
+constexpr size_t kFloatTextBytes = 32;
+// The most an integer takes: 20 digits and a sign.
+constexpr size_t kIntegerBytes = 24;
+
+char* CopyText(char* to, std::string_view text) {
+    return std::copy(text.begin(), text.end(), to);
+}
+
 // Measures are mostly whole or have one decimal (8.5, 11.0, 210.0): those need no general
 // float formatting, which costs more than everything else a paper needs. Below 10000 the fixed
 // form is the shortest, and a tenth that reads back as the same float is the shortest text.
-bool AppendTenths(std::string& out, float value) {
+// Null when the value is not such a tenth.
+char* TenthsTo(char* to, float value) {
     if (!(value >= 0 && value < 10000) || std::signbit(value))
-        return false;
-    const long tenths = std::lround(static_cast<double>(value) * 10);
+        return nullptr;
+    // Not negative, so adding a half and truncating rounds to the nearest tenth.
+    const auto tenths = static_cast<long>(static_cast<double>(value) * 10 + 0.5);
     if (static_cast<float>(static_cast<double>(tenths) / 10) != value)
-        return false;
-    char digits[16];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, tenths / 10);
-    out.append(digits, error == std::errc() ? end : digits);
-    out += '.';
-    out += static_cast<char>('0' + tenths % 10);
-    return true;
+        return nullptr;
+    to = std::to_chars(to, to + kIntegerBytes, tenths / 10).ptr;
+    *to++ = '.';
+    *to++ = static_cast<char>('0' + tenths % 10);
+    return to;
+}
+
+// The text AppendFloatText appends, written at `to` (room for kFloatTextBytes); gives its end.
+char* FloatTextTo(char* to, float value) {
+    if (char* end = TenthsTo(to, value))
+        return end;
+    if (std::isnan(value))
+        return CopyText(to, "nan");
+    if (std::isinf(value))
+        return CopyText(to, value < 0 ? "-inf" : "inf");
+    char* const start = to;
+    to = std::to_chars(to, to + kFloatTextBytes - 2, value).ptr;
+    if (std::none_of(start, to, [](char c) { return c == '.' || c == 'e'; }))
+        to = CopyText(to, ".0");
+    return to;
+}
+
+// A float as JSON has it: no form for not-a-number and the infinities, so "null".
+char* JsonFloatTo(char* to, float value) {
+    return std::isfinite(value) ? FloatTextTo(to, value) : CopyText(to, "null");
 }
 
 }  // namespace
 
 void AppendFloatText(std::string& out, float value) {
-    if (AppendTenths(out, value))
-        return;
-    if (std::isnan(value)) {
-        out += "nan";
-        return;
-    }
-    if (std::isinf(value)) {
-        out += value < 0 ? "-inf" : "inf";
-        return;
-    }
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    const std::string_view text(buffer, error == std::errc() ? end : buffer);
-    out += text;
-    if (text.find_first_of(".e") == std::string_view::npos)
-        out += ".0";
+    char text[kFloatTextBytes];
+    out.append(text, FloatTextTo(text, value));
 }
 
 std::string FloatText(float value) {
@@ -153,18 +190,72 @@ std::string JsonFloat(float value) {
     return std::isfinite(value) ? FloatText(value) : "null";
 }
 
+namespace {
+
+// Indentation is copied from a run of blanks this long, in one fixed-size copy even when less is
+// needed; the buffer always keeps that much room.
+constexpr size_t kBlankRun = 32;
+constexpr char kBlanks[kBlankRun + 1] = "                                ";
+
+char* Blanks(char* to, size_t count) {
+    if (count <= kBlankRun)
+        std::memcpy(to, kBlanks, kBlankRun);
+    else
+        std::memset(to, ' ', count);
+    return to + count;
+}
+
+// Copies a short piece (a key, a number) as two overlapping fixed-size copies: for the few bytes
+// of each of the millions of pieces, a library call costs more than the copy.
+char* CopyShort(char* to, const char* from, size_t size) {
+    if (size >= 8 && size <= 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + size - 8, from + size - 8, 8);
+    } else if (size >= 4 && size < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + size - 4, from + size - 4, 4);
+    } else if (size > 0 && size < 4) {
+        to[0] = from[0];
+        to[size / 2] = from[size / 2];
+        to[size - 1] = from[size - 1];
+    } else if (size > 16) {
+        std::memcpy(to, from, size);
+    }
+    return to + size;
+}
+
+}  // namespace
+
+JsonWriter::JsonWriter(std::ostream& out) : out_(out), buffer_(2 * kFlushBytes, '\0') {}
+
 void JsonWriter::Flush() {
-    if (buffer_.empty())
+    if (used_ == 0)
         return;
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
+    used_ = 0;
+}
+
+char* JsonWriter::Room(size_t bytes) {
+    if (buffer_.size() - used_ < bytes)
+        buffer_.resize(std::max(2 * buffer_.size(), used_ + bytes));
+    return buffer_.data() + used_;
+}
+
+void JsonWriter::Used(const char* end) {
+    used_ = static_cast<size_t>(end - buffer_.data());
+}
+
+void JsonWriter::Put(std::string_view piece) {
+    Used(CopyShort(Room(piece.size()), piece.data(), piece.size()));
 }
 
 void JsonWriter::NewLine() {
-    if (buffer_.size() >= kFlushBytes)
+    if (used_ >= kFlushBytes)
         Flush();
-    buffer_ += '\n';
-    buffer_.append(2 * levels_.size(), ' ');
+    const size_t indent = 2 * levels_.size();
+    char* at = Room(1 + indent + kBlankRun);
+    *at++ = '\n';
+    Used(Blanks(at, indent));
 }
 
 void JsonWriter::BeforeValue() {
@@ -175,14 +266,14 @@ void JsonWriter::BeforeValue() {
     if (levels_.empty())
         return;
     if (!levels_.back().empty)
-        buffer_ += ',';
+        Put(",");
     levels_.back().empty = false;
     NewLine();
 }
 
 void JsonWriter::Open(char bracket, bool array) {
     BeforeValue();
-    buffer_ += bracket;
+    Put(std::string_view(&bracket, 1));
     levels_.push_back({array, true});
 }
 
@@ -191,9 +282,9 @@ void JsonWriter::Close(char bracket) {
     levels_.pop_back();
     if (!empty)
         NewLine();
-    buffer_ += bracket;
+    Put(std::string_view(&bracket, 1));
     if (levels_.empty()) {
-        buffer_ += '\n';
+        Put("\n");
         Flush();
     }
 }
@@ -214,74 +305,82 @@ void JsonWriter::EndArray() {
     Close(']');
 }
 
-// The separator, the line break and indentation, and the key in one piece: written once per
-// value of every paper, this is where the writer spends its time. Keys are the program's own
-// ASCII names, with nothing to escape.
-void JsonWriter::Key(std::string_view key) {
-    if (buffer_.size() >= kFlushBytes)
+// The separator, the line break and indentation, and the key in one piece, and room after it
+// for a value of valueBytes: written once per value of every paper, this is where the writer
+// spends its time. Keys are the program's own ASCII names, with nothing to escape.
+char* JsonWriter::KeyRoom(std::string_view key, size_t valueBytes) {
+    if (used_ >= kFlushBytes)
         Flush();
     Level& level = levels_.back();
     const size_t indent = 2 * levels_.size();
-    const size_t start = buffer_.size();
-    buffer_.resize(start + (level.empty ? 0 : 1) + 1 + indent + 1 + key.size() + 3, ' ');
-    char* at = buffer_.data() + start;
+    char* at = Room(2 + indent + kBlankRun + 1 + key.size() + 3 + valueBytes);
     if (!level.empty)
         *at++ = ',';
     level.empty = false;
     *at++ = '\n';
-    at += indent;
+    at = Blanks(at, indent);
     *at++ = '"';
-    at = std::copy(key.begin(), key.end(), at);
-    std::copy_n("\": ", 3, at);
+    at = CopyShort(at, key.data(), key.size());
+    std::memcpy(at, "\": ", 3);
+    return at + 3;
+}
+
+void JsonWriter::Key(std::string_view key) {
+    Used(KeyRoom(key, 0));
     afterKey_ = true;
 }
 
 void JsonWriter::String(std::u16string_view text) {
     BeforeValue();
-    AppendJsonString(buffer_, text);
+    if (char* end = PlainAsciiTo(Room(text.size() + 2), text)) {
+        Used(end);
+        return;
+    }
+    std::string literal;
+    AppendJsonString(literal, text);
+    Put(literal);
 }
 
 void JsonWriter::Integer(int64_t value) {
     BeforeValue();
-    constexpr size_t kMaxDigits = 20;  // and a sign
-    const size_t start = buffer_.size();
-    buffer_.resize(start + kMaxDigits + 1);
-    char* first = buffer_.data() + start;
-    const auto [end, error] = std::to_chars(first, first + kMaxDigits + 1, value);
-    buffer_.resize(error == std::errc() ? start + static_cast<size_t>(end - first) : start);
+    char* at = Room(kIntegerBytes);
+    Used(std::to_chars(at, at + kIntegerBytes, value).ptr);
 }
 
 void JsonWriter::Float(float value) {
     BeforeValue();
-    if (std::isfinite(value))
-        AppendFloatText(buffer_, value);
-    else
-        buffer_ += "null";
+    Used(JsonFloatTo(Room(kFloatTextBytes), value));
 }
 
 void JsonWriter::Bool(bool value) {
     BeforeValue();
-    buffer_ += value ? "true" : "false";
+    Put(value ? "true" : "false");
 }
 
 void JsonWriter::Null() {
     BeforeValue();
-    buffer_ += "null";
+    Put("null");
 }
 
+// The fields write key and value in one piece where the value's length is known beforehand.
 void JsonWriter::Field(std::string_view key, std::u16string_view text) {
-    Key(key);
+    char* at = KeyRoom(key, text.size() + 2);
+    if (char* end = PlainAsciiTo(at, text)) {
+        Used(end);
+        return;
+    }
+    Used(at);
+    afterKey_ = true;
     String(text);
 }
 
 void JsonWriter::Field(std::string_view key, int32_t value) {
-    Key(key);
-    Integer(value);
+    char* at = KeyRoom(key, kIntegerBytes);
+    Used(std::to_chars(at, at + kIntegerBytes, value).ptr);
 }
 
 void JsonWriter::Field(std::string_view key, float value) {
-    Key(key);
-    Float(value);
+    Used(JsonFloatTo(KeyRoom(key, kFloatTextBytes), value));
 }
 
 void JsonWriter::Field(std::string_view key, bool value) {

@@ -14,7 +14,7 @@ namespace sheetwise::cli {
 
 class JsonWriter {
   public:
-    explicit JsonWriter(std::ostream& out) : out_(out) {}
+    explicit JsonWriter(std::ostream& out);
     ~JsonWriter() { Flush(); }
     JsonWriter(const JsonWriter&) = delete;
     JsonWriter& operator=(const JsonWriter&) = delete;
@@ -47,6 +47,12 @@ class JsonWriter {
     void Flush();
 
   private:
+    // Room for `bytes` more characters after what is buffered; Used() takes the end of what was
+    // written there. Put() copies a piece.
+    char* Room(size_t bytes);
+    void Used(const char* end);
+    void Put(std::string_view piece);
+    char* KeyRoom(std::string_view key, size_t valueBytes);
     void BeforeValue();
     void NewLine();
     void Open(char bracket, bool array);
@@ -58,7 +64,8 @@ class JsonWriter {
     };
 
     std::ostream& out_;
-    std::string buffer_;
+    std::string buffer_;  // its first used_ characters are the output not yet written
+    size_t used_ = 0;
     std::vector<Level> levels_;
     bool afterKey_ = false;
 };

@@ -1,6 +1,8 @@
 #include "cli/PaperCsv.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstddef>
 
 #include "cli/JsonWriter.h"
 
@@ -14,8 +16,12 @@ const std::vector<std::string> kColumns = {
 // Below this the buffer is not worth a write.
 constexpr size_t kFlushBytes = 1 << 16;
 
+bool NeedsQuotes(char c) {
+    return c == ',' || c == '"' || c == '\r' || c == '\n';
+}
+
 void AppendField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (std::none_of(text.begin(), text.end(), NeedsQuotes)) {
         out += text;
         return;
     }
@@ -28,12 +34,23 @@ void AppendField(std::string& out, std::string_view text) {
     out += '"';
 }
 
-// A text field of a paper: UTF-8, quoted only when it needs it.
+// A text field of a paper: UTF-8, quoted only when it needs it. Mostly ASCII that needs no
+// quotes, copied unit by unit in the pass that finds out.
 void AppendTextField(std::string& out, std::u16string_view text) {
     const size_t at = out.size();
+    out.resize(at + text.size());
+    char* to = out.data() + at;
+    bool plain = true;
+    for (const char16_t unit : text) {
+        plain &= unit < 0x80 && !NeedsQuotes(static_cast<char>(unit));
+        *to++ = static_cast<char>(unit);
+    }
+    if (plain)
+        return;
+    out.resize(at);
     AppendUtf8(out, text);
     const std::string_view appended = std::string_view(out).substr(at);
-    if (appended.find_first_of(",\"\r\n") == std::string_view::npos)
+    if (std::none_of(appended.begin(), appended.end(), NeedsQuotes))
         return;
     const std::string field(appended);
     out.resize(at);

@@ -8,6 +8,7 @@
 #include "formats/TextLines.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileOps.h"
+#include "platform/MemoryHints.h"
 #include "platform/NativePath.h"
 
 namespace sheetwise {
@@ -75,39 +76,51 @@ class PaperLineReader {
                 Note(false, LineFault::kNoKey, LineField::kName);
             return;
         }
-        PaperDefinition paper;
+        // Made where it is kept, since moving a paper costs as much as reading it; a dropped line
+        // takes its unfinished paper away again.
+        PaperDefinition& paper = papers.emplace_back();
+        if (!FillPaper(fields, field, paper, status)) {
+            papers.pop_back();
+            return;
+        }
+        if (listener_ != nullptr)
+            listener_->LineKept(line_);
+    }
+
+  private:
+    // The paper of a line from its name on; false, with the status where one is given, when the
+    // line is dropped.
+    bool FillPaper(FieldCutter& fields, std::u16string_view field, PaperDefinition& paper,
+                   int32_t& status) {
         if (!TextField(LineField::kName, field, kMaxNameLength, paper.name)) {
             status = kStatusBadCharacter;
-            return;
+            return false;
         }
         // A name that escapes reduce to nothing (a lone "\") would be written back as a line the
         // reader skips, so the paper would vanish on the next save; it is skipped here instead.
         if (paper.name.empty())
-            return;
+            return false;
         std::u16string_view values[4];
         if (!RequiredFields(fields, values)) {
             status = kStatusFieldMissing;
-            return;
+            return false;
         }
         SizeNumber(values[0], paper);
         paper.weight = Weight(values[1]);
         if (!TextField(LineField::kColour, values[2], kMaxColourLength, paper.colour) ||
             !TextField(LineField::kType, values[3], kMaxTypeLength, paper.type)) {
             status = kStatusBadCharacter;
-            return;
+            return false;
         }
         // Likewise a colour or type that escapes reduce to nothing counts as missing.
         if (paper.colour.empty() || paper.type.empty()) {
             status = kStatusFieldMissing;
-            return;
+            return false;
         }
         OptionalFields(fields, paper);
-        papers.push_back(std::move(paper));
-        if (listener_ != nullptr)
-            listener_->LineKept(line_);
+        return true;
     }
 
-  private:
     void Note(bool changed, LineFault fault, LineField field, std::u16string_view written = {},
               std::u16string_view read = {}, int64_t number = 0, int64_t limit = 0) {
         const LineNote note{line_, fault, field, written, read, number, limit};
@@ -115,21 +128,34 @@ class PaperLineReader {
     }
 
     // A text field as stored: escapes decoded, checked, cut to its length. False when the check
-    // fails.
+    // fails. The backslash is no allowed character, so a field that passes the check as it
+    // stands in the line holds no escape: it is taken from there in one pass, and the paper's
+    // string is the only one made.
     bool TextField(LineField what, std::u16string_view field, size_t maxLength,
                    std::u16string& text) {
-        text = DecodeEscapes(field);
-        if (listener_ != nullptr && text != field)
-            Note(true, LineFault::kEscapes, what, field, text);
-        if (listener_ == nullptr ? !PassesCharacterCheck(text) : Disallowed(what, text))
+        std::u16string_view read = field;
+        if (!PassesCharacterCheck(field) && !Decoded(what, field, read))
             return false;
-        if (text.size() > maxLength) {
+        if (read.size() > maxLength) {
             if (listener_ != nullptr)
-                Note(true, LineFault::kCut, what, text, text.substr(0, maxLength),
+                Note(true, LineFault::kCut, what, read, read.substr(0, maxLength),
                      static_cast<int64_t>(maxLength));
-            text.resize(maxLength);
+            read = read.substr(0, maxLength);
         }
+        text.assign(read);
         return true;
+    }
+
+    // The field with its escapes decoded, when it holds any, in `read`; false when that fails
+    // the check.
+    bool Decoded(LineField what, std::u16string_view field, std::u16string_view& read) {
+        if (field.find(u'\\') != std::u16string_view::npos) {
+            DecodeEscapes(field, decoded_);
+            read = decoded_;
+            if (listener_ != nullptr && read != field)
+                Note(true, LineFault::kEscapes, what, field, read);
+        }
+        return listener_ == nullptr ? PassesCharacterCheck(read) : !Disallowed(what, read);
     }
 
     bool Disallowed(LineField what, std::u16string_view text) {
@@ -205,6 +231,7 @@ class PaperLineReader {
     const std::vector<PaperSize>& sizes_;
     ReadListener* listener_;
     int32_t line_ = 0;
+    std::u16string decoded_;  // the escapes of the current field, decoded
 };
 
 void WritePaperLine(TextFileBuilder& file, const PaperDefinition& paper, char16_t separator) {
@@ -264,7 +291,12 @@ CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow
     // One paper a line; the shortest paper line has ten bytes, which bounds what a file of
     // empty lines can make us reserve.
     const auto count = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-    contents.papers.reserve(contents.papers.size() + std::min(count, bytes.size() / 10));
+    std::vector<PaperDefinition>& papers = contents.papers;
+    papers.reserve(papers.size() + std::min(count, bytes.size() / 10));
+    // A listener may take each paper as it comes (check does), leaving the room unused.
+    if (listener == nullptr)
+        PrefaultForWriting(papers.data() + papers.size(),
+                           (papers.capacity() - papers.size()) * sizeof(PaperDefinition));
     for (int32_t number = 2;; ++number) {
         const LineReader::Result result = reader.Next(line);
         if (result == LineReader::Result::kEnd)
@@ -274,7 +306,7 @@ CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow
                 listener->LineDropped({number, LineFault::kTooLong});
             return {false, kStatusCatalogReadError};
         }
-        lines.Paper(line, number, contents.papers, status);
+        lines.Paper(line, number, papers, status);
     }
 }
 

@@ -63,10 +63,8 @@ char16_t DecodeEscape(std::u16string_view text, size_t& i) {
 
 }  // namespace
 
-std::u16string DecodeEscapes(std::u16string_view text) {
-    if (text.find(u'\\') == std::u16string_view::npos)
-        return std::u16string(text);
-    std::u16string decoded;
+void DecodeEscapes(std::u16string_view text, std::u16string& decoded) {
+    decoded.clear();
     decoded.reserve(text.size());
     size_t i = 0;
     while (i < text.size()) {
@@ -78,7 +76,6 @@ std::u16string DecodeEscapes(std::u16string_view text) {
         if (i < text.size())
             decoded.push_back(DecodeEscape(text, i));
     }
-    return decoded;
 }
 
 int32_t ReadUnsignedDigits(std::u16string_view text) {

@@ -10,7 +10,8 @@ namespace sheetwise {
 
 // Decodes the escapes a catalog line may hold: "\x" with one or two hex digits, "\" with one to
 // three octal digits, "\" before anything else gives that character ("\x" alone gives "x").
-std::u16string DecodeEscapes(std::u16string_view text);
+// The result replaces what `decoded` held, in its buffer, which a reader reuses for every field.
+void DecodeEscapes(std::u16string_view text, std::u16string& decoded);
 
 // Skips every character before the first digit and reads the digits that follow; no sign.
 // 0 when there is no digit; saturates at INT32_MAX.

@@ -1,6 +1,7 @@
 #include "formats/CharacterCheck.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace sheetwise {
@@ -13,25 +14,35 @@ constexpr std::pair<char16_t, char16_t> kAllowedRanges[] = {
     {0x3200, 0x33FF}, {0x4E00, 0x9FA5}, {0xF900, 0xFAFF}, {0xFF00, 0xFFEF},
 };
 
+// ASCII, most of what catalogs hold, by table: every field of every paper line is checked.
+constexpr auto kAsciiAllowed = [] {
+    std::array<bool, 0x80> allowed{};
+    for (const auto& [first, last] : kAllowedRanges) {
+        for (char16_t unit = first; unit <= last && unit < 0x80; ++unit)
+            allowed[unit] = true;
+    }
+    return allowed;
+}();
+
 }  // namespace
 
 bool IsAllowedCharacter(char16_t unit) {
-    if (unit < 0x80) {
-        return (unit >= u'0' && unit <= u'9') || (unit >= u'A' && unit <= u'Z') ||
-               (unit >= u'a' && unit <= u'z') || unit == u'_' || unit == u'*' ||
-               (unit >= 0x2C && unit <= 0x2E);
-    }
+    if (unit < 0x80)
+        return kAsciiAllowed[unit];
     return std::any_of(
         std::begin(kAllowedRanges), std::end(kAllowedRanges),
         [unit](const auto& range) { return unit >= range.first && unit <= range.second; });
 }
 
+// The checks call it from a lambda rather than through a pointer, so that it is inlined.
 bool PassesCharacterCheck(std::u16string_view text) {
-    return std::all_of(text.begin(), text.end(), IsAllowedCharacter);
+    return std::all_of(text.begin(), text.end(),
+                       [](char16_t unit) { return IsAllowedCharacter(unit); });
 }
 
 std::optional<size_t> FirstDisallowed(std::u16string_view text) {
-    const auto found = std::find_if_not(text.begin(), text.end(), IsAllowedCharacter);
+    const auto found = std::find_if_not(text.begin(), text.end(),
+                                        [](char16_t unit) { return IsAllowedCharacter(unit); });
     if (found == text.end())
         return std::nullopt;
     return static_cast<size_t>(found - text.begin());

@@ -73,7 +73,9 @@ class ReadListener {
     // The reader keeps the line, one field differently from how it is written.
     virtual void LineChanged(const LineNote& note) = 0;
     // The reader has just appended what it read from this line to its output. The readers only
-    // ever append, so the listener may look at (or take) that last record.
+    // ever append (a line they drop leaves nothing behind), so the listener may look at (or take)
+    // that last record here; while a line is read, the notes may come with its unfinished record
+    // already at the end.
     virtual void LineKept(int32_t line) { (void)line; }
 };
 

@@ -12,6 +12,8 @@ class CodePage;
 // The marker that Encode puts before the UTF-8 form of a text the ANSI code page cannot hold.
 inline constexpr std::string_view kUtf8Marker = "utf8:";
 
+// ASCII bytes are the ASCII characters in every ANSI code page, so readers and writers pass them
+// through without asking the converter.
 class TextConverter {
   public:
     virtual ~TextConverter() = default;

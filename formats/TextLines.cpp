@@ -1,6 +1,7 @@
 #include "formats/TextLines.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "platform/CodePage.h"
 #include "platform/FileOps.h"
@@ -52,8 +53,11 @@ LineReader::Result LineReader::NextNarrow(std::u16string& line) {
         return Result::kTooLong;
     position_ = end == std::string_view::npos ? bytes_.size() : end + 1;
     stored = stored.substr(0, stored.find('\0'));
-    line = narrow_ == Narrow::kDecodeAnsi && converter_ ? converter_->AnsiToWide(stored)
-                                                        : WidenBytes(stored);
+    // Widened into the caller's buffer, which keeps its memory from line to line; a line of
+    // ASCII reads the same in every code page, so only the others go through the converter.
+    const bool ascii = WidenBytesInto(stored, line);
+    if (!ascii && narrow_ == Narrow::kDecodeAnsi && converter_)
+        line = converter_->AnsiToWide(stored);
     return Result::kLine;
 }
 
@@ -95,22 +99,6 @@ void DropTrailingCr(std::u16string& line) {
         line.pop_back();
 }
 
-bool FieldCutter::Next(std::u16string_view& field) {
-    if (done_) {
-        field = {};
-        return false;
-    }
-    const size_t at = rest_.find(delimiter_);
-    field = rest_.substr(0, at);
-    if (at == std::u16string_view::npos) {
-        rest_ = {};
-        done_ = true;
-    } else {
-        rest_.remove_prefix(at + 1);
-    }
-    return true;
-}
-
 TextFileBuilder::TextFileBuilder(bool wide, const TextConverter& converter)
     : wide_(wide), converter_(converter) {
     if (wide_)
@@ -123,7 +111,12 @@ void TextFileBuilder::Text(std::u16string_view text) {
         const bool ascii =
             std::all_of(text.begin(), text.end(), [](char16_t u) { return u < 0x80; });
         if (ascii) {
-            bytes_.append(text.begin(), text.end());
+            // Narrowed in place: append() from UTF-16 iterators would go through a temporary.
+            const size_t at = bytes_.size();
+            bytes_.resize(at + text.size());
+            std::transform(text.begin(), text.end(),
+                           bytes_.begin() + static_cast<std::ptrdiff_t>(at),
+                           [](char16_t unit) { return static_cast<char>(unit); });
         } else {
             bytes_.append(converter_.Encode(text));
         }

@@ -60,7 +60,21 @@ class FieldCutter {
   public:
     FieldCutter(std::u16string_view line, char16_t delimiter)
         : rest_(line), delimiter_(delimiter) {}
-    bool Next(std::u16string_view& field);
+    bool Next(std::u16string_view& field) {
+        if (done_) {
+            field = {};
+            return false;
+        }
+        const size_t at = rest_.find(delimiter_);
+        field = rest_.substr(0, at);
+        if (at == std::u16string_view::npos) {
+            rest_ = {};
+            done_ = true;
+        } else {
+            rest_.remove_prefix(at + 1);
+        }
+        return true;
+    }
     // Everything after the fields taken so far, delimiters included.
     std::u16string_view Rest() const { return rest_; }
 

@@ -424,11 +424,21 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
 }
 
 std::u16string WidenBytes(std::string_view bytes) {
-    std::u16string text(bytes.size(), u'\0');
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        text[i] = static_cast<unsigned char>(bytes[i]);
-    }
+    std::u16string text;
+    WidenBytesInto(bytes, text);
     return text;
+}
+
+bool WidenBytesInto(std::string_view bytes, std::u16string& text) {
+    text.resize(bytes.size());
+    char16_t* out = text.data();
+    unsigned char seen = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        out[i] = byte;
+        seen |= byte;
+    }
+    return seen < 0x80;
 }
 
 }  // namespace sheetwise

@@ -45,5 +45,8 @@ std::u16string Utf8ToUtf16(std::string_view text);
 
 // Each byte becomes the character with that code (U+0000..U+00FF).
 std::u16string WidenBytes(std::string_view bytes);
+// The same into `text`, whose buffer is reused; true when every byte was ASCII (below 0x80),
+// which every ANSI code page decodes the same way.
+bool WidenBytesInto(std::string_view bytes, std::u16string& text);
 
 }  // namespace sheetwise

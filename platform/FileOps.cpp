@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/AtomicFile.h"
+#include "platform/MemoryHints.h"
 #include "platform/NativePath.h"
 
 namespace sheetwise {
@@ -30,8 +31,10 @@ class Descriptor {
 
 ReadResult ReadUpTo(int fd, size_t maxBytes, std::string& bytes) {
     struct stat info;
-    if (fstat(fd, &info) == 0 && info.st_size > 0)
+    if (fstat(fd, &info) == 0 && info.st_size > 0) {
         bytes.reserve(std::min(static_cast<size_t>(info.st_size), maxBytes));
+        PrefaultForWriting(bytes.data(), bytes.capacity());
+    }
     char buffer[65536];
     while (bytes.size() < maxBytes) {
         const size_t wanted = std::min(sizeof buffer, maxBytes - bytes.size());

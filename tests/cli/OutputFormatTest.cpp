@@ -42,6 +42,31 @@ TEST(CliJsonFloatTest, ShortestTextThatReadsBackAsTheSameFloat) {
     }
 }
 
+// Keys of every length up to twenty, and levels deeper than the blanks the writer copies at once.
+TEST(CliJsonWriterTest, KeysOfAnyLengthAtAnyDepth) {
+    std::ostringstream out;
+    std::string expected = "{";
+    {
+        JsonWriter json(out);
+        json.BeginObject();
+        for (size_t depth = 1; depth <= 20; ++depth) {
+            const std::string key(depth, static_cast<char>('a' + depth));
+            json.Key(key);
+            json.BeginObject();
+            expected += "\n" + std::string(2 * depth, ' ') + "\"" + key + "\": {";
+        }
+        json.Field("n", 1);
+        expected += "\n" + std::string(42, ' ') + "\"n\": 1";
+        for (size_t depth = 20; depth >= 1; --depth) {
+            json.EndObject();
+            expected += "\n" + std::string(2 * depth, ' ') + "}";
+        }
+        json.EndObject();
+        expected += "\n}\n";
+    }
+    EXPECT_EQ(out.str(), expected);
+}
+
 TEST(CliJsonWriterTest, IndentsTwoBlanksALevel) {
     std::ostringstream out;
     JsonWriter json(out);
@@ -60,6 +85,20 @@ TEST(CliJsonWriterTest, IndentsTwoBlanksALevel) {
 TEST(CliCsvTest, QuotesOnlyFieldsThatNeedItAsRfc4180Says) {
     EXPECT_EQ(CsvRecord({"semi;colon blank", "", "b,c", "say \"hi\"", "two\r\nlines", "lf\nonly"}),
               "semi;colon blank,,\"b,c\",\"say \"\"hi\"\"\",\"two\r\nlines\",\"lf\nonly\"\r\n");
+}
+
+// A paper's texts beyond ASCII become UTF-8, and are quoted by the same rule as any other.
+TEST(CliCsvTest, PaperTextsBeyondAsciiAreUtf8) {
+    PaperDefinition paper;
+    paper.name = u"Caf\u00E9";
+    paper.colour = u"wei\u00DF,matt";
+    paper.type = u"\u65E5\u672C";
+    std::ostringstream out;
+    WritePapersCsv(out, {paper});
+    const std::string csv = out.str();
+    EXPECT_EQ(
+        csv.substr(csv.find("\r\n") + 2),
+        "Caf\xC3\xA9,0,8.5,11.0,75,\"wei\xC3\x9F,matt\",1,\xE6\x97\xA5\xE6\x9C\xAC,0,2,0,0\r\n");
 }
 
 TEST(CliTableTest, ColumnsLineUpByCharactersNotBytes) {

@@ -8,10 +8,16 @@ namespace sheetwise {
 namespace {
 
 TEST(CatalogText, EscapesDecode) {
-    EXPECT_EQ(DecodeEscapes(u"plain"), u"plain");
-    EXPECT_EQ(DecodeEscapes(u"\\x41\\x4a2\\xg"), u"AJ2xg");
-    EXPECT_EQ(DecodeEscapes(u"\\101\\1012\\7\\8"), u"AA2\u00078");
-    EXPECT_EQ(DecodeEscapes(u"a\\\\b\\"), u"a\\b");
+    // One buffer for every text, as the reader keeps it: nothing of a longer text stays behind.
+    std::u16string decoded;
+    const auto decode = [&decoded](std::u16string_view text) {
+        DecodeEscapes(text, decoded);
+        return decoded;
+    };
+    EXPECT_EQ(decode(u"\\x41\\x4a2\\xg"), u"AJ2xg");
+    EXPECT_EQ(decode(u"plain"), u"plain");
+    EXPECT_EQ(decode(u"\\101\\1012\\7\\8"), u"AA2\u00078");
+    EXPECT_EQ(decode(u"a\\\\b\\"), u"a\\b");
 }
 
 TEST(CatalogText, NumbersAreReadTheWayTheFilesNeed) {

@@ -30,7 +30,13 @@ Lines ReadAll(const std::string& bytes, LineReader::Narrow narrow = LineReader::
 
 TEST(LineReader, NarrowLinesEndAtLineFeedsAndDecodeTheAnsiPage) {
     EXPECT_EQ(ReadAll("a:b\r\n\nlast"), (Lines{u"a:b\r", u"", u"last"}));
-    EXPECT_EQ(ReadAll("\x80\n", LineReader::Narrow::kDecodeAnsi), Lines{u"€"});
+    // One byte beyond ASCII anywhere in a long line takes the whole line through the code page,
+    // and the shorter lines after it keep nothing of it.
+    const std::string run(40, 'a');
+    const std::u16string wideRun(40, u'a');
+    EXPECT_EQ(
+        ReadAll(run + "\x80" + run + "\xE9\nb\n" + run + "\n", LineReader::Narrow::kDecodeAnsi),
+        (Lines{wideRun + u"€" + wideRun + u"é", u"b", wideRun}));
     EXPECT_EQ(ReadAll("\x80\n", LineReader::Narrow::kBytes), Lines{u"\u0080"});
     EXPECT_EQ(ReadAll(std::string("cut\0here\n", 9))[0], u"cut");
     EXPECT_TRUE(ReadAll("").empty());

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/AtomicFile.h"
 #include "platform/FileOps.h"
+#include "platform/MemoryHints.h"
 #include "platform/NativePath.h"
 #include "support/TempDir.h"
 
@@ -41,6 +44,16 @@ TEST(NativePath, ExactNameWinsOverOtherCases) {
 
 TEST(FileOps, TextModeTurnsCrLfIntoLf) {
     EXPECT_EQ(ToTextMode("a\r\nb\rc\r\n\r"), "a\nb\rc\n\r");
+}
+
+// The hint only maps pages in: whatever the buffer holds, inside and around the range, stays.
+TEST(MemoryHints, PrefaultingKeepsTheContents) {
+    std::vector<unsigned char> buffer(1 << 20);
+    for (size_t i = 0; i < buffer.size(); ++i)
+        buffer[i] = static_cast<unsigned char>(i * 7 + 1);
+    const std::vector<unsigned char> before = buffer;
+    PrefaultForWriting(buffer.data() + 123, buffer.size() - 4567);
+    EXPECT_EQ(buffer, before);
 }
 
 TEST(AtomicFile, ReplacesTheFileAndKeepsItsPermissions) {
