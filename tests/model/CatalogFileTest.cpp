@@ -71,15 +71,22 @@ TEST_F(CatalogTest, EachScannedTextAloneMakesTheFileWide) {
     }
 }
 
-TEST_F(CatalogTest, CrLfFilesReadLikeLfFiles) {
+// CR LF or LF, and no line end after the last line; a line too long ends the reading there.
+TEST_F(CatalogTest, LineEndsAndOverlongLines) {
     const PaperCatalog lf = Load("Head\nA:1:75:white:plain\nB:2:90:blue:cover:1:1\n", "lf");
     const PaperCatalog crlf =
-        Load("Head\r\nA:1:75:white:plain\r\n\r\nB:2:90:blue:cover:1:1\r\n", "crlf");
+        Load("Head\r\nA:1:75:white:plain\r\n\r\nB:2:90:blue:cover:1:1", "crlf");
     EXPECT_EQ(crlf.status(), kStatusOk);
     EXPECT_EQ(crlf.headerText(), u"Head");
     EXPECT_EQ(crlf.papers(), lf.papers());
-    EXPECT_EQ(crlf.papers()[0].type, u"plain");
-    EXPECT_EQ(crlf.papers()[0].imagedSides, kTwoSided);
+    EXPECT_EQ(crlf.papers()[0].type + crlf.papers()[1].type, u"plaincover");
+    EXPECT_EQ(crlf.GetDefaultIndex(), 0);  // no default named: kept from construction
+
+    const PaperCatalog cut =
+        Load("H:A\nA:1:75:white:plain\n" + std::string(2100, 'x') + "\nB:1:75:white:plain\n");
+    EXPECT_EQ(cut.status(), kStatusCatalogReadError);
+    ASSERT_EQ(cut.PaperCount(), 1);
+    EXPECT_EQ(cut.papers()[0].name, u"A");
 }
 
 TEST_F(CatalogTest, DamagedLinesAreDroppedWithTheirStatus) {
@@ -165,23 +172,6 @@ TEST_F(CatalogTest, UnreadableCatalogsFallBackToOneLetterPaper) {
     const PaperCatalog noSizes = LoadExisting("absent.cat");
     EXPECT_TRUE(noSizes.sizes().empty());
     EXPECT_TRUE(noSizes.GetAttributeList(kColours).empty());
-}
-
-TEST_F(CatalogTest, OverlongLineEndsReadingKeepingEarlierPapers) {
-    const PaperCatalog catalog =
-        Load("H:A\nA:1:75:white:plain\n" + std::string(2100, 'x') + "\nB:1:75:white:plain\n");
-    EXPECT_EQ(catalog.status(), kStatusCatalogReadError);
-    ASSERT_EQ(catalog.PaperCount(), 1);
-    EXPECT_EQ(catalog.papers()[0].name, u"A");
-}
-
-TEST_F(CatalogTest, LastLineWithoutLineFeedAndHeaderWithoutColon) {
-    const PaperCatalog catalog = Load("JustHeader\r\nA:1:75:white:plain:1:1");
-    EXPECT_EQ(catalog.status(), kStatusOk);
-    EXPECT_EQ(catalog.headerText(), u"JustHeader");
-    ASSERT_EQ(catalog.PaperCount(), 1);
-    EXPECT_EQ(catalog.papers()[0].precollated, 1);
-    EXPECT_EQ(catalog.GetDefaultIndex(), 0);  // kept from construction
 }
 
 TEST_F(CatalogTest, DefaultOutsideThePaperListWritesNoName) {
