@@ -44,16 +44,12 @@ bool ReadersKeepEveryLine() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::string_view parts[3];
-    for (size_t i = 0; i < 2; ++i) {
+    for (const char* name : {"c.DEF", "c.cat.atr"}) {
         const size_t feed = input.find('\f');
-        parts[i] = input.substr(0, feed);
+        fuzzing::Write(name, std::string(input.substr(0, feed)));
         input = feed == std::string_view::npos ? std::string_view() : input.substr(feed + 1);
     }
-    parts[2] = input;
-    fuzzing::Write("c.DEF", std::string(parts[0]));
-    fuzzing::Write("c.cat.atr", std::string(parts[1]));
-    fuzzing::Write("c.cat", std::string(parts[2]));
+    fuzzing::Write("c.cat", std::string(input));
     cli::Findings findings;
     cli::CheckOneCatalog(fuzzing::WidePath("c.cat"), findings);
     const bool checkFindsNothing = findings.count() == findings.inconsistencies();

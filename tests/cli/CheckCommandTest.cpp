@@ -18,7 +18,7 @@ class CliCheckTest : public CliTest {
     }
 };
 
-TEST_F(CliCheckTest, DroppedPaperLinesAreNamedWithTheirCause) {
+TEST_F(CliCheckTest, DroppedPaperLinesAreNamedWithTheirCauseLinesTooLongToReadStopTheReader) {
     const std::string catalog = WriteCatalog("d",
                                              "D:Letter\nLetter:1:75:white:plain:2:0\nShort:1:75\n"
                                              "Empty:1::white:plain\nCol:1:75:wh\t\"ite:plain\n"
@@ -34,6 +34,18 @@ TEST_F(CliCheckTest, DroppedPaperLinesAreNamedWithTheirCause) {
         "not allowed (status 12)\n"
         "d.cat:6: dropped: the type \"4\xC3\x97"
         "6\" holds '\xC3\x97' (U+00D7) at position 2, which is not allowed (status 12)\n");
+    const std::string status7 =
+        ".cat: the editor loads this catalog with status 7 (the catalog file has no first line, "
+        "or a line too long to read); opening it shows an error\n";
+    EXPECT_EQ(Findings({WriteCatalog("long", "L:A\nA:1:75:white:plain\n" + std::string(2048, 'x') +
+                                                 "\nB:1:75:white:plain\n")},
+                       1),
+              "long" + status7 +
+                  "long.cat:3: the line is longer than 2047 bytes: reading stops here (status 7), "
+                  "this paper and all after it are lost\n");
+    EXPECT_EQ(
+        Findings({WriteCatalog("empty", "")}, 1),
+        "empty" + status7 + "empty.cat: the file is empty: it has no first line (status 7)\n");
 }
 
 // Field 6 empty is read as 0 (Inserter); absent (line 2), as 2 without a finding.
@@ -112,7 +124,7 @@ TEST_F(CliCheckTest, CompanionFileLinesAreCheckedToo) {
 }
 
 // Check creates nothing to make up for a missing companion.
-TEST_F(CliCheckTest, MissingCompanionsAndUnreadableFilesExitWithTwo) {
+TEST_F(CliCheckTest, MissingFilesExitWithTwoAndSeveralCatalogsWithTheWorstStatus) {
     const std::string catalog = WriteCatalog("a", "A:A\nA:1:75:white:plain\n", "", "");
     const std::string before = ListFolder(dir.path());
     EXPECT_EQ(Findings({catalog}, 2),
@@ -124,25 +136,7 @@ TEST_F(CliCheckTest, MissingCompanionsAndUnreadableFilesExitWithTwo) {
               "attribute file cannot be opened) and reads none of its papers; opening it shows an "
               "error\n");
     EXPECT_EQ(ListFolder(dir.path()), before);
-}
-
-TEST_F(CliCheckTest, LinesTooLongToReadStopTheReader) {
-    const std::string status7 =
-        ".cat: the editor loads this catalog with status 7 (the catalog file has no first line, "
-        "or a line too long to read); opening it shows an error\n";
-    EXPECT_EQ(Findings({WriteCatalog("long", "L:A\nA:1:75:white:plain\n" + std::string(2048, 'x') +
-                                                 "\nB:1:75:white:plain\n")},
-                       1),
-              "long" + status7 +
-                  "long.cat:3: the line is longer than 2047 bytes: reading stops here (status 7), "
-                  "this paper and all after it are lost\n");
-    EXPECT_EQ(
-        Findings({WriteCatalog("empty", "")}, 1),
-        "empty" + status7 + "empty.cat: the file is empty: it has no first line (status 7)\n");
-}
-
-// A clean catalog gives no finding; several give the worst exit status, in any order.
-TEST_F(CliCheckTest, SeveralCatalogsGiveTheWorstExitStatus) {
+    // A clean catalog gives no finding; several give the worst exit status, in any order.
     const std::string clean =
         WriteCatalog("clean", "C:A\nA:1:75:white:plain:2:0\nT:3:*:*:tab:0:1\n");
     const std::string damaged = WriteCatalog("damaged", "D:A\nA:1:75:white:plain\nB B:1:75:w:p\n");

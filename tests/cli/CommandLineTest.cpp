@@ -12,7 +12,7 @@ namespace {
 
 using CliCommandLineTest = CliTest;
 
-TEST_F(CliCommandLineTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError) {
+TEST_F(CliCommandLineTest, RefusedArgumentsExitWithTwoAndAHintHelpGoesToStandardOutput) {
     EXPECT_EQ(Run({}).err, "sheetwise-cli: no command given\nTry 'sheetwise-cli --help'.\n");
     // Each line breaks another rule of its command.
     std::istringstream wrong(
@@ -33,9 +33,6 @@ TEST_F(CliCommandLineTest, RefusedArgumentsExitWithTwoAndAHintOnStandardError) {
     // After "--" a file name may look like an option.
     EXPECT_EQ(Run({"check", "--", "--odd.cat"}),
               (CliRun{2, "--odd.cat: the catalog file cannot be opened\n", ""}));
-}
-
-TEST_F(CliCommandLineTest, HelpGoesToStandardOutput) {
     const CliRun run = Run({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");

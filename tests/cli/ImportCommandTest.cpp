@@ -96,8 +96,8 @@ TEST_F(CliImportTest, WritesNothingFromAFailedImportOrOntoABaseThatDoesNotOpenCl
     EXPECT_FALSE(std::filesystem::exists(dir.File("noatr.cat.atr")));
 }
 
-// Installed beside the executable's folder ("share") or in it.
-TEST_F(CliImportTest, WithoutBaseTheInstalledDefaultCatalogIsTheBase) {
+// Without --base, the default catalog installed beside the executable's folder ("share") or in it.
+TEST_F(CliImportTest, TheBaseIsTheOneGivenOrTheInstalledDefaultSizesMatchedAsTheLocaleShowsThem) {
     const std::string ini = Ini({"Office;0;white;75;plain;0"});
     EXPECT_EQ(
         Run({"import", ini, "--out", dir.File("new.cat")}),
@@ -113,12 +113,8 @@ TEST_F(CliImportTest, WithoutBaseTheInstalledDefaultCatalogIsTheBase) {
         EXPECT_EQ(Read("new.def"), Read(folder + "KBRVCAT_EN.DEF"));
         std::filesystem::remove_all(dir.File("share"));
     }
-}
-
-TEST_F(CliImportTest, SizesAreMatchedWithTheLocalesDecimalSeparator) {
     const std::string base =
         WriteCatalog("base", kBaseCatalog, "210:297:0:0:1:A4\n8.5:11:0:0:0:Letter\n");
-    const std::string ini = Ini({"Office;0;white;75;plain;0"});
     EXPECT_EQ(Run({"import", ini, "--base", base, "--out", dir.File("point.cat")}).exitCode, 0);
     EXPECT_EQ(Read("point.cat"), "Base:Office\nOffice:2:75:white:plain:2:0\n");
     // Where the sizes list shows "8,5", the imported "8.5" matches nothing: the first size.

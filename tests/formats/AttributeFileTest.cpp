@@ -25,15 +25,12 @@ class AttributeFileTest : public ::testing::Test {
     TempDir dir;
 };
 
-TEST_F(AttributeFileTest, WritesTheNarrowLayout) {
+TEST_F(AttributeFileTest, WritesNarrowUnlessOneValueIsOutsideThePage) {
     ASSERT_EQ(WriteAttributeLists(dir.Wide("Office.cat"), {u"75", u"90"}, {u"plain"},
                                   {u"white", u"blue"}),
               kStatusOk);
     EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")),
               "[PaperWeights]\n75\n90\n[PaperTypes]\nplain\n[PaperColors]\nwhite\nblue\n\n");
-}
-
-TEST_F(AttributeFileTest, OneValueOutsideThePageMakesTheWholeFileWide) {
     ASSERT_EQ(WriteAttributeLists(dir.Wide("x.cat"), {u"75"}, {}, {u"Ōshima"}), kStatusOk);
     EXPECT_EQ(ReadBytes(dir.File("x.cat.atr")),
               WideFile(u"[PaperWeights]\n75\n[PaperTypes]\n[PaperColors]\nŌshima\n\n"));
@@ -44,7 +41,7 @@ TEST_F(AttributeFileTest, OneValueOutsideThePageMakesTheWholeFileWide) {
     EXPECT_TRUE(ReadBytes(dir.File("w.cat.atr")).starts_with("\xFF\xFE"));
 }
 
-TEST_F(AttributeFileTest, RoundTripsAndAppends) {
+TEST_F(AttributeFileTest, RoundTripsAppendsSkipsUnknownSectionsAndFailsWithItsStatus) {
     const AttributeList weights{u"*", u"75", u" 90 "}, types{u"plain", u"plain"},
         colours{u"white", u"Grün"};
     // A later write in another letter case replaces the file that is there.
@@ -57,9 +54,7 @@ TEST_F(AttributeFileTest, RoundTripsAndAppends) {
     EXPECT_EQ(back.weights, (AttributeList{u"kept", u"*", u"75", u" 90 "}));
     EXPECT_EQ(back.types, types);
     EXPECT_EQ(back.colours, colours);
-}
-
-TEST_F(AttributeFileTest, ReaderSkipsUnknownSectionsAndCutsAtColons) {
+    // Hand-written: sections by their exact header, values cut at a colon.
     WriteBytes(dir.File("h.cat.atr"),
                "stray\r\n[PaperColors]\r\ndark:blue\r\n:gone\r\n\r\n[paperweights]\r\n80\r\n"
                "[PaperWeights] \r\n85\r\n[PaperWeights]\r\n90 : comment\r\n[PaperTypes]\r\n"
@@ -69,10 +64,7 @@ TEST_F(AttributeFileTest, ReaderSkipsUnknownSectionsAndCutsAtColons) {
     EXPECT_EQ(lists.colours, (AttributeList{u"dark", u"red"}));
     EXPECT_EQ(lists.weights, AttributeList{u"90 "});
     EXPECT_EQ(lists.types, AttributeList{u"plain"});
-}
-
-TEST_F(AttributeFileTest, FailuresGiveTheirStatus) {
-    Lists lists;
+    lists = {};
     EXPECT_EQ(ReadAttributeLists(u"", lists.refs()), kStatusPathEmpty);
     EXPECT_EQ(ReadAttributeLists(dir.Wide("none.cat"), lists.refs()), kStatusCannotOpen);
     WriteBytes(dir.File("long.cat.atr"),

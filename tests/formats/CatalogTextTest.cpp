@@ -7,20 +7,7 @@
 namespace sheetwise {
 namespace {
 
-TEST(CatalogText, EscapesDecode) {
-    // One buffer for every text, as the reader keeps it: nothing of a longer text stays behind.
-    std::u16string decoded;
-    const auto decode = [&decoded](std::u16string_view text) {
-        DecodeEscapes(text, decoded);
-        return decoded;
-    };
-    EXPECT_EQ(decode(u"\\x41\\x4a2\\xg"), u"AJ2xg");
-    EXPECT_EQ(decode(u"plain"), u"plain");
-    EXPECT_EQ(decode(u"\\101\\1012\\7\\8"), u"AA2\u00078");
-    EXPECT_EQ(decode(u"a\\\\b\\"), u"a\\b");
-}
-
-TEST(CatalogText, NumbersAreReadTheWayTheFilesNeed) {
+TEST(CatalogText, EscapesAndNumbersAreReadTheWayTheFilesNeed) {
     EXPECT_EQ(ReadUnsignedDigits(u"abc-12x3"), 12);
     EXPECT_EQ(ReadUnsignedDigits(u""), 0);
     EXPECT_EQ(ReadUnsignedDigits(u"99999999999999"), INT32_MAX);
@@ -34,6 +21,16 @@ TEST(CatalogText, NumbersAreReadTheWayTheFilesNeed) {
     EXPECT_FLOAT_EQ(ReadSizeNumber(u"none"), 0.0f);
     EXPECT_EQ(FormatDecimal(-42), u"-42");
     EXPECT_EQ(SplitJoined(u"a::b", u':'), (std::vector<std::u16string>{u"a", u"", u"b"}));
+    // One buffer for every text, as the reader keeps it: nothing of a longer text stays behind.
+    std::u16string decoded;
+    const auto decode = [&decoded](std::u16string_view text) {
+        DecodeEscapes(text, decoded);
+        return decoded;
+    };
+    EXPECT_EQ(decode(u"\\x41\\x4a2\\xg"), u"AJ2xg");
+    EXPECT_EQ(decode(u"plain"), u"plain");
+    EXPECT_EQ(decode(u"\\101\\1012\\7\\8"), u"AA2\u00078");
+    EXPECT_EQ(decode(u"a\\\\b\\"), u"a\\b");
 }
 
 TEST(CharacterCheck, AllowsOnlyTheListedRanges) {

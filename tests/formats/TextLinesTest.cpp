@@ -28,7 +28,7 @@ Lines ReadAll(const std::string& bytes, LineReader::Narrow narrow = LineReader::
     return lines;
 }
 
-TEST(LineReader, NarrowLinesEndAtLineFeedsAndDecodeTheAnsiPage) {
+TEST(LineReader, NarrowLinesEndAtLineFeedsDecodeTheAnsiPageAndHoldAtMost2047Bytes) {
     EXPECT_EQ(ReadAll("a:b\r\n\nlast"), (Lines{u"a:b\r", u"", u"last"}));
     // One byte beyond ASCII anywhere in a long line takes the whole line through the code page,
     // and the shorter lines after it keep nothing of it.
@@ -38,43 +38,32 @@ TEST(LineReader, NarrowLinesEndAtLineFeedsAndDecodeTheAnsiPage) {
         ReadAll(run + "\x80" + run + "\xE9\nb\n" + run + "\n", LineReader::Narrow::kDecodeAnsi),
         (Lines{wideRun + u"€" + wideRun + u"é", u"b", wideRun}));
     EXPECT_EQ(ReadAll("\x80\n", LineReader::Narrow::kBytes), Lines{u"\u0080"});
-    EXPECT_EQ(ReadAll(std::string("cut\0here\n", 9))[0], u"cut");
+    EXPECT_EQ(ReadAll(std::string("cut\0here\n", 9)), Lines{u"cut"});
     EXPECT_TRUE(ReadAll("").empty());
     // A byte-order mark later in a narrow file is ordinary text.
-    EXPECT_EQ(ReadAll("a\n\xFF\xFE\n")[1], u"\u00FF\u00FE");
-}
-
-TEST(LineReader, LinesOfMoreThan2047BytesAreAnError) {
+    EXPECT_EQ(ReadAll("a\n\xFF\xFE\n"), (Lines{u"a", u"\u00FF\u00FE"}));
     const std::string longest(2047, 'x');
     EXPECT_EQ(ReadAll(longest + "\nnext\n"), (Lines{std::u16string(2047, u'x'), u"next"}));
     EXPECT_EQ(ReadAll("first\n" + longest + "x\nnever read\n"), (Lines{u"first", u"<too long>"}));
-    EXPECT_EQ(ReadAll(longest + "x").back(), u"<too long>");
+    EXPECT_EQ(ReadAll(longest + "x"), Lines{u"<too long>"});
+    // Wide: 1022 units plus CR and the mark: 2048 bytes before the line feed on the first line.
+    const std::u16string units(1022, u'w');
+    EXPECT_EQ(ReadAll(WideFile(units + u"\n")), Lines{u"<too long>"});
+    EXPECT_EQ(ReadAll(WideFile(u"x\n" + units + u"\n")), (Lines{u"x\r", units + u"\r"}));
+    EXPECT_EQ(ReadAll(WideFile(u"x\n" + units + u"w\n")), (Lines{u"x\r", u"<too long>"}));
 }
 
+// A lone final byte is no character; a file marked FE FF is big-endian.
 TEST(LineReader, WideFilesKeepCrAndSplitOnlyAtTheUnitLineFeed) {
     // U+010A has the byte 0A in it and must not end the line.
     EXPECT_EQ(ReadAll(WideFile(u"AB\n\u010A\u0A0A:x\nlast")),
               (Lines{u"AB\r", u"\u010A\u0A0A:x\r", u"last"}));
-}
-
-TEST(LineReader, ALoneFinalByteOfAWideFileIsNoCharacter) {
     EXPECT_EQ(ReadAll(WideFile(u"a\n") + "x"), Lines{u"a\r"});
     EXPECT_EQ(ReadAll("\xFF\xFEx"), Lines{u""});
-}
-
-TEST(LineReader, BigEndianFilesAreDecodedAsBigEndian) {
     std::string bytes = WideFile(u"Ab\u0100\nz");
     for (size_t i = 0; i < bytes.size(); i += 2)
         std::swap(bytes[i], bytes[i + 1]);  // the mark too, to FE FF
     EXPECT_EQ(ReadAll(bytes), (Lines{u"Ab\u0100\r", u"z"}));
-}
-
-TEST(LineReader, WideLineLimitCountsBytesMarkIncluded) {
-    // 1022 units plus CR and the mark: 2048 bytes before the line feed on the first line.
-    const std::u16string units(1022, u'w');
-    EXPECT_EQ(ReadAll(WideFile(units + u"\n")).back(), u"<too long>");
-    EXPECT_EQ(ReadAll(WideFile(u"x\n" + units + u"\n")).back(), units + u"\r");
-    EXPECT_EQ(ReadAll(WideFile(u"x\n" + units + u"w\n")).back(), u"<too long>");
 }
 
 TEST(TextFields, TakeFieldAndCutterFollowTheColonRules) {
@@ -93,16 +82,12 @@ TEST(TextFields, TakeFieldAndCutterFollowTheColonRules) {
     EXPECT_EQ(rest.Rest(), u"rest:with:colons");
 }
 
-TEST(TextConverter, EncodeMarksWhatDoesNotSurviveTheRoundTrip) {
+TEST(TextConverter, EncodeMarksWhatDoesNotSurviveTheRoundTripAndFilesAreBuiltInBothModes) {
     const SystemTextConverter converter(1252);
     EXPECT_EQ(converter.Encode(u"café€"), "caf\xE9\x80");
     EXPECT_EQ(converter.Encode(u"Ā"), "utf8:\xC4\x80");
     EXPECT_EQ(converter.Encode(u"?"), "?");
     EXPECT_FALSE(TextConverter::IsMarked(SystemTextConverter(932).Encode(u"日本")));
-}
-
-TEST(TextFileBuilder, WritesBothModes) {
-    const SystemTextConverter converter(1252);
     const auto line = [](std::u16string text) {
         return [text](TextFileBuilder& file) {
             file.Text(text);

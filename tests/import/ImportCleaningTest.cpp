@@ -12,7 +12,7 @@ namespace {
 
 using Pair = std::pair<std::u16string, std::u16string>;
 
-TEST(ImportCleaningTest, SizeTextsBecomeDimensionTexts) {
+TEST(ImportCleaningTest, SizesBecomeDimensionTextsWeightsLoseTheirUnitNamesTheirWhiteSpace) {
     const Pair cases[] = {
         {u"12 x 18 in", u"12 x 18\""},  // starts with a digit: nothing is skipped
         {u"Legal", u"8.5 x 11\""},      // no digit: Letter
@@ -34,9 +34,6 @@ TEST(ImportCleaningTest, SizeTextsBecomeDimensionTexts) {
     for (const auto& [size, expected] : cases) {
         EXPECT_EQ(CleanSizeText(size), expected) << Utf16ToUtf8(size);
     }
-}
-
-TEST(ImportCleaningTest, WeightsLoseTheirUnitSizeNumbersAreDigitsNamesLoseWhiteSpace) {
     const Pair weights[] = {{u"75 gsm", u"75"},  {u"75gsm", u"75"},    {u"90 sheets", u"90"},
                             {u"120m", u"120"},   {u"heavy", u"heavy"}, {u"gsm", u""},
                             {u"75GSM", u"75GSM"}};

@@ -65,18 +65,6 @@ TEST_F(ImportTransferTest, ImportsTheExample) {
               "[PaperWeights]\n75\n*\n[PaperTypes]\nplain\n[PaperColors]\nwhite\n*\n\n");
 }
 
-// Only the first "." of a number becomes the separator; a text equal to an earlier one, ignoring
-// case, is not listed again.
-TEST_F(ImportTransferTest, SizeListTexts) {
-    EXPECT_EQ(SizeListText(u"8.5.1", u"11.25", 0, u","), u"8,5.1 x 11,25\"");
-    EXPECT_EQ(SizeListText(u"210", u"297", 1, u"."), u"210 x 297 mm");
-    EXPECT_EQ(SizeListItemsOf(catalog, u"."), (std::vector<SizeListItem>{{u"8.5 x 11\"", 0},
-                                                                         {u"8.5 x 14\"", 1},
-                                                                         {u"210 x 297 mm", 2},
-                                                                         {u"297 x 420 mm", 4},
-                                                                         {u"12 x 18", 5}}));
-}
-
 // A size text must equal a list text exactly; anything else, and a size number without an
 // imported size, gives the first size.
 TEST_F(ImportTransferTest, MapsSizesByTheirListTextAndUnmatchedOnesToTheFirst) {
@@ -97,6 +85,14 @@ TEST_F(ImportTransferTest, MapsSizesByTheirListTextAndUnmatchedOnesToTheFirst) {
             mapped.push_back(paper.sizeIndex);
         EXPECT_EQ(mapped, expected) << Utf16ToUtf8(separator);
     }
+    // Only a number's first "." becomes the separator; a text equal but for case is listed once.
+    EXPECT_EQ(SizeListText(u"8.5.1", u"11.25", 0, u","), u"8,5.1 x 11,25\"");
+    EXPECT_EQ(SizeListText(u"210", u"297", 1, u"."), u"210 x 297 mm");
+    EXPECT_EQ(SizeListItemsOf(catalog, u"."), (std::vector<SizeListItem>{{u"8.5 x 11\"", 0},
+                                                                         {u"8.5 x 14\"", 1},
+                                                                         {u"210 x 297 mm", 2},
+                                                                         {u"297 x 420 mm", 4},
+                                                                         {u"12 x 18", 5}}));
 }
 
 TEST_F(ImportTransferTest, AddsPapersSkippingDuplicatesAndCountingRefusals) {

@@ -51,22 +51,8 @@ class ImportedCatalogTest : public testing::ImportTest {
     }
 };
 
-// The path goes to the reader unchanged: a folder the ANSI code page cannot spell, a file name
-// in another letter case and Windows' separator.
-TEST_F(ImportedCatalogTest, ReadsTheExampleThroughThePathAsGiven) {
-    const std::string folder = dir.File("\xE6\x97\xA5\xE6\x9C\xAC \xD0\x9F");
-    std::filesystem::create_directory(folder);
-    testing::WriteBytes(folder + "/Example.INI", testing::ExampleImportFile());
-    const std::u16string path = Utf8ToUtf16(folder) + u"\\example.ini";
-    const ImportedCatalog imported(path);
-    EXPECT_EQ(imported.path(), path);
-    EXPECT_EQ(Summary(imported),
-              "8.5 x 11\"|210 x 297 mm|/white|/75|/plain|/*|/ "
-              "Office;0;white;75;plain;2;0 DraftA4;1;*;0;plain;1;0 Office@0 invalid 0");
-}
-
 // Sections run from key 0 to the first empty or missing key; "<<" is the section's default.
-TEST_F(ImportedCatalogTest, SectionsEndAtTheFirstGapAndTakeDefaults) {
+TEST_F(ImportedCatalogTest, ReadsThePathAsGivenSectionsToTheirFirstGapAndFailsAtAnEmptyOne) {
     const ImportedCatalog imported = Import(
         IniFile({"[PaperSizes]", "PaperSize0=<<", "PaperSize1=A3 297 x 420 mm", "PaperSize3=A5"}) +
         IniSection("PaperColors", "PaperColor", {"<<x", "", "blue"}) +
@@ -77,10 +63,7 @@ TEST_F(ImportedCatalogTest, SectionsEndAtTheFirstGapAndTakeDefaults) {
             {"[PaperDefs]", "PaperDef0=A;0;white;75;plain;0", "PaperDef2=B;0;white;75;plain;0"}));
     EXPECT_EQ(Summary(imported),
               "8.5 x 11\"|297 x 420 mm|/*|/*|/*|/*|/ A;0;white;75;plain;2;0 A@0 invalid 0");
-}
-
-// The first section without a value fails the import, and the later ones are not read.
-TEST_F(ImportedCatalogTest, AnEmptySectionFailsAndStopsTheLaterOnes) {
+    // The first section without a value fails the import, and the later ones are not read.
     const auto without = [](std::string bytes, const char* section, const char* next) {
         const size_t at = bytes.find(section);
         return bytes.erase(at, bytes.find(next) - at);
@@ -96,9 +79,20 @@ TEST_F(ImportedCatalogTest, AnEmptySectionFailsAndStopsTheLaterOnes) {
               "8.5 x 11\"|210 x 297 mm|///// A;0;white;75;plain;2;0 A@0 invalid 0 failed");
     EXPECT_TRUE(Import(ImportFileWithPapers({})).failed());
     EXPECT_TRUE(Import(ImportFileWithPapers({"*;0;white;75;plain;0", "B;0;;75;plain;0"})).failed());
+    // The path goes to the reader unchanged: a folder the ANSI code page cannot spell, a file name
+    // in another letter case and Windows' separator.
+    const std::string folder = dir.File("\xE6\x97\xA5\xE6\x9C\xAC \xD0\x9F");
+    std::filesystem::create_directory(folder);
+    testing::WriteBytes(folder + "/Example.INI", testing::ExampleImportFile());
+    const std::u16string path = Utf8ToUtf16(folder) + u"\\example.ini";
+    const ImportedCatalog example(path);
+    EXPECT_EQ(example.path(), path);
+    EXPECT_EQ(Summary(example),
+              "8.5 x 11\"|210 x 297 mm|/white|/75|/plain|/*|/ "
+              "Office;0;white;75;plain;2;0 DraftA4;1;*;0;plain;1;0 Office@0 invalid 0");
 }
 
-TEST_F(ImportedCatalogTest, CountsAndFlagsRejectedPapers) {
+TEST_F(ImportedCatalogTest, CountsAndFlagsRejectedPapersAndReplacedColons) {
     const ImportedCatalog imported = Import(ImportFileWithPapers({
         "Missing;0;white;75;plain",   // 0: five fields
         "Star;x;white;75;plain;0",    // 1: size number not all digits
@@ -114,9 +108,6 @@ TEST_F(ImportedCatalogTest, CountsAndFlagsRejectedPapers) {
                                      "Low@4 invalid 3 invalid-value missing-field");
     EXPECT_EQ(Summary(Import(ImportFileWithPapers({"A;0;white;75;plain;0", ";"}))),
               lists + "A;0;white;75;plain;2;0 A@0 invalid 1 missing-field");
-}
-
-TEST_F(ImportedCatalogTest, ColonsAreReplacedAndReported) {
     const ImportedCatalog attributes = Import(
         IniFile({"[PaperSizes]", "PaperSize0=A4", "[PaperColors]",
                  "PaperColor0=" + std::string(300, 'c') + ":", "[PaperWeights]", "PaperWeight0=75",

@@ -12,23 +12,8 @@
 namespace sheetwise {
 namespace {
 
-TEST(ProfileReaderTest, DecodesAnsiUtf16AndUtf8Bytes) {
-    testing::CodePageScope western("1252");
-    const std::string little = testing::WideFile(u"[S]\nk=Caf\u00e9 \u20ac\n");
-    std::string big = little;  // every unit's bytes swapped, the mark's too
-    for (size_t i = 0; i < big.size(); i += 2)
-        std::swap(big[i], big[i + 1]);
-    const std::string utf8 = "\xEF\xBB\xBF[S]\nk=Caf\xC3\xA9 \xE2\x82\xAC\n";
-    for (const std::string& bytes : {std::string("[S]\r\nk=Caf\xE9 \x80\r\n"), little, big, utf8}) {
-        EXPECT_EQ(ProfileReader::FromBytes(bytes).GetString(u"S", u"k"), u"Caf\u00e9 \u20ac");
-    }
-    // Without a mark the bytes are the ANSI code page's, whichever it is.
-    testing::CodePageScope cyrillic("1251");
-    EXPECT_EQ(ProfileReader::FromBytes("[S]\nk=\xC0\xE1\n").GetString(u"S", u"k"), u"\u0410\u0431");
-}
-
 // One profile, lines ending in CR LF, LF or CR, and the lookups that show its rules.
-TEST(ProfileReaderTest, LookupRules) {
+TEST(ProfileReaderTest, DecodesAnsiUtf16AndUtf8BytesAndFollowsTheLookupRules) {
     const ProfileReader profile = ProfileReader::FromBytes(
         "k=before any section\n"
         "  [ Sizes ]  \r\n"
@@ -69,6 +54,18 @@ TEST(ProfileReaderTest, LookupRules) {
         EXPECT_EQ(profile.GetString(section, key), expected) << Utf16ToUtf8(key);
     }
     EXPECT_EQ(profile.SectionCount(), 3u);
+    testing::CodePageScope western("1252");
+    const std::string little = testing::WideFile(u"[S]\nk=Caf\u00e9 \u20ac\n");
+    std::string big = little;  // every unit's bytes swapped, the mark's too
+    for (size_t i = 0; i < big.size(); i += 2)
+        std::swap(big[i], big[i + 1]);
+    const std::string utf8 = "\xEF\xBB\xBF[S]\nk=Caf\xC3\xA9 \xE2\x82\xAC\n";
+    for (const std::string& bytes : {std::string("[S]\r\nk=Caf\xE9 \x80\r\n"), little, big, utf8}) {
+        EXPECT_EQ(ProfileReader::FromBytes(bytes).GetString(u"S", u"k"), u"Caf\u00e9 \u20ac");
+    }
+    // Without a mark the bytes are the ANSI code page's, whichever it is.
+    testing::CodePageScope cyrillic("1251");
+    EXPECT_EQ(ProfileReader::FromBytes("[S]\nk=\xC0\xE1\n").GetString(u"S", u"k"), u"\u0410\u0431");
 }
 
 }  // namespace

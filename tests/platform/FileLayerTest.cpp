@@ -19,7 +19,7 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-TEST(NativePath, FindsCompanionsWhateverTheirLetterCase) {
+TEST(NativePath, FindsFilesWhateverTheirLetterCaseTheExactNameFirst) {
     TempDir dir;
     WriteBytes(dir.File("office.cat"), "x");
     WriteBytes(dir.File("Büro.DEF"), "x");
@@ -31,19 +31,12 @@ TEST(NativePath, FindsCompanionsWhateverTheirLetterCase) {
     std::u16string windowsStyle = dir.Wide("New.cat");
     windowsStyle[windowsStyle.rfind(u'/')] = u'\\';
     EXPECT_EQ(ToNativePath(windowsStyle), dir.File("New.cat"));
-}
-
-TEST(NativePath, ExactNameWinsOverOtherCases) {
-    TempDir dir;
+    // Of several cases, the exact name wins, then the first in byte order.
     WriteBytes(dir.File("a.def"), "lower");
     WriteBytes(dir.File("A.DEF"), "upper");
     EXPECT_EQ(ResolveNameCase(dir.File("A.DEF")), dir.File("A.DEF"));
     EXPECT_EQ(ResolveNameCase(dir.File("a.def")), dir.File("a.def"));
-    EXPECT_EQ(ResolveNameCase(dir.File("A.def")), dir.File("A.DEF"));  // first in byte order
-}
-
-TEST(FileOps, TextModeTurnsCrLfIntoLf) {
-    EXPECT_EQ(ToTextMode("a\r\nb\rc\r\n\r"), "a\nb\rc\n\r");
+    EXPECT_EQ(ResolveNameCase(dir.File("A.def")), dir.File("A.DEF"));
 }
 
 // The hint only maps pages in: whatever the buffer holds, inside and around the range, stays.
@@ -56,22 +49,27 @@ TEST(MemoryHints, PrefaultingKeepsTheContents) {
     EXPECT_EQ(buffer, before);
 }
 
+// Written through a symbolic link, which stays a link.
 TEST(AtomicFile, ReplacesTheFileAndKeepsItsPermissions) {
     TempDir dir;
     const std::string target = dir.File("catalog.cat");
     WriteBytes(target, "old content");
     chmod(target.c_str(), 0640);
-    AtomicFile file(target);
+    ASSERT_EQ(symlink(target.c_str(), dir.File("link.cat").c_str()), 0);
+    AtomicFile file(dir.File("link.cat"));
     ASSERT_TRUE(file.Open());
     EXPECT_EQ(ReadBytes(target), "old content");  // untouched until the commit
     ASSERT_TRUE(file.Write(std::string(200000, 'x')));
     ASSERT_TRUE(file.Commit());
     EXPECT_EQ(ReadBytes(target), std::string(200000, 'x'));
     EXPECT_EQ(ModeOf(target), 0640u);
-    EXPECT_EQ(ListFolder(dir.path()), "catalog.cat ");
+    struct stat info;
+    lstat(dir.File("link.cat").c_str(), &info);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(ListFolder(dir.path()), "catalog.cat link.cat ");
 }
 
-TEST(AtomicFile, ReadOnlyTargetOrMissingFolderCannotBeWritten) {
+TEST(AtomicFile, ReadOnlyTargetMissingFolderOrAbandonedFileWritesNothing) {
     TempDir dir;
     const std::string target = dir.File("locked.cat");
     WriteBytes(target, "keep");
@@ -81,6 +79,12 @@ TEST(AtomicFile, ReadOnlyTargetOrMissingFolderCannotBeWritten) {
     EXPECT_EQ(locked.error(), AtomicFile::Error::kCannotCreate);
     AtomicFile nowhere(dir.File("missing/new.cat"));
     EXPECT_FALSE(nowhere.Open());
+    {
+        AtomicFile abandoned(dir.File("new.cat"));
+        ASSERT_TRUE(abandoned.Open());
+        abandoned.Write("half");
+    }
+    EXPECT_EQ(ListFolder(dir.path()), "locked.cat ");
 }
 
 TEST(AtomicFile, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporary) {
@@ -99,30 +103,6 @@ TEST(AtomicFile, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporary) {
         EXPECT_EQ(ReadBytes(target), "previous");
         EXPECT_EQ(ListFolder(dir.path()), "catalog.cat ");
     }
-}
-
-TEST(AtomicFile, AbandonedFileLeavesNothingBehind) {
-    TempDir dir;
-    {
-        AtomicFile file(dir.File("new.cat"));
-        ASSERT_TRUE(file.Open());
-        file.Write("half");
-    }
-    EXPECT_EQ(ListFolder(dir.path()), "");
-}
-
-TEST(AtomicFile, SymbolicLinkStaysALink) {
-    TempDir dir;
-    WriteBytes(dir.File("real.cat"), "old");
-    ASSERT_EQ(symlink(dir.File("real.cat").c_str(), dir.File("link.cat").c_str()), 0);
-    AtomicFile file(dir.File("link.cat"));
-    ASSERT_TRUE(file.Open());
-    file.Write("new");
-    ASSERT_TRUE(file.Commit());
-    EXPECT_EQ(ReadBytes(dir.File("real.cat")), "new");
-    struct stat info;
-    lstat(dir.File("link.cat").c_str(), &info);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ auto WithoutWriter(const std::string& fifo, Read&& read) {
     return pending.get();
 }
 
-TEST(FileOps, OnlyRegularFilesAreOpenedAndNothingWaits) {
+TEST(FileOps, OnlyRegularFilesAreOpenedAndCopiesAppearWholeOrNotAtAll) {
     TempDir dir;
     const std::string fifo = dir.File("pipe.cat");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
@@ -49,17 +49,12 @@ TEST(FileOps, OnlyRegularFilesAreOpenedAndNothingWaits) {
     EXPECT_FALSE(
         WithoutWriter(fifo, [&] { return CopyFileNoOverwrite(fifo, dir.File("copy.def")); }));
     EXPECT_EQ(ReadFileBytes("/dev/null", bytes), ReadResult::kOpenFailed);
-    EXPECT_EQ(ListFolder(dir.path()), "pipe.cat ");
-}
-
-TEST(FileOps, CopiesAppearWholeOrNotAtAll) {
-    TempDir dir;
     const std::string source = dir.File("T.DEF");
     WriteBytes(source, "8.5:11:0:0:0:Letter\n");
     file_faults::FailAt(Step::kRename, 1);
     EXPECT_FALSE(CopyFileNoOverwrite(source, dir.File("copy.def")));
     file_faults::Clear();
-    EXPECT_EQ(ListFolder(dir.path()), "T.DEF ");
+    EXPECT_EQ(ListFolder(dir.path()), "T.DEF pipe.cat ");
     // A copy keeps the source's permissions unless the owner is to write it.
     chmod(source.c_str(), 0444);
     EXPECT_TRUE(CopyFileNoOverwrite(dir.File("t.def"), dir.File("copy.def")));
@@ -80,7 +75,8 @@ TEST(FileOps, CopiesAppearWholeOrNotAtAll) {
     EXPECT_EQ(CopyFileIfMissing(source, dir.File("LATE.def"), false), CopyResult::kAlreadyThere);
     EXPECT_EQ(CopyFileIfMissing(dir.File("missing"), dir.File("new.def"), false),
               CopyResult::kFailed);
-    EXPECT_EQ(ListFolder(dir.path()), "T.DEF copy.def late.def own.def ");
+    EXPECT_EQ(ListFolder(dir.path()), "T.DEF copy.def late.def own.def pipe.cat ");
+    EXPECT_EQ(ToTextMode("a\r\nb\rc\r\n\r"), "a\nb\rc\n\r");
 }
 
 TEST(AtomicFile, AFolderThatTakesNoFileStillLetsItsWritableFilesBeWritten) {
