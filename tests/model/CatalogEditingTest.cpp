@@ -101,7 +101,7 @@ TEST_F(CatalogTest, ModifyReplacesThePaperOfThatName) {
     EXPECT_EQ(catalog.papers(), before);
 }
 
-TEST_F(CatalogTest, DeleteAndMoveLeaveTheDefaultIndexToTheCaller) {
+TEST_F(CatalogTest, DeletesAndMovesLeaveTheDefaultIndexToTheCaller) {
     PaperCatalog catalog = Load(kThree);
     EXPECT_FALSE(catalog.DeletePaper(3));
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrExists);
@@ -112,12 +112,10 @@ TEST_F(CatalogTest, DeleteAndMoveLeaveTheDefaultIndexToTheCaller) {
     EXPECT_EQ(catalog.GetDefaultIndex(), 0);
     EXPECT_FALSE(catalog.SetDefaultPaper(u"P1"));
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrExists);
-}
-
-TEST_F(CatalogTest, MovesExchangeNeighbours) {
-    PaperCatalog catalog = Load(kThree);
-    ASSERT_TRUE(catalog.MovePaper(u"P1", 1));
-    EXPECT_EQ(Names(catalog), (std::vector<std::u16string>{u"P2", u"P1", u"P3"}));
+    // Moves exchange neighbours, and the default index stays where it is.
+    ASSERT_TRUE(catalog.MovePaper(u"P2", 1));
+    EXPECT_EQ(Names(catalog), (std::vector<std::u16string>{u"P3", u"P2"}));
+    EXPECT_EQ(catalog.GetDefaultIndex(), 0);
     PaperCatalog other = Load(kThree, "other");
     ASSERT_TRUE(other.MovePaper(u"P3", 0));
     EXPECT_EQ(Names(other), (std::vector<std::u16string>{u"P1", u"P3", u"P2"}));
