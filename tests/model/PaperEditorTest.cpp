@@ -79,9 +79,7 @@ TEST_F(PaperEditorTest, AddMakesAPaperOrOffersTheTypedValues) {
     EXPECT_EQ(editor.Add().outcome, EditOutcome::kNothingChanged);
     editor.fields.weight = 100;
     editor.changed.weight = true;
-    const PaperEditor::AddResult values = editor.Add();
-    EXPECT_EQ(values.outcome, EditOutcome::kDone);
-    EXPECT_TRUE(values.addsValues);
+    EXPECT_TRUE(editor.Add().addsValues);
     EXPECT_EQ(catalog().PaperCount(), 3);
 
     // A refused name is forgotten, so that the next Add offers values instead.
@@ -101,12 +99,9 @@ TEST_F(PaperEditorTest, AddMakesAPaperOrOffersTheTypedValues) {
     EXPECT_EQ(editor.Add().outcome, EditOutcome::kWeightOutOfRange);
     EXPECT_EQ(editor.fields.weight, 0);  // Tab_Stock's
     EXPECT_TRUE(editor.changed.name);
-    const PaperEditor::AddResult added = editor.Add();
-    EXPECT_EQ(added.outcome, EditOutcome::kDone);
-    EXPECT_EQ(added.added, 3);
+    EXPECT_EQ(editor.Add().added, 3);
     EXPECT_EQ(catalog().GetType(3), u"tab");
     EXPECT_TRUE(document.changes().paperAdded);
-    EXPECT_EQ(catalog().GetDefaultPaper(), u"A4_Cover");
 }
 
 TEST_F(PaperEditorTest, DeleteSparesTheDefaultAndTheLastPaper) {
@@ -131,7 +126,7 @@ TEST_F(PaperEditorTest, DeleteSparesTheDefaultAndTheLastPaper) {
     EXPECT_EQ(editor.CheckDeletePaper(), EditOutcome::kLastPaper);
 }
 
-TEST_F(PaperEditorTest, TheDefaultIsReplacedNeverRemoved) {
+TEST_F(PaperEditorTest, TheDefaultIsReplacedNeverRemovedAndStaysOnItsPaper) {
     Show(1);
     EXPECT_EQ(editor.SetDefault(false), EditOutcome::kKeepDefault);
     EXPECT_EQ(editor.SetDefault(true), EditOutcome::kIgnored);
@@ -144,18 +139,16 @@ TEST_F(PaperEditorTest, TheDefaultIsReplacedNeverRemoved) {
     EXPECT_EQ(catalog().GetDefaultPaper(), u"Letter");
     EXPECT_EQ(editor.defaultMark.index, 0);
     EXPECT_TRUE(document.changes().paperChanged);
-}
 
-TEST_F(PaperEditorTest, MovesKeepTheDefaultOnItsPaper) {
-    Show(1);
-    EXPECT_EQ(editor.Move(1, +1), EditOutcome::kDone);
-    EXPECT_EQ(Names(), u"Letter Tab_Stock A4_Cover ");
-    EXPECT_EQ(catalog().GetDefaultIndex(), 2);
+    // A move keeps the default on its paper.
+    EXPECT_EQ(editor.Move(0, +1), EditOutcome::kDone);
+    EXPECT_EQ(Names(), u"A4_Cover Letter Tab_Stock ");
+    EXPECT_EQ(catalog().GetDefaultIndex(), 1);
     EXPECT_TRUE(document.changes().papersReordered);
     // Only the paper on the shown row moves; the list would no longer match otherwise.
-    editor.fields.name = u"Letter";
-    EXPECT_EQ(editor.Move(2, -1), EditOutcome::kMoveFailed);
-    EXPECT_EQ(Names(), u"Letter Tab_Stock A4_Cover ");
+    editor.fields.name = u"Tab_Stock";
+    EXPECT_EQ(editor.Move(1, -1), EditOutcome::kMoveFailed);
+    EXPECT_EQ(Names(), u"A4_Cover Letter Tab_Stock ");
 }
 
 TEST_F(PaperEditorTest, OfferedValuesInUseOrWildcardStay) {
