@@ -174,15 +174,6 @@ TEST_F(CatalogTest, UnreadableCatalogsFallBackToOneLetterPaper) {
     EXPECT_TRUE(noSizes.GetAttributeList(kColours).empty());
 }
 
-TEST_F(CatalogTest, DefaultOutsideThePaperListWritesNoName) {
-    PaperCatalog catalog = Load(kExample);
-    ASSERT_TRUE(catalog.DeletePaper(2));
-    ASSERT_TRUE(catalog.SetDefaultPaper(u"A4_Cover"));
-    ASSERT_TRUE(catalog.DeletePaper(1));
-    ASSERT_TRUE(catalog.Save(dir.Wide("out.cat")));
-    EXPECT_EQ(ReadBytes(dir.File("out.cat")), "Catalog:\nLetter:1:75:white:plain:2:0\n");
-}
-
 TEST_F(CatalogTest, SaveAndReloadKeepEverything) {
     PaperCatalog catalog = Load(kExample);
     ASSERT_TRUE(catalog.AddPaper(u"Ünïcödé_Χ", 2, u"ivory", 90, u"recycled", 5, 1));
@@ -196,6 +187,13 @@ TEST_F(CatalogTest, SaveAndReloadKeepEverything) {
         EXPECT_EQ(reloaded.papers()[i], catalog.papers()[i]);
     EXPECT_EQ(reloaded.papers()[3], (PaperDefinition{u"Ünïcödé_Χ", 2, 9, 11, 90, u"ivory", 7,
                                                      u"recycled", 6, kTwoSided, 1, 3}));
+
+    // A default index outside the paper list writes no name after the colon.
+    ASSERT_TRUE(catalog.DeletePaper(3));
+    ASSERT_TRUE(catalog.DeletePaper(2));
+    ASSERT_TRUE(catalog.DeletePaper(1));
+    ASSERT_TRUE(catalog.Save(dir.Wide("out.cat")));
+    EXPECT_EQ(ReadBytes(dir.File("out.cat")), "Catalog:\nLetter:1:75:white:plain:2:0\n");
 }
 
 TEST_F(CatalogTest, ReadPapersTakesNarrowBytesAsCharacters) {
