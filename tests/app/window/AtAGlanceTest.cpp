@@ -27,7 +27,7 @@ class AtAGlanceTest : public FileCommandTest {
     std::string catalog;
 };
 
-TEST_F(AtAGlanceTest, TheKeyboardMovesThroughPapersLeavesTheListAndOpensTheMenus) {
+TEST_F(AtAGlanceTest, KeysAndClicksKeepOnePaperSelectedWhileTitleAndListShowTheRest) {
     MainDialog& window = StartWatching(catalog);
     paperList().setFocus();
     ASSERT_EQ(paperList().SelectedRow(), 1);  // the default paper
@@ -49,23 +49,19 @@ TEST_F(AtAGlanceTest, TheKeyboardMovesThroughPapersLeavesTheListAndOpensTheMenus
     EXPECT_EQ(menu->title(), QStringLiteral("&File"));
     menu->close();
     EXPECT_EQ(window.MenuAction(command::kExit)->text(), QStringLiteral("&Exit"));
-}
 
-TEST_F(AtAGlanceTest, OnePaperIsSelectedWhateverIsClicked) {
-    StartWatching(catalog);
+    // A click beside the rows or a Ctrl+click on the selected row leaves one paper selected.
     QWidget* rows = paperList().viewport();
     const QPoint belowTheRows(20, rows->height() - 3);
     ASSERT_FALSE(paperList().indexAt(belowTheRows).isValid());
     QTest::mouseClick(rows, Qt::LeftButton, {}, belowTheRows);
-    EXPECT_EQ(paperList().SelectedRow(), 1);
+    EXPECT_EQ(paperList().SelectedRow(), 2);
     const QPoint onTheSelectedRow =
-        paperList().visualRect(paperList().model()->index(1, 0)).center();
+        paperList().visualRect(paperList().model()->index(2, 0)).center();
     QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, onTheSelectedRow);
-    EXPECT_EQ(paperList().SelectedRow(), 1);
-}
+    EXPECT_EQ(paperList().SelectedRow(), 2);
 
-TEST_F(AtAGlanceTest, TheTitleAndThePaperListShowWhatIsNotSelected) {
-    MainDialog& window = StartWatching(catalog);
+    // The title and the paper list show what is not selected.
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Korvane Brevalon Sheetwise - Office.cat[*]"));
     EXPECT_FALSE(window.isWindowModified());
     MakePaperChange();  // A is now row 1, the default paper B row 0
@@ -86,15 +82,6 @@ TEST_F(AtAGlanceTest, TheTitleAndThePaperListShowWhatIsNotSelected) {
     button(control::kDefaultPaperBox).click();
     EXPECT_TRUE(Data(1, 0, Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(Data(0, 0, Qt::FontRole).value<QFont>().bold());
-}
-
-TEST_F(AtAGlanceTest, FileDialogsOpenWhereTheCatalogLives) {
-    MainDialog& window = StartWatching(catalog);
-    window.OnCommand(command::kOpen);
-    window.OnCommand(command::kSaveAs);
-    ASSERT_EQ(ui.fileRequests.size(), 2u);
-    for (const FileDialogRequest& request : ui.fileRequests)
-        EXPECT_EQ(request.directory, QString::fromStdString(dir.path() + "/"));
 }
 
 // Every message about a file keeps its text and says below it which file and why.

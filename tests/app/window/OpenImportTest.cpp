@@ -43,6 +43,7 @@ TEST_F(FileCommandTest, OpenShowsTheChosenCatalogWithCompanionsFromTheDefault) {
               QStringLiteral("Paper Catalog Files (*.cat);;All Files (*)"));
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("cat"));
     EXPECT_FALSE(ui.fileRequests[0].save);
+    EXPECT_EQ(ui.fileRequests[0].directory, QString::fromStdString(dir.File("bin/")));
     EXPECT_EQ(window.workingPath(), window.defaultPath());
 
     const std::string other = WriteCatalog("Office", kOfficeCatalog, "", "");
