@@ -57,7 +57,7 @@ class HelpTest : public FileCommandTest {
 const std::string kManual = std::string(SHEETWISE_RESOURCE_CATALOG) + "/../help/sheetwise.html";
 
 // The manual in the build tree or in an installation, else the old help file beside the program
-// (HelpTopicsAndF1SayThatThereIsNoHelpSystem), or by its bare name for another program.
+// (HelpAndF1FindNoHelpSystemAndAboutShowsTheProduct), or by its bare name for another program.
 TEST(HelpFileTest, TheManualIsFoundWhereTheBuildOrTheInstallationPutsIt) {
     testing::TempDir dir;
     std::filesystem::create_directories(dir.File("usr/bin/help"));
@@ -81,17 +81,6 @@ TEST(HelpFileTest, EveryTopicTheWindowCanAskForHasItsPlaceInTheManual) {
     EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("topic-1003"));
     EXPECT_GT(help.browser()->verticalScrollBar()->value(), 0);
     EXPECT_FALSE(help.Show(QStringLiteral("/nowhere/sheetwise.html"), {}));
-}
-
-TEST_F(HelpTest, HelpTopicsAndF1SayThatThereIsNoHelpSystem) {
-    MainDialog& window = StartWatching();
-    EXPECT_EQ(window.helpPath(), QString::fromStdString(dir.File("bin/sheetwise.hlp")));
-    window.OnCommand(command::kHelpTopics);
-    QTest::keyClick(window.Control(control::kNameField), Qt::Key_F1);
-    ASSERT_EQ(ui.helpRequests.size(), 2u);
-    for (const testing::RecordedHelp& request : ui.helpRequests)
-        EXPECT_EQ(request.command, kHelpOpenFile);
-    EXPECT_EQ(ui.TakeTexts(), QStringList(2, QStringLiteral("Error accessing Help system.")));
 }
 
 TEST_F(HelpTest, ControlsWithATopicOfferWhatsThisAndNoOtherControlDoes) {
@@ -143,8 +132,17 @@ TEST_F(HelpTest, AListBoxOnAGroupFrameIsFoundRatherThanTheFrame) {
     EXPECT_FALSE(RightClick(list->mapToGlobal(QPoint(list->width() + 3, 2))));
 }
 
-TEST_F(HelpTest, AboutShowsTheProductOverTheWindow) {
+TEST_F(HelpTest, HelpAndF1FindNoHelpSystemAndAboutShowsTheProduct) {
     MainDialog& window = StartWatching();
+    EXPECT_EQ(window.helpPath(), QString::fromStdString(dir.File("bin/sheetwise.hlp")));
+    window.OnCommand(command::kHelpTopics);
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_F1);
+    ASSERT_EQ(ui.helpRequests.size(), 2u);
+    for (const testing::RecordedHelp& request : ui.helpRequests)
+        EXPECT_EQ(request.command, kHelpOpenFile);
+    EXPECT_EQ(ui.TakeTexts(), QStringList(2, QStringLiteral("Error accessing Help system.")));
+
+    // About shows the product over the window.
     QString text;
     QRect box;
     WhenShown([&](QWidget* shown) {
