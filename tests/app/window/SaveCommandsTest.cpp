@@ -20,7 +20,7 @@ class FailingRename {
 
 TEST_F(FileCommandTest, SaveWritesBothFilesAndYesWhatChangedBeforeTheWindowCloses) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
+    MainDialog& window = Start(catalog);
     // Save writes both files even without changes, also when one has vanished meanwhile.
     std::filesystem::remove(catalog);
     window.OnCommand(command::kSave);
@@ -53,9 +53,8 @@ TEST_F(FileCommandTest, SaveWritesBothFilesAndYesWhatChangedBeforeTheWindowClose
     EXPECT_EQ(ReadBytes(dir.File("bin/KBRVCAT_EN.CAT")), DefaultFile(".CAT"));
 }
 
-// Whether Save or the question's Yes started it, a save that fails says which file and offers
-// Save As; the two files are one set, so neither is written when one cannot be. Only a save that
-// ends somewhere lets the command that waited on it go on.
+// Whether Save or the question's Yes started it; the two files are one set, so neither is written
+// when one cannot be.
 TEST_F(FileCommandTest, ASaveThatFailsOffersSaveAsAndOnlyASavedOneLetsTheCommandGoOn) {
     const struct {
         int command;
@@ -107,7 +106,7 @@ TEST_F(FileCommandTest, ASaveThatFailsOffersSaveAsAndOnlyASavedOneLetsTheCommand
 
 TEST_F(FileCommandTest, SaveAsAsksAboutCaseVariantsAndNeverLeavesHalfAFile) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
+    MainDialog& window = Start(catalog);
     const std::string other = WriteCatalog("Other", "Other:X\nX:1:75:white:plain:2:0\n");
     Choose(other);
     Choose(dir.File("Fresh.cat"));
@@ -172,7 +171,7 @@ TEST_F(FileCommandTest, ACatalogThatWasNotReadWholeIsNeverSavedOverItself) {
     // A size line with too few fields: the papers are not even read.
     const std::string catalog =
         WriteCatalog("Real", kOfficeCatalog, "broken:line\n" + DefaultFile(".DEF"));
-    MainDialog& window = StartWatching(catalog);
+    MainDialog& window = Start(catalog);
     ASSERT_EQ(ui.boxes.size(), 1u);
     // The box says which file, and that it stays as it is.
     EXPECT_TRUE(ui.boxes[0].details.contains(QString::fromStdString(dir.File("Real.def"))));
@@ -211,7 +210,7 @@ TEST_F(FileCommandTest, LeavingAnImportAsksAndACancelledSaveAsCancelsTheCommand)
 
 TEST_F(FileCommandTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
+    MainDialog& window = Start(catalog);
     // Another editor saves meanwhile (a new file, renamed into place).
     const std::string theirs = "Office:B\nB:9:160:blue:cover:1:1\nFromA:1:75:white:plain:2:0\n";
     const auto replace = [&](const std::string& file) {
