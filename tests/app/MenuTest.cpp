@@ -40,13 +40,11 @@ TEST(MenuTest, EveryItemGetsItsOwnTextAndEveryShownShortcutReachesItsCommand) {
     int shortcuts = 0;
     for (const MenuItem& popup : menu.items) {
         for (const MenuItem& item : popup.items) {
-            if (item.kind == MenuItemKind::Separator) {
+            if (item.kind == MenuItemKind::Separator)
                 continue;
-            }
             const QStringList parts = label(item.commandId).split(u'\t');
-            for (const QString& word : QString(item.text).remove(u'&').split(u' ')) {
+            for (const QString& word : QString(item.text).remove(u'&').split(u' '))
                 EXPECT_TRUE(parts[0].contains(word)) << parts[0].toStdString();
-            }
             if (parts.size() == 2) {
                 const auto key = QKeySequence::fromString(parts[1], QKeySequence::PortableText);
                 EXPECT_EQ(table->CommandFor(key[0]), item.commandId) << parts[1].toStdString();

@@ -10,12 +10,10 @@ namespace sheetwise {
 namespace {
 
 bool DrawsSomething(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
             if (qAlpha(image.pixel(x, y)) > 200)
                 return true;
-        }
-    }
     return false;
 }
 

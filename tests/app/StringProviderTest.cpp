@@ -15,9 +15,8 @@ namespace {
 std::shared_ptr<StringResources> ModuleWith(
     std::initializer_list<std::pair<std::uint16_t, std::u16string>> texts) {
     auto module = std::make_shared<StringResources>();
-    for (const auto& [id, text] : texts) {
+    for (const auto& [id, text] : texts)
         module->SetString(id, text);
-    }
     return module;
 }
 
@@ -26,15 +25,6 @@ std::u16string Lookup(const StringProvider& provider, std::uint16_t id,
                       std::u16string_view prefix = kLabelPrefix) {
     std::u16string text = u"old";
     return provider.GetString(prefix, id, text) ? text : u"failed, " + text;
-}
-
-TEST(StringProviderTest, TableTextsAnswerBothPrefixesBeforeAndAfterInit) {
-    StringProvider provider(ModuleWith({{17228, u"Save?"}}));
-    EXPECT_EQ(provider.State(), -1);
-    EXPECT_EQ(Lookup(provider, 17228), u"Save?");
-    EXPECT_EQ(Lookup(provider, 17228, kMessagePrefix), u"Save?");
-    EXPECT_TRUE(provider.Init(u"English"));
-    EXPECT_EQ(provider.State(), 0);
 }
 
 // Ids 16..31 form block 2: a missing id inside an existing block is an empty text, an id whose
@@ -55,12 +45,19 @@ TEST(StringProviderTest, BlocksOfSixteenIdsDecideBetweenEmptyTextAndFailure) {
     EXPECT_EQ(Lookup(provider, 40), u"failed, old");
 }
 
-TEST(StringProviderTest, WithoutABlockTheNamedResourcePlusIdAnswersUnderItsPrefix) {
+// A table text answers under both prefixes, also before Init; without a block, the named resource
+// "+id" answers under its own prefix only.
+TEST(StringProviderTest, TableTextsAnswerBothPrefixesAndNamedOnesTheirOwn) {
     auto module = ModuleWith({{17281, u"table"}});
     module->SetNamed(u"MSG#", u"+-7866", std::u16string(u"Help failed.\0junk", 17));
     module->SetNamed(u"LAB#", u"+17256", u"Label");
     module->SetNamed(u"MSG#", u"+17280", u"hidden by the block of 17281");
-    const StringProvider provider(module);
+    StringProvider provider(module);
+    EXPECT_EQ(provider.State(), -1);
+    EXPECT_EQ(Lookup(provider, 17281), u"table");
+    EXPECT_EQ(Lookup(provider, 17281, kMessagePrefix), u"table");
+    EXPECT_TRUE(provider.Init(u"English"));
+    EXPECT_EQ(provider.State(), 0);
     EXPECT_EQ(Lookup(provider, 57670, kMessagePrefix), u"Help failed.");
     EXPECT_EQ(Lookup(provider, 17256), u"Label");
     EXPECT_EQ(Lookup(provider, 17280, kMessagePrefix), u"");

@@ -9,7 +9,7 @@
 namespace sheetwise {
 namespace {
 
-// The program's texts come through the reader too (ProgramStringsTest); it has no named ones.
+// The program's texts come through the reader too (every window test); they have no named ones.
 TEST(StringResourcesReaderTest, ReadsTableTextsAndNamedResourcesThatTheProviderFinds) {
     const auto resources = ReadStringResources(R"({"strings": [[17228, "Save?\tnow\n"]],
         "named": [{"type": "MSG#", "name": "+-7866", "text": "Help is not there."}]})");

@@ -42,15 +42,20 @@ TEST_F(WindowTest, SelectingARowFillsEveryFieldAndEnablesTheMovesItAllows) {
     EXPECT_FALSE(button(control::kMoveUp).isEnabled() || button(control::kMoveDown).isEnabled());
 }
 
-TEST_F(WindowTest, ValuesMissingFromTheListsJoinThemWithoutUnsavedChanges) {
-    MainDialog& window =
-        Start(WriteCatalog("Odd", "Odd:A\nA:1:77:mauve:glossy:2:0\nB:99:75:white:plain\n"));
+TEST_F(WindowTest, ListsShowNamesAndSizesOnceAndTakeInValuesTheyLack) {
+    MainDialog& window = Start(WriteCatalog(
+        "Odd", "Odd:A\nA:1:77:mauve:glossy:2:0\na:1:75:white:plain\nB:99:75:white:plain\n",
+        "8.5:11:0:0:0:Letter\n8.5:11:0:0:0:Again\n210:297:0:0:1:A4\n"));
+    EXPECT_EQ(ListTexts(control::kNameList), (QStringList{"A", "B"}));
+    EXPECT_EQ(ListTexts(control::kSizeList), (QStringList{"8.5 x 11\"", "210 x 297 mm"}));
+    EXPECT_EQ(list(control::kSizeList).ItemData(1), 2);
+    // Values missing from the lists join them without unsaved changes.
     EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
     EXPECT_TRUE(ListTexts(control::kWeightList).contains(QStringLiteral("77")));
     EXPECT_EQ(window.catalog().GetAttributeList(kTypes).back(), u"glossy");
     EXPECT_FALSE(window.changeFlags().AnyAttribute());
     // B's size is outside the size list: its text joins the sizes list but cannot be chosen.
-    ClickRow(1);
+    ClickRow(2);
     ListBox& sizes = list(control::kSizeList);
     const int row = sizes.FindExact(QStringLiteral(" x \""));
     ASSERT_GE(row, 0);
@@ -60,34 +65,7 @@ TEST_F(WindowTest, ValuesMissingFromTheListsJoinThemWithoutUnsavedChanges) {
     EXPECT_EQ(window.fields().sizeIndex, before);
 }
 
-TEST_F(WindowTest, NamesAndSizesAppearOnceIgnoringCase) {
-    Start(WriteCatalog("Dup", "Dup:A\nA:1:75:white:plain\na:1:75:white:plain\nB:1:75:white:plain\n",
-                       "8.5:11:0:0:0:Letter\n8.5:11:0:0:0:Again\n210:297:0:0:1:A4\n"));
-    EXPECT_EQ(ListTexts(control::kNameList), (QStringList{"A", "B"}));
-    EXPECT_EQ(ListTexts(control::kSizeList), (QStringList{"8.5 x 11\"", "210 x 297 mm"}));
-    EXPECT_EQ(list(control::kSizeList).ItemData(1), 2);
-}
-
-TEST_F(WindowTest, TypingIsScreenedCharacterByCharacter) {
-    MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));
-    Type(control::kNameField, QStringLiteral("New x"));
-    EXPECT_EQ(ui.beeps, 1);
-    EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("Newx"));
-    EXPECT_EQ(window.fields().name, u"Newx");
-    // The weight field takes digits only, at most three of them.
-    Type(control::kWeightField, QStringLiteral("12a345"));
-    EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("123"));
-    EXPECT_EQ(window.fields().weight, 123);
-    field(control::kWeightField).clear();
-    EXPECT_EQ(window.fields().weight, -1);
-    // A pasted text passes the same screening.
-    window.Control(control::kColourField)->setFocus();
-    field(control::kColourField).setText(QStringLiteral("dark:blue"));
-    EXPECT_EQ(field(control::kColourField).text(), QStringLiteral("blue"));
-    EXPECT_EQ(ui.beeps, 2);
-}
-
-TEST_F(WindowTest, ClicksAndTypingEnableModifyByTheRules) {
+TEST_F(WindowTest, ClicksAndTypingEnableModifyAndWhatIsTypedIsScreened) {
     MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));
     QAction* modifyItem = window.menuBar()->actions()[1]->menu()->actions()[5];
     EXPECT_FALSE(modifyItem->isEnabled());
@@ -104,6 +82,23 @@ TEST_F(WindowTest, ClicksAndTypingEnableModifyByTheRules) {
     ClickRow(2);
     EXPECT_FALSE(button(control::kModify).isEnabled());
     EXPECT_EQ(window.activeList(), control::kPaperList);
+
+    // What is typed is screened character by character.
+    Type(control::kNameField, QStringLiteral("New x"));
+    EXPECT_EQ(ui.beeps, 1);
+    EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("Newx"));
+    EXPECT_EQ(window.fields().name, u"Newx");
+    // The weight field takes digits only, at most three of them.
+    Type(control::kWeightField, QStringLiteral("12a345"));
+    EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("123"));
+    EXPECT_EQ(window.fields().weight, 123);
+    field(control::kWeightField).clear();
+    EXPECT_EQ(window.fields().weight, -1);
+    // A pasted text passes the same screening, and is taken back whole (C's colour is "*").
+    window.Control(control::kColourField)->setFocus();
+    field(control::kColourField).setText(QStringLiteral("dark:blue"));
+    EXPECT_EQ(field(control::kColourField).text(), QStringLiteral("*"));
+    EXPECT_EQ(ui.beeps, 2);
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
-// The real main window, headless, on catalogs laid out in a temporary installation:
-//
-//   <dir>/bin/sheetwise              the executable the window believes it is
-//   <dir>/bin/KBRVCAT_EN.CAT (+ .CAT.atr, .DEF)   the default catalog beside it
-//
+// The real main window, headless, in a temporary installation: <dir>/bin/sheetwise is the program
+// the window believes it is, with the default catalog KBRVCAT_EN.CAT (+ .CAT.atr, .DEF) beside it.
 // Tests drive the window through its command dispatch, its notifications or real widgets.
 #pragma once
 
@@ -44,8 +41,8 @@ class WindowTest : public ::testing::Test {
         }
     }
 
-    // Starts the window, with a catalog argument when one is given. `adjust` may change the
-    // template before the window is built (to remove controls).
+    // Starts the window, with a catalog argument when one is given, and records the command that
+    // closes it. `adjust` may change the template before the window is built (to remove controls).
     MainDialog& Start(std::optional<std::string> catalog = std::nullopt,
                       const std::function<void(DialogTemplate&)>& adjust = {},
                       std::shared_ptr<const StringResources> strings = ProgramStrings()) {
@@ -61,6 +58,7 @@ class WindowTest : public ::testing::Test {
         window = std::make_unique<MainDialog>(ui, std::move(*dialog), std::move(*menu),
                                               std::move(*accelerators), std::move(strings),
                                               std::move(environment));
+        QObject::connect(window.get(), &MainDialog::Closed, [this](int id) { closedWith = id; });
         window->Initialise();
         window->show();
         window->activateWindow();
@@ -111,6 +109,7 @@ class WindowTest : public ::testing::Test {
     std::string executableName = "sheetwise";  // the name the window believes it runs under
     ScriptedUserInterface ui;
     std::unique_ptr<MainDialog> window;
+    int closedWith = 0;
 };
 
 }  // namespace sheetwise::testing

@@ -1,7 +1,5 @@
-// What the operator sees and reaches without reading the manual: the keyboard's way through the
-// window, a paper list that always has one paper selected and shows the default and precollated
-// papers, a title that says which catalog and whether it is saved, and file messages that say
-// which file and why, whatever the string table lacks.
+// What the operator sees and reaches without reading the manual: keys, one selected paper, a title
+// and a list that show the rest, and file messages that say which file and why.
 #include <QKeyEvent>
 #include <QMenu>
 #include <filesystem>
@@ -14,21 +12,8 @@ namespace {
 
 using namespace testing;
 
-class AtAGlanceTest : public FileCommandTest {
-  protected:
-    void SetUp() override {
-        FileCommandTest::SetUp();
-        catalog = WriteCatalog("Office", kOfficeCatalog);
-    }
-    QVariant Data(int row, int column, int role) {
-        return paperList().model()->data(paperList().model()->index(row, column), role);
-    }
-
-    std::string catalog;
-};
-
-TEST_F(AtAGlanceTest, TheKeyboardMovesThroughPapersLeavesTheListAndOpensTheMenus) {
-    MainDialog& window = StartWatching(catalog);
+TEST_F(FileCommandTest, KeysAndClicksKeepOnePaperSelectedWhileTitleAndListShowTheRest) {
+    MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));
     paperList().setFocus();
     ASSERT_EQ(paperList().SelectedRow(), 1);  // the default paper
     QTest::keyClick(&paperList(), Qt::Key_Down);
@@ -49,23 +34,19 @@ TEST_F(AtAGlanceTest, TheKeyboardMovesThroughPapersLeavesTheListAndOpensTheMenus
     EXPECT_EQ(menu->title(), QStringLiteral("&File"));
     menu->close();
     EXPECT_EQ(window.MenuAction(command::kExit)->text(), QStringLiteral("&Exit"));
-}
 
-TEST_F(AtAGlanceTest, OnePaperIsSelectedWhateverIsClicked) {
-    StartWatching(catalog);
+    // A click beside the rows or a Ctrl+click on the selected row leaves one paper selected.
     QWidget* rows = paperList().viewport();
     const QPoint belowTheRows(20, rows->height() - 3);
     ASSERT_FALSE(paperList().indexAt(belowTheRows).isValid());
     QTest::mouseClick(rows, Qt::LeftButton, {}, belowTheRows);
-    EXPECT_EQ(paperList().SelectedRow(), 1);
+    EXPECT_EQ(paperList().SelectedRow(), 2);
     const QPoint onTheSelectedRow =
-        paperList().visualRect(paperList().model()->index(1, 0)).center();
+        paperList().visualRect(paperList().model()->index(2, 0)).center();
     QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, onTheSelectedRow);
-    EXPECT_EQ(paperList().SelectedRow(), 1);
-}
+    EXPECT_EQ(paperList().SelectedRow(), 2);
 
-TEST_F(AtAGlanceTest, TheTitleAndThePaperListShowWhatIsNotSelected) {
-    MainDialog& window = StartWatching(catalog);
+    // The title and the paper list show what is not selected.
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Korvane Brevalon Sheetwise - Office.cat[*]"));
     EXPECT_FALSE(window.isWindowModified());
     MakePaperChange();  // A is now row 1, the default paper B row 0
@@ -73,33 +54,28 @@ TEST_F(AtAGlanceTest, TheTitleAndThePaperListShowWhatIsNotSelected) {
     window.OnCommand(command::kSave);
     EXPECT_FALSE(window.isWindowModified());
 
+    const auto data = [this](int row, int column, int role) {
+        return paperList().model()->data(paperList().model()->index(row, column), role);
+    };
     // The default paper in bold with a mark, and the precollated one's mode says so; the cell the
     // window reads keeps the mode alone.
-    EXPECT_TRUE(Data(0, 0, Qt::FontRole).value<QFont>().bold());
-    EXPECT_FALSE(Data(0, 0, Qt::DecorationRole).isNull());
-    EXPECT_FALSE(Data(1, 0, Qt::FontRole).value<QFont>().bold());
-    EXPECT_TRUE(Data(1, 0, Qt::DecorationRole).isNull());
-    EXPECT_EQ(Data(0, 5, Qt::DisplayRole).toString(), QStringLiteral("1-Sided \u00b7 Precollated"));
-    EXPECT_EQ(Data(1, 5, Qt::DisplayRole).toString(), QStringLiteral("1, 2-Sided"));
+    EXPECT_TRUE(data(0, 0, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(data(0, 0, Qt::DecorationRole).isNull());
+    EXPECT_FALSE(data(1, 0, Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(data(1, 0, Qt::DecorationRole).isNull());
+    EXPECT_EQ(data(0, 5, Qt::DisplayRole).toString(), QStringLiteral("1-Sided \u00b7 Precollated"));
+    EXPECT_EQ(data(1, 5, Qt::DisplayRole).toString(), QStringLiteral("1, 2-Sided"));
     EXPECT_EQ(paperList().CellText(0, 5), QStringLiteral("1-Sided"));
     ClickRow(1);
     button(control::kDefaultPaperBox).click();
-    EXPECT_TRUE(Data(1, 0, Qt::FontRole).value<QFont>().bold());
-    EXPECT_FALSE(Data(0, 0, Qt::FontRole).value<QFont>().bold());
-}
-
-TEST_F(AtAGlanceTest, FileDialogsOpenWhereTheCatalogLives) {
-    MainDialog& window = StartWatching(catalog);
-    window.OnCommand(command::kOpen);
-    window.OnCommand(command::kSaveAs);
-    ASSERT_EQ(ui.fileRequests.size(), 2u);
-    for (const FileDialogRequest& request : ui.fileRequests)
-        EXPECT_EQ(request.directory, QString::fromStdString(dir.path() + "/"));
+    EXPECT_TRUE(data(1, 0, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(data(0, 0, Qt::FontRole).value<QFont>().bold());
 }
 
 // Every message about a file keeps its text and says below it which file and why.
-TEST_F(AtAGlanceTest, EveryFileMessageSaysWhichFileAndWhy) {
-    MainDialog& window = StartWatching(catalog);
+TEST_F(FileCommandTest, EveryFileMessageSaysWhichFileAndWhy) {
+    const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
+    MainDialog& window = Start(catalog);
     const auto open = [&](const std::string& name, const std::string& catalogText,
                           const std::string& sizes) {
         Choose(
@@ -111,8 +87,8 @@ TEST_F(AtAGlanceTest, EveryFileMessageSaysWhichFileAndWhy) {
     std::filesystem::rename(dir.File("aside"), dir.File("bin/KBRVCAT_EN.DEF"));
     Choose(dir.File("Gone.cat"));  // went away after the dialog
     window.OnCommand(command::kOpen);
-    // The window keeps the catalog it showed.
-    EXPECT_EQ(window.catalog().path(), Utf8ToUtf16(catalog));
+    // The window keeps the catalog it showed, and its path.
+    EXPECT_EQ(window.workingPath(), Utf8ToUtf16(catalog));
     EXPECT_EQ(paperList().ItemCount(), 3);
     open("Torn", kOfficeCatalog, "torn\n");
     open("Gaps", "Gaps:A\nA:1:75\n", DefaultFile(".DEF"));
@@ -147,11 +123,11 @@ TEST_F(AtAGlanceTest, EveryFileMessageSaysWhichFileAndWhy) {
 
 // The table's texts for a failed Open, Import or Save As gone, the window says it in words of its
 // own rather than saying nothing; a failed Save As keeps the unsaved values.
-TEST_F(AtAGlanceTest, FileMessagesKeepTheirTextsWithoutTheStringTable) {
+TEST_F(FileCommandTest, FileMessagesKeepTheirTextsWithoutTheStringTable) {
     auto strings = std::make_shared<StringResources>(*ProgramStrings());
     strings->RemoveBlockOf(17254);
     strings->RemoveBlockOf(17265);  // 17265 and 17266
-    MainDialog& window = StartWatching(catalog, strings);
+    MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog), {}, strings);
     MakeAttributeChange(2);
     WriteBytes(dir.File("Locked.cat"), "keep me");
     MakeReadOnly(dir.File("Locked.cat"));

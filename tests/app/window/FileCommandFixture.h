@@ -1,5 +1,5 @@
 // The window with the means to drive its File menu: unsaved changes made the way the window makes
-// them, answers for the question and the file dialogs, the exit code, and file permissions.
+// them, answers for the question and the file dialogs, and file permissions.
 #pragma once
 
 #include <sys/stat.h>
@@ -32,14 +32,6 @@ inline const QString kDefaultOpenedText =
 
 class FileCommandTest : public WindowTest {
   protected:
-    // Starts the window and records the command that closes it.
-    MainDialog& StartWatching(std::optional<std::string> catalog = std::nullopt,
-                              std::shared_ptr<const StringResources> strings = ProgramStrings()) {
-        MainDialog& started = Start(std::move(catalog), {}, std::move(strings));
-        QObject::connect(&started, &MainDialog::Closed, [this](int id) { closedWith = id; });
-        return started;
-    }
-
     // A colour a paper uses but the lists lack, as a hand-edited catalog brings one: showing the
     // paper appends it to the colours list and the catalog, and marks the colours changed.
     void MakeAttributeChange(int row) {
@@ -57,7 +49,7 @@ class FileCommandTest : public WindowTest {
 
     // The shared catalog as Office.cat, shown with both kinds of unsaved change.
     MainDialog& StartWithChanges() {
-        MainDialog& started = StartWatching(WriteCatalog("Office", kOfficeCatalog));
+        MainDialog& started = Start(WriteCatalog("Office", kOfficeCatalog));
         MakePaperChange();
         MakeAttributeChange(2);
         return started;
@@ -74,8 +66,6 @@ class FileCommandTest : public WindowTest {
     static bool HasMauve(const std::string& attributeFile) {
         return ReadBytes(attributeFile).find("\nmauve\n") != std::string::npos;
     }
-
-    int closedWith = 0;
 };
 
 }  // namespace sheetwise::testing

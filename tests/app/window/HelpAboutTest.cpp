@@ -57,8 +57,9 @@ class HelpTest : public FileCommandTest {
 const std::string kManual = std::string(SHEETWISE_RESOURCE_CATALOG) + "/../help/sheetwise.html";
 
 // The manual in the build tree or in an installation, else the old help file beside the program
-// (HelpTopicsAndF1SayThatThereIsNoHelpSystem), or by its bare name for another program.
-TEST(HelpFileTest, TheManualIsFoundWhereTheBuildOrTheInstallationPutsIt) {
+// (HelpAndF1FindNoHelpSystemAndAboutShowsTheProduct), or by its bare name for another program;
+// every topic the window can ask for has its place in it.
+TEST(HelpFileTest, TheManualIsFoundAndHasAPlaceForEveryTopic) {
     testing::TempDir dir;
     std::filesystem::create_directories(dir.File("usr/bin/help"));
     std::filesystem::create_directories(dir.File("usr/share/sheetwise/help"));
@@ -68,9 +69,7 @@ TEST(HelpFileTest, TheManualIsFoundWhereTheBuildOrTheInstallationPutsIt) {
     testing::WriteBytes(dir.File("usr/bin/help/sheetwise.html"), "<html></html>");
     EXPECT_EQ(HelpFilePath(dir.Wide("usr/bin/sheetwise")), dir.Wide("usr/bin/help/sheetwise.html"));
     EXPECT_EQ(HelpFilePath(u"/opt/bin/mysheetwise"), u"sheetwise.hlp");
-}
 
-TEST(HelpFileTest, EveryTopicTheWindowCanAskForHasItsPlaceInTheManual) {
     const QString manual = QString::fromStdString(testing::ReadBytes(kManual));
     ASSERT_FALSE(manual.isEmpty());
     for (const int id : ControlsWithTopics())
@@ -83,29 +82,28 @@ TEST(HelpFileTest, EveryTopicTheWindowCanAskForHasItsPlaceInTheManual) {
     EXPECT_FALSE(help.Show(QStringLiteral("/nowhere/sheetwise.html"), {}));
 }
 
-TEST_F(HelpTest, HelpTopicsAndF1SayThatThereIsNoHelpSystem) {
-    MainDialog& window = StartWatching();
-    EXPECT_EQ(window.helpPath(), QString::fromStdString(dir.File("bin/sheetwise.hlp")));
-    window.OnCommand(command::kHelpTopics);
-    QTest::keyClick(window.Control(control::kNameField), Qt::Key_F1);
-    ASSERT_EQ(ui.helpRequests.size(), 2u);
-    for (const testing::RecordedHelp& request : ui.helpRequests)
-        EXPECT_EQ(request.command, kHelpOpenFile);
-    EXPECT_EQ(ui.TakeTexts(), QStringList(2, QStringLiteral("Error accessing Help system.")));
-}
-
+// A list on a group frame is found rather than the frame, which comes first in template order and
+// so lies on top.
 TEST_F(HelpTest, ControlsWithATopicOfferWhatsThisAndNoOtherControlDoes) {
-    MainDialog& window = StartWatching();
+    MainDialog& window = Start(std::nullopt, [](DialogTemplate& dialog) {
+        DialogControl frame;
+        frame.kind = ControlKind::GroupBox;
+        frame.rect = QRect(230, 140, 100, 100);  // around the colours list
+        dialog.controls.insert(dialog.controls.begin(), frame);
+    });
     EXPECT_EQ(window.whatsThisMenu()->actions()[0]->text(), QStringLiteral("What's this"));
     ASSERT_FALSE(button(control::kModify).isEnabled());  // disabled controls have topics too
-    for (const int id : {control::kAdd, control::kModify, control::kNameList})
+    for (const int id : {control::kAdd, control::kModify, control::kNameList, control::kColourList})
         EXPECT_TRUE(RightClick(CentreOf(id))) << id;
-    // Closing the menu asks for nothing; labels have no topic.
+    // Closing the menu asks for nothing; labels, and the frame beside the list, have no topic.
     EXPECT_TRUE(RightClick(CentreOf(control::kWeightList), false));
     EXPECT_FALSE(RightClick(CentreOf(1058)));
-    ASSERT_EQ(ui.helpRequests.size(), 3u);
+    const QWidget* list = window.Control(control::kColourList);
+    EXPECT_FALSE(RightClick(list->mapToGlobal(QPoint(list->width() + 3, 2))));
+    ASSERT_EQ(ui.helpRequests.size(), 4u);
     EXPECT_EQ(ui.helpRequests[0].command, kHelpContextPopup);
     EXPECT_EQ(ui.helpRequests[1].data, control::kModify);
+    EXPECT_EQ(ui.helpRequests[3].data, control::kColourList);
     // The pop-up topic cannot be shown either, and nobody is told.
     EXPECT_TRUE(ui.boxes.empty());
 
@@ -122,29 +120,22 @@ TEST_F(HelpTest, ControlsWithATopicOfferWhatsThisAndNoOtherControlDoes) {
         });
         QApplication::sendEvent(target, &click);
     }
-    ASSERT_EQ(ui.helpRequests.size(), 5u);
-    EXPECT_EQ(ui.helpRequests[3].data, control::kNameField);
-    EXPECT_EQ(ui.helpRequests[4].data, control::kPaperList);
+    ASSERT_EQ(ui.helpRequests.size(), 6u);
+    EXPECT_EQ(ui.helpRequests[4].data, control::kNameField);
+    EXPECT_EQ(ui.helpRequests[5].data, control::kPaperList);
 }
 
-// The frame comes first in template order, which puts it on top: the narrower list wins.
-TEST_F(HelpTest, AListBoxOnAGroupFrameIsFoundRatherThanTheFrame) {
-    Start(std::nullopt, [](DialogTemplate& dialog) {
-        DialogControl frame;
-        frame.kind = ControlKind::GroupBox;
-        frame.rect = QRect(230, 140, 100, 100);  // around the colours list
-        dialog.controls.insert(dialog.controls.begin(), frame);
-    });
-    EXPECT_TRUE(RightClick(CentreOf(control::kColourList)));
-    ASSERT_EQ(ui.helpRequests.size(), 1u);
-    EXPECT_EQ(ui.helpRequests[0].data, control::kColourList);
-    // Beside the list, inside the frame: the frame, which has no topic.
-    const QWidget* list = window->Control(control::kColourList);
-    EXPECT_FALSE(RightClick(list->mapToGlobal(QPoint(list->width() + 3, 2))));
-}
+TEST_F(HelpTest, HelpAndF1FindNoHelpSystemAndAboutShowsTheProduct) {
+    MainDialog& window = Start();
+    EXPECT_EQ(window.helpPath(), QString::fromStdString(dir.File("bin/sheetwise.hlp")));
+    window.OnCommand(command::kHelpTopics);
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_F1);
+    ASSERT_EQ(ui.helpRequests.size(), 2u);
+    for (const testing::RecordedHelp& request : ui.helpRequests)
+        EXPECT_EQ(request.command, kHelpOpenFile);
+    EXPECT_EQ(ui.TakeTexts(), QStringList(2, QStringLiteral("Error accessing Help system.")));
 
-TEST_F(HelpTest, AboutShowsTheProductOverTheWindow) {
-    MainDialog& window = StartWatching();
+    // About shows the product over the window.
     QString text;
     QRect box;
     WhenShown([&](QWidget* shown) {

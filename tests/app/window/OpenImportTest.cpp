@@ -36,13 +36,14 @@ class ImportCommandTest : public FileCommandTest {
 };
 
 TEST_F(FileCommandTest, OpenShowsTheChosenCatalogWithCompanionsFromTheDefault) {
-    MainDialog& window = StartWatching();
+    MainDialog& window = Start();
     window.OnCommand(command::kOpen);  // cancelled
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_EQ(ui.fileRequests[0].filter,
               QStringLiteral("Paper Catalog Files (*.cat);;All Files (*)"));
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("cat"));
     EXPECT_FALSE(ui.fileRequests[0].save);
+    EXPECT_EQ(ui.fileRequests[0].directory, QString::fromStdString(dir.File("bin/")));
     EXPECT_EQ(window.workingPath(), window.defaultPath());
 
     const std::string other = WriteCatalog("Office", kOfficeCatalog, "", "");
@@ -62,7 +63,7 @@ TEST_F(FileCommandTest, OpenShowsTheChosenCatalogWithCompanionsFromTheDefault) {
 // What the window writes after File > Import and Save is what sheetwise-cli's import writes from
 // the same files; the window reports what it changed or left out.
 TEST_F(ImportCommandTest, AnImportReportsItsFindingsAndStaysUntitledUntilSaved) {
-    MainDialog& window = StartWatching();
+    MainDialog& window = Start();
     const std::string ini = Import(ImportFileWithPapers({
         "Caf#;0;white;75;plain;0",    // the default paper, refused by the catalog
         "A:B;1;white;75;plain;0",     // its colon becomes "_"
@@ -102,7 +103,7 @@ TEST_F(ImportCommandTest, AnImportReportsItsFindingsAndStaysUntitledUntilSaved) 
 }
 
 TEST_F(ImportCommandTest, AFailedImportOpensTheDefaultCatalog) {
-    MainDialog& window = StartWatching(WriteCatalog("Office", kOfficeCatalog));
+    MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));
     // Every attribute section needs a value; PaperForced has none.
     Import(IniFile({"[PaperSizes]", "PaperSize0=A4", "[PaperColors]", "PaperColor0=white",
                     "[PaperWeights]", "PaperWeight0=75", "[PaperTypes]", "PaperType0=plain",

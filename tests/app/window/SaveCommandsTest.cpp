@@ -1,7 +1,5 @@
-// Save, Save As, the unsaved-changes question and Exit, on real files; and the ways an operator
-// could lose a catalog through them, each closed: a file that was not read whole is never written
-// over, cancelling a save cancels what waited on it, edits reach only their own catalog's files,
-// and another writer's work is not silently replaced.
+// Save, Save As, the unsaved-changes question and Exit, on real files, and the ways an operator
+// could lose a catalog through them.
 #include <filesystem>
 
 #include "app/window/FileCommandFixture.h"
@@ -20,26 +18,43 @@ class FailingRename {
     ~FailingRename() { file_faults::Clear(); }
 };
 
-TEST_F(FileCommandTest, SaveWritesBothFilesWhatEverChanged) {
+TEST_F(FileCommandTest, SaveWritesBothFilesAndYesWhatChangedBeforeTheWindowCloses) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
-    // Both files are written even without changes, also when one has vanished meanwhile.
+    MainDialog& window = Start(catalog);
+    // Save writes both files even without changes, also when one has vanished meanwhile.
     std::filesystem::remove(catalog);
     window.OnCommand(command::kSave);
     EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
-
     MakePaperChange();
-    MakeAttributeChange(2);
     QTest::keyClick(window.Control(control::kNameField), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(ui.boxes.empty() && ui.fileRequests.empty());
     EXPECT_FALSE(window.changeFlags().Any());
     EXPECT_EQ(ReadBytes(catalog), kOfficeMoved);
+
+    MakeAttributeChange(2);
+    std::filesystem::remove(catalog);
+    Answer(BoxAnswer::kYes);
+    window.OnCommand(command::kNew);
+    // Only the attributes had changed: the catalog file is not written.
+    EXPECT_FALSE(std::filesystem::exists(catalog));
     EXPECT_TRUE(HasMauve(dir.File("Office.cat.atr")));
+    EXPECT_EQ(window.workingPath(), window.defaultPath());
+
+    MakePaperChange();
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Return);  // Enter does nothing
+    EXPECT_EQ(closedWith, 0);
+    // The installed default catalog is only read: what starts from it gets a name of its own.
+    Answer(BoxAnswer::kYes);
+    Choose(catalog);
+    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Escape);
+    EXPECT_EQ(closedWith, control::kCancel);
+    EXPECT_EQ(ui.TakeTexts(), QStringList(2, kSaveChangesText));
+    EXPECT_EQ(ReadBytes(catalog).substr(0, 10), "KBRVCAT_EN");
+    EXPECT_EQ(ReadBytes(dir.File("bin/KBRVCAT_EN.CAT")), DefaultFile(".CAT"));
 }
 
-// Whether Save or the question's Yes started it, a save that fails says which file and offers
-// Save As; the two files are one set, so neither is written when one cannot be. Only a save that
-// ends somewhere lets the command that waited on it go on.
+// Whether Save or the question's Yes started it; the two files are one set, so neither is written
+// when one cannot be.
 TEST_F(FileCommandTest, ASaveThatFailsOffersSaveAsAndOnlyASavedOneLetsTheCommandGoOn) {
     const struct {
         int command;
@@ -89,9 +104,9 @@ TEST_F(FileCommandTest, ASaveThatFailsOffersSaveAsAndOnlyASavedOneLetsTheCommand
     }
 }
 
-TEST_F(FileCommandTest, SaveAsNeverEmptiesOrLeavesBehindAFileItCannotReplace) {
+TEST_F(FileCommandTest, SaveAsAsksAboutCaseVariantsAndNeverLeavesHalfAFile) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
+    MainDialog& window = Start(catalog);
     const std::string other = WriteCatalog("Other", "Other:X\nX:1:75:white:plain:2:0\n");
     Choose(other);
     Choose(dir.File("Fresh.cat"));
@@ -107,11 +122,21 @@ TEST_F(FileCommandTest, SaveAsNeverEmptiesOrLeavesBehindAFileItCannotReplace) {
     // The window and its catalog stay with the old file.
     EXPECT_EQ(window.catalog().path(), Utf8ToUtf16(catalog));
     EXPECT_EQ(field(control::kCatalogDisplay).text(), QString::fromStdString(catalog));
+
+    // A name that differs from an existing file's only in letter case.
+    for (const BoxAnswer answer : {BoxAnswer::kNo, BoxAnswer::kYes}) {
+        Choose(dir.File("OTHER.cat"));
+        Answer(answer);
+        window.OnCommand(command::kSaveAs);
+    }
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::kYesNo);
+    EXPECT_TRUE(ui.boxes[0].text.contains(QString::fromStdString(other)));
+    EXPECT_EQ(ReadBytes(other), kOfficeCatalog);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("OTHER.cat")));
 }
 
-// The question, and the exit codes.
-
-TEST_F(FileCommandTest, CancelKeepsEverythingAndNoEndsWithoutWriting) {
+TEST_F(FileCommandTest, CancelKeepsEverythingAndNoLetsTheEditsGoOnlyWithTheirCatalog) {
     MainDialog& window = StartWithChanges();
     Answer(BoxAnswer::kCancel);
     window.OnCommand(command::kNew);
@@ -129,46 +154,24 @@ TEST_F(FileCommandTest, CancelKeepsEverythingAndNoEndsWithoutWriting) {
     Answer(BoxAnswer::kNo);
     window.OnCommand(command::kOpen);  // the dialog is cancelled
     EXPECT_TRUE(window.changeFlags().AnyPaper() && window.changeFlags().colours);
+    // Nor do they reach a catalog opened in its place; the answer holds for the whole command.
+    const std::string broken = WriteCatalog("Broken", kOfficeCatalog, "broken:line\n");
     Answer(BoxAnswer::kNo);
-    window.OnCommand(command::kExit);
-    EXPECT_EQ(ui.TakeTexts(), QStringList(4, kSaveChangesText));
-    EXPECT_EQ(closedWith, command::kExit);
+    Choose(broken);
+    window.OnCommand(command::kOpen);
+    EXPECT_EQ(ui.TakeTexts(), QStringList(4, kSaveChangesText) << kDefaultOpenedText);
+    EXPECT_EQ(window.workingPath(), window.defaultPath());
+    EXPECT_FALSE(window.changeFlags().Any());
+    EXPECT_EQ(ReadBytes(dir.File("Broken.cat.atr")), DefaultFile(".CAT.atr"));
     EXPECT_EQ(ReadBytes(dir.File("Office.cat")), kOfficeCatalog);
     EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
 }
-
-TEST_F(FileCommandTest, YesSavesWhatChangedAndTheWindowCloses) {
-    const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
-    MakeAttributeChange(2);
-    std::filesystem::remove(catalog);
-    Answer(BoxAnswer::kYes);
-    window.OnCommand(command::kNew);
-    // Only the attributes had changed: the catalog file is not written.
-    EXPECT_FALSE(std::filesystem::exists(catalog));
-    EXPECT_TRUE(HasMauve(dir.File("Office.cat.atr")));
-    EXPECT_EQ(window.workingPath(), window.defaultPath());
-
-    MakePaperChange();
-    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Return);  // Enter does nothing
-    EXPECT_EQ(closedWith, 0);
-    // The installed default catalog is only read: what starts from it gets a name of its own.
-    Answer(BoxAnswer::kYes);
-    Choose(catalog);
-    QTest::keyClick(window.Control(control::kNameField), Qt::Key_Escape);
-    EXPECT_EQ(closedWith, control::kCancel);
-    EXPECT_EQ(ui.TakeTexts(), QStringList(2, kSaveChangesText));
-    EXPECT_EQ(ReadBytes(catalog).substr(0, 10), "KBRVCAT_EN");
-    EXPECT_EQ(ReadBytes(dir.File("bin/KBRVCAT_EN.CAT")), DefaultFile(".CAT"));
-}
-
-// What must never be lost.
 
 TEST_F(FileCommandTest, ACatalogThatWasNotReadWholeIsNeverSavedOverItself) {
     // A size line with too few fields: the papers are not even read.
     const std::string catalog =
         WriteCatalog("Real", kOfficeCatalog, "broken:line\n" + DefaultFile(".DEF"));
-    MainDialog& window = StartWatching(catalog);
+    MainDialog& window = Start(catalog);
     ASSERT_EQ(ui.boxes.size(), 1u);
     // The box says which file, and that it stays as it is.
     EXPECT_TRUE(ui.boxes[0].details.contains(QString::fromStdString(dir.File("Real.def"))));
@@ -178,21 +181,6 @@ TEST_F(FileCommandTest, ACatalogThatWasNotReadWholeIsNeverSavedOverItself) {
     EXPECT_TRUE(ui.fileRequests[0].save);
     EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
     EXPECT_EQ(ReadBytes(dir.File("Real.cat.atr")), DefaultFile(".CAT.atr"));
-}
-
-TEST_F(FileCommandTest, SaveAsAsksBeforeReplacingAFileThatDiffersOnlyInCase) {
-    MainDialog& window = StartWatching(WriteCatalog("Office", kOfficeCatalog));
-    WriteBytes(dir.File("Plan.CAT"), "Plan:X\nX:1:75:white:plain:2:0\n");
-    for (const BoxAnswer answer : {BoxAnswer::kNo, BoxAnswer::kYes}) {
-        Choose(dir.File("Plan.cat"));
-        Answer(answer);
-        window.OnCommand(command::kSaveAs);
-    }
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::kYesNo);
-    EXPECT_TRUE(ui.boxes[0].text.contains(QString::fromStdString(dir.File("Plan.CAT"))));
-    EXPECT_EQ(ReadBytes(dir.File("Plan.CAT")), kOfficeCatalog);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Plan.cat")));
 }
 
 // An import is unsaved work without a file of its own: every command that leaves it asks first,
@@ -220,27 +208,9 @@ TEST_F(FileCommandTest, LeavingAnImportAsksAndACancelledSaveAsCancelsTheCommand)
     EXPECT_EQ(ReadBytes(dir.File("Imported.cat")).substr(0, 19), "KBRVCAT_EN:Office\nO");
 }
 
-TEST_F(FileCommandTest, PendingEditsOnlyEverReachTheirOwnCatalog) {
-    MainDialog& window = StartWithChanges();
-    const std::string broken = WriteCatalog("Broken", kOfficeCatalog, "broken:line\n");
-    Answer(BoxAnswer::kNo);
-    Choose(broken);
-    window.OnCommand(command::kOpen);
-    // One question only: the answer holds for the whole command.
-    EXPECT_EQ(ui.TakeTexts(), (QStringList{kSaveChangesText, kDefaultOpenedText}));
-    EXPECT_EQ(window.workingPath(), window.defaultPath());
-    EXPECT_EQ(ReadBytes(dir.File("Broken.cat.atr")), DefaultFile(".CAT.atr"));
-    EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
-    EXPECT_FALSE(window.changeFlags().Any());
-}
-
 TEST_F(FileCommandTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
     const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = StartWatching(catalog);
-    MakePaperChange();
-    window.OnCommand(command::kSave);  // its own files: no question
-    EXPECT_TRUE(ui.boxes.empty());
-
+    MainDialog& window = Start(catalog);
     // Another editor saves meanwhile (a new file, renamed into place).
     const std::string theirs = "Office:B\nB:9:160:blue:cover:1:1\nFromA:1:75:white:plain:2:0\n";
     const auto replace = [&](const std::string& file) {
@@ -260,13 +230,13 @@ TEST_F(FileCommandTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
     Choose(dir.File("Mine.cat"));
     window.OnCommand(command::kSave);
     EXPECT_EQ(ReadBytes(catalog), theirs);
-    EXPECT_EQ(ReadBytes(dir.File("Mine.cat")), kOfficeCatalog);
+    EXPECT_EQ(ReadBytes(dir.File("Mine.cat")), kOfficeMoved);
 
     replace(dir.File("Mine.cat"));
     Answer(BoxAnswer::kYes);  // Overwrite
     window.OnCommand(command::kSave);
     EXPECT_EQ(ui.boxes.size(), 3u);
-    EXPECT_EQ(ReadBytes(dir.File("Mine.cat")), kOfficeCatalog);
+    EXPECT_EQ(ReadBytes(dir.File("Mine.cat")), kOfficeMoved);
 }
 
 }  // namespace
