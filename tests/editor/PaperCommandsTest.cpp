@@ -61,17 +61,17 @@ TEST_F(PaperCommandsTest, Modify) {
     EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("*"));
 }
 
+// Without rows, or without the message's text in the string table, Modify still says why not.
 TEST_F(PaperCommandsTest, ModifyWithoutRowsOrWithoutItsMessageText) {
     auto strings = std::make_shared<StringResources>(*ProgramStrings());
     strings->RemoveBlockOf(17264);
-    MainDialog* shown = &Start(WriteCatalog("Broken", "H:A\nA:1:75:white\n"), {}, strings);
+    Start(WriteCatalog("Broken", "H:A\nA:1:75:white\n"), {}, strings);
     ui.boxes.clear();
-    shown->OnCommand(control::kModify);
+    window->OnCommand(control::kModify);
     Expect("Error", "No paper selected to modify.");
-    window.reset();
-    shown = &Start(WriteCatalog("Small", testing::kOfficeCatalog), {}, strings);
+    Start(WriteCatalog("Small", testing::kOfficeCatalog), {}, strings);
     Type(control::kWeightField, QString());
-    shown->OnCommand(control::kModify);
+    window->OnCommand(control::kModify);
     Expect("Error", kInvalidModify);
 }
 

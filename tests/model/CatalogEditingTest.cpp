@@ -126,7 +126,7 @@ TEST_F(CatalogTest, DeletesAndMovesLeaveTheDefaultIndexToTheCaller) {
     EXPECT_EQ(other.status(), kStatusNotFoundOrNoSize);
 }
 
-TEST_F(CatalogTest, AttributeValuesAreAppendedAndRemovedByKind) {
+TEST_F(CatalogTest, AttributeValuesAreAppendedRemovedAndReloadedByKind) {
     PaperCatalog catalog = Load(kThree);
     EXPECT_TRUE(catalog.AddAttributeValue(kColours, u"white"));  // duplicates allowed
     EXPECT_EQ(catalog.GetAttributeList(kColours),
@@ -140,10 +140,8 @@ TEST_F(CatalogTest, AttributeValuesAreAppendedAndRemovedByKind) {
     EXPECT_TRUE(catalog.DeleteAttribute(kTypes, u"tab"));
     EXPECT_EQ(catalog.GetType(2), u"tab");  // papers keep their value
     EXPECT_EQ(&catalog.GetAttributeList(9), &catalog.GetAttributeList(kColours));
-}
 
-TEST_F(CatalogTest, ReloadsReplaceSizesAndAttributes) {
-    PaperCatalog catalog = Load(kThree);
+    // Reloads replace them, and the sizes, with what the files hold.
     testing::WriteBytes(dir.File("test.def"), "1:2:0:0:1:only\n");
     ASSERT_TRUE(catalog.ReloadSizes(dir.Wide("test.cat")));
     ASSERT_EQ(catalog.sizes().size(), 1u);

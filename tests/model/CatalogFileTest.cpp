@@ -44,11 +44,9 @@ TEST_F(CatalogTest, AnyValueOutsideThePageMakesTheFileWide) {
     catalog = Load("Kat:Caf\xE9\nCaf\xE9:1:75:white:plain:2:0\n", "narrow");
     ASSERT_TRUE(catalog.Save(dir.Wide("narrow-out.cat")));
     EXPECT_EQ(ReadBytes(dir.File("narrow-out.cat")), "Kat:Caf\xE9\nCaf\xE9:1:75:white:plain:2:0\n");
-}
 
-// Every place the writer scans chooses wide mode on its own; a header whose narrow bytes would
-// begin like a UTF-16 mark does too.
-TEST_F(CatalogTest, EachScannedTextAloneMakesTheFileWide) {
+    // Every place the writer scans chooses wide mode on its own; a header whose narrow bytes
+    // would begin like a UTF-16 mark does too.
     WriteBytes(dir.File("out.DEF"), kSizes);
     WriteBytes(dir.File("out.cat.atr"), kAttributes);
     const auto savedWide = [&](PaperCatalog& catalog, const char* place) {

@@ -13,11 +13,10 @@ using testing::ReadBytes;
 
 TEST_F(CatalogTest, DefaultCatalogReadsCleanlyAndWritesBackByteForByte) {
     const std::filesystem::path source = SHEETWISE_DEFAULT_CATALOG;
-    for (const char* suffix : {".CAT", ".CAT.atr"}) {
-        std::filesystem::copy_file(source.string().substr(0, source.string().size() - 4) + suffix,
-                                   dir.File(std::string("KBRVCAT_EN") + suffix));
+    for (const char* suffix : {".CAT", ".CAT.atr", ".DEF"}) {
+        const std::string name = std::string("KBRVCAT_EN") + suffix;
+        std::filesystem::copy_file(source.parent_path() / name, dir.File(name));
     }
-    std::filesystem::copy_file(source.parent_path() / "KBRVCAT_EN.DEF", dir.File("KBRVCAT_EN.DEF"));
     PaperCatalog catalog = LoadExisting("KBRVCAT_EN.CAT");
     ASSERT_EQ(catalog.status(), kStatusOk);
     EXPECT_GE(catalog.sizes().size(), 10u);
