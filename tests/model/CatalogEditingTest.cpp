@@ -12,13 +12,6 @@ using testing::CatalogTest;
 constexpr const char* kThree =
     "H:P2\nP1:1:75:white:plain:2:0\nP2:2:160:blue:cover:1:1\nP3:3:0:*:tab:0:0\n";
 
-std::vector<std::u16string> Names(const PaperCatalog& catalog) {
-    std::vector<std::u16string> names;
-    for (const auto& paper : catalog.papers())
-        names.push_back(paper.name);
-    return names;
-}
-
 TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaults) {
     const PaperCatalog catalog = Load(kThree);
     PaperDefinition paper;
@@ -106,7 +99,7 @@ TEST_F(CatalogTest, DeletesAndMovesLeaveTheDefaultIndexToTheCaller) {
     EXPECT_FALSE(catalog.DeletePaper(3));
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrExists);
     ASSERT_TRUE(catalog.DeletePaper(0));
-    EXPECT_EQ(Names(catalog), (std::vector<std::u16string>{u"P2", u"P3"}));
+    EXPECT_EQ(Names(catalog), u"P2 P3 ");
     EXPECT_EQ(catalog.GetDefaultPaper(), u"P3");  // the index stayed at 1
     ASSERT_TRUE(catalog.SetDefaultPaper(u"P2"));
     EXPECT_EQ(catalog.GetDefaultIndex(), 0);
@@ -114,14 +107,14 @@ TEST_F(CatalogTest, DeletesAndMovesLeaveTheDefaultIndexToTheCaller) {
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrExists);
     // Moves exchange neighbours, and the default index stays where it is.
     ASSERT_TRUE(catalog.MovePaper(u"P2", 1));
-    EXPECT_EQ(Names(catalog), (std::vector<std::u16string>{u"P3", u"P2"}));
+    EXPECT_EQ(Names(catalog), u"P3 P2 ");
     EXPECT_EQ(catalog.GetDefaultIndex(), 0);
     PaperCatalog other = Load(kThree, "other");
     ASSERT_TRUE(other.MovePaper(u"P3", 0));
-    EXPECT_EQ(Names(other), (std::vector<std::u16string>{u"P1", u"P3", u"P2"}));
+    EXPECT_EQ(Names(other), u"P1 P3 P2 ");
     ASSERT_TRUE(other.MovePaper(u"P1", 0));
     ASSERT_TRUE(other.MovePaper(u"P2", 1));
-    EXPECT_EQ(Names(other), (std::vector<std::u16string>{u"P1", u"P3", u"P2"}));
+    EXPECT_EQ(Names(other), u"P1 P3 P2 ");
     EXPECT_FALSE(other.MovePaper(u"P9", 0));
     EXPECT_EQ(other.status(), kStatusNotFoundOrNoSize);
 }

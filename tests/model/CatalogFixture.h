@@ -35,6 +35,14 @@ class CatalogTest : public ::testing::Test {
         return PaperCatalog(header, dir.Wide(file), kBuiltInColours, kBuiltInTypes, u':');
     }
 
+    // The papers' names, each followed by a blank.
+    static std::u16string Names(const PaperCatalog& catalog) {
+        std::u16string names;
+        for (const PaperDefinition& paper : catalog.papers())
+            names += paper.name + u" ";
+        return names;
+    }
+
     TempDir dir;
 };
 

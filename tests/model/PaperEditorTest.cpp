@@ -30,12 +30,6 @@ class PaperEditorTest : public testing::CatalogTest {
     }
 
     PaperCatalog& catalog() { return document.catalog(); }
-    std::u16string Names() {
-        std::u16string names;
-        for (const PaperDefinition& paper : catalog().papers())
-            names += paper.name + u" ";
-        return names;
-    }
     // The operator typed a name over the shown paper's.
     void TypeName(const char16_t* name) {
         editor.fields.name = name;
@@ -65,7 +59,7 @@ TEST_F(PaperEditorTest, ModifyChangesTheShownPaperOnly) {
         TypeName(name);
         EXPECT_EQ(editor.Modify(), EditOutcome::kIgnored);
     }
-    EXPECT_EQ(Names(), u"Letter A4_Cover Tab_Stock ");
+    EXPECT_EQ(Names(catalog()), u"Letter A4_Cover Tab_Stock ");
     Show(0);
     editor.fields.colour.clear();
     EXPECT_EQ(editor.Modify(), EditOutcome::kInvalidModify);
@@ -142,13 +136,13 @@ TEST_F(PaperEditorTest, TheDefaultIsReplacedNeverRemovedAndStaysOnItsPaper) {
 
     // A move keeps the default on its paper.
     EXPECT_EQ(editor.Move(0, +1), EditOutcome::kDone);
-    EXPECT_EQ(Names(), u"A4_Cover Letter Tab_Stock ");
+    EXPECT_EQ(Names(catalog()), u"A4_Cover Letter Tab_Stock ");
     EXPECT_EQ(catalog().GetDefaultIndex(), 1);
     EXPECT_TRUE(document.changes().papersReordered);
     // Only the paper on the shown row moves; the list would no longer match otherwise.
     editor.fields.name = u"Tab_Stock";
     EXPECT_EQ(editor.Move(1, -1), EditOutcome::kMoveFailed);
-    EXPECT_EQ(Names(), u"A4_Cover Letter Tab_Stock ");
+    EXPECT_EQ(Names(catalog()), u"A4_Cover Letter Tab_Stock ");
 }
 
 TEST_F(PaperEditorTest, OfferedValuesInUseOrWildcardStay) {
