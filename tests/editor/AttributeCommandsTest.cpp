@@ -37,7 +37,7 @@ TEST_F(AttributeCommandsTest, AddOffersTypedValuesNotYetInTheirLists) {
     EXPECT_EQ(window.catalog().GetType(0), u"matte");
 }
 
-TEST_F(AttributeCommandsTest, DeleteRefusesTheWildcardAndValuesInUse) {
+TEST_F(AttributeCommandsTest, DeleteRefusesWhatIsUsedAndSelectsANeighbourOfWhatGoes) {
     MainDialog& window = Open();
     ClickItem(control::kWeightList, "*");  // although no paper weighs 0
     Click(control::kDelete);
@@ -66,10 +66,7 @@ TEST_F(AttributeCommandsTest, DeleteRefusesTheWildcardAndValuesInUse) {
     EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("120"));
     EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("120"));
     EXPECT_EQ(window.fields().weight, 120);
-}
-
-TEST_F(AttributeCommandsTest, DeletingTheLastItemSelectsTheOneBeforeAndOnlyOfferedValuesGo) {
-    MainDialog& window = Open();
+    // After the last item, the one before it.
     ClickItem(control::kTypeList, "glossy");
     ui.answers = {BoxAnswer::kYes};
     Click(control::kDelete);
