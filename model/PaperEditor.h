@@ -82,8 +82,9 @@ class PaperEditor {
     // Takes the catalog's offered values as the working lists.
     void TakeCatalogLists();
 
-    // Changes the shown paper to the held values. The field flags are cleared after an attempt,
-    // so that the fields go back to what the catalog holds.
+    // Changes the shown paper to the held values. Once the catalog took or refused the change,
+    // the field flags are cleared, so that the fields go back to what the catalog holds; a
+    // refusal before that (an empty value, a weight out of range) leaves the other flags.
     EditOutcome Modify();
 
     // Adds a paper under a new held name. Without one, Add offers the typed weight, colour and
