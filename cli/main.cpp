@@ -1,8 +1,8 @@
 // sheetwise-cli: Sheetwise catalogs from the command line (see sheetwise-cli.1).
 #include <QCoreApplication>
+#include <QLocale>
 #include <iostream>
 
-#include "app/DecimalSeparator.h"
 #include "cli/Cli.h"
 
 namespace {
@@ -12,9 +12,11 @@ std::u16string ExecutablePath() {
     return QCoreApplication::applicationFilePath().toStdU16String();
 }
 
-// The editor takes the locale's decimal separator for its sizes list; so must the import here.
+// The editor shows sizes with the locale's decimal separator, as Qt reports it, and imported sizes
+// are matched against those texts: the tool asks Qt the same question.
 std::u16string DecimalSeparator() {
-    return sheetwise::SystemDecimalSeparator().value_or(QStringLiteral(".")).toStdU16String();
+    const QString separator = QLocale::system().decimalPoint();
+    return separator.isEmpty() ? u"." : separator.left(8).toStdU16String();
 }
 
 }  // namespace

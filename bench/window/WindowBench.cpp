@@ -8,14 +8,14 @@
 #include <memory>
 
 #include "BenchCatalogs.h"
-#include "app/AcceleratorTableReader.h"
-#include "app/DialogTemplateReader.h"
-#include "app/MainDialog.h"
-#include "app/MenuTemplateReader.h"
-#include "app/ProgramStrings.h"
-#include "app/ResourceIds.h"
-#include "editor/PaperListView.h"
 #include "support/TempDir.h"
+#include "ui/resources/AcceleratorTableReader.h"
+#include "ui/resources/DialogTemplateReader.h"
+#include "ui/resources/MenuTemplateReader.h"
+#include "ui/resources/ProgramStrings.h"
+#include "ui/resources/ResourceIds.h"
+#include "ui/widgets/PaperListView.h"
+#include "ui/window/MainDialog.h"
 
 namespace sheetwise {
 namespace {

@@ -9,7 +9,7 @@
 #include <deque>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "ui/window/UserInterface.h"
 
 namespace sheetwise::testing {
 

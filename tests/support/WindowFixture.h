@@ -12,16 +12,16 @@
 #include <functional>
 #include <memory>
 
-#include "app/AcceleratorTableReader.h"
-#include "app/DialogTemplateReader.h"
-#include "app/MainDialog.h"
-#include "app/MenuTemplateReader.h"
-#include "app/ProgramStrings.h"
-#include "app/ResourceIds.h"
-#include "editor/ListBox.h"
-#include "editor/PaperListView.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
+#include "ui/resources/AcceleratorTableReader.h"
+#include "ui/resources/DialogTemplateReader.h"
+#include "ui/resources/MenuTemplateReader.h"
+#include "ui/resources/ProgramStrings.h"
+#include "ui/resources/ResourceIds.h"
+#include "ui/widgets/ListBox.h"
+#include "ui/widgets/PaperListView.h"
+#include "ui/window/MainDialog.h"
 
 namespace sheetwise::testing {
 

@@ -1,0 +1,3 @@
+// Compiles: a file of the model layer reaches its own layer and the layers below.
+#include "formats/PaperDefinition.h"
+#include "model/PaperCatalog.h"

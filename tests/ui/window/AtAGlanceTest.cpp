@@ -1,0 +1,160 @@
+// What the operator sees and reaches without reading the manual: keys, one selected paper, a title
+// and a list that show the rest, and file messages that say which file and why.
+#include <QKeyEvent>
+#include <QMenu>
+#include <filesystem>
+
+#include "import/ImportTestSupport.h"
+#include "ui/window/FileCommandFixture.h"
+
+namespace sheetwise {
+namespace {
+
+using namespace testing;
+
+TEST_F(FileCommandTest, KeysAndClicksKeepOnePaperSelectedWhileTitleAndListShowTheRest) {
+    MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));
+    paperList().setFocus();
+    ASSERT_EQ(paperList().SelectedRow(), 1);  // the default paper
+    QTest::keyClick(&paperList(), Qt::Key_Down);
+    EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("C"));
+    QTest::keyClick(&paperList(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), &paperList());
+    EXPECT_EQ(paperList().SelectedRow(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &paperList());
+
+    // Alt alone opens the first menu; its items answer to their letters.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QApplication::sendEvent(&paperList(), &press);
+    QApplication::sendEvent(&paperList(), &release);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("&File"));
+    menu->close();
+    EXPECT_EQ(window.MenuAction(command::kExit)->text(), QStringLiteral("&Exit"));
+
+    // A click beside the rows or a Ctrl+click on the selected row leaves one paper selected.
+    QWidget* rows = paperList().viewport();
+    const QPoint belowTheRows(20, rows->height() - 3);
+    ASSERT_FALSE(paperList().indexAt(belowTheRows).isValid());
+    QTest::mouseClick(rows, Qt::LeftButton, {}, belowTheRows);
+    EXPECT_EQ(paperList().SelectedRow(), 2);
+    const QPoint onTheSelectedRow =
+        paperList().visualRect(paperList().model()->index(2, 0)).center();
+    QTest::mouseClick(rows, Qt::LeftButton, Qt::ControlModifier, onTheSelectedRow);
+    EXPECT_EQ(paperList().SelectedRow(), 2);
+
+    // The title and the paper list show what is not selected.
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Korvane Brevalon Sheetwise - Office.cat[*]"));
+    EXPECT_FALSE(window.isWindowModified());
+    MakePaperChange();  // A is now row 1, the default paper B row 0
+    EXPECT_TRUE(window.isWindowModified());
+    window.OnCommand(command::kSave);
+    EXPECT_FALSE(window.isWindowModified());
+
+    const auto data = [this](int row, int column, int role) {
+        return paperList().model()->data(paperList().model()->index(row, column), role);
+    };
+    // The default paper in bold with a mark, and the precollated one's mode says so; the cell the
+    // window reads keeps the mode alone.
+    EXPECT_TRUE(data(0, 0, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(data(0, 0, Qt::DecorationRole).isNull());
+    EXPECT_FALSE(data(1, 0, Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(data(1, 0, Qt::DecorationRole).isNull());
+    EXPECT_EQ(data(0, 5, Qt::DisplayRole).toString(), QStringLiteral("1-Sided \u00b7 Precollated"));
+    EXPECT_EQ(data(1, 5, Qt::DisplayRole).toString(), QStringLiteral("1, 2-Sided"));
+    EXPECT_EQ(paperList().CellText(0, 5), QStringLiteral("1-Sided"));
+    ClickRow(1);
+    button(control::kDefaultPaperBox).click();
+    EXPECT_TRUE(data(1, 0, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(data(0, 0, Qt::FontRole).value<QFont>().bold());
+}
+
+// Every message about a file keeps its text and says below it which file and why.
+TEST_F(FileCommandTest, EveryFileMessageSaysWhichFileAndWhy) {
+    const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
+    MainDialog& window = Start(catalog);
+    const auto open = [&](const std::string& name, const std::string& catalogText,
+                          const std::string& sizes) {
+        Choose(
+            WriteCatalog(name, catalogText, sizes, sizes.empty() ? "" : DefaultFile(".CAT.atr")));
+        window.OnCommand(command::kOpen);
+    };
+    std::filesystem::rename(dir.File("bin/KBRVCAT_EN.DEF"), dir.File("aside"));
+    open("Bare", kOfficeCatalog, "");
+    std::filesystem::rename(dir.File("aside"), dir.File("bin/KBRVCAT_EN.DEF"));
+    Choose(dir.File("Gone.cat"));  // went away after the dialog
+    window.OnCommand(command::kOpen);
+    // The window keeps the catalog it showed, and its path.
+    EXPECT_EQ(window.workingPath(), Utf8ToUtf16(catalog));
+    EXPECT_EQ(paperList().ItemCount(), 3);
+    open("Torn", kOfficeCatalog, "torn\n");
+    open("Gaps", "Gaps:A\nA:1:75\n", DefaultFile(".DEF"));
+    // Read-only (the owner's permission decides, also for root), in a read-only folder, or in a
+    // folder that went away after the dialog.
+    WriteBytes(dir.File("Locked.cat"), "keep me");
+    MakeReadOnly(dir.File("Locked.cat"));
+    std::filesystem::create_directories(dir.File("shelf"));
+    chmod(dir.File("shelf").c_str(), 0555);
+    for (const char* name : {"Locked.cat", "shelf/New.cat", "gone/New.cat"}) {
+        Choose(dir.File(name));
+        window.OnCommand(command::kSaveAs);
+    }
+    const std::pair<QString, const char*> expected[] = {
+        {kFilesProblemText, "Bare.def is missing, and so is"},
+        {kFilesProblemText, "Gone.cat does not exist."},
+        {kDefaultOpenedText, "Torn.def has fewer than six fields"},
+        {kDefaultOpenedText, "Gaps.cat has paper lines without a name"},
+        {kSaveAsCatalogFailedText, "Locked.cat: the file is read-only."},
+        {kSaveAsCatalogFailedText, "shelf/New.cat: its folder is read-only."},
+        {kSaveAsCatalogFailedText, "gone/New.cat: its folder does not exist."},
+    };
+    ASSERT_EQ(ui.boxes.size(), std::size(expected));
+    for (size_t i = 0; i < ui.boxes.size(); ++i) {
+        EXPECT_EQ(ui.boxes[i].text, expected[i].first);
+        EXPECT_TRUE(ui.boxes[i].details.contains(QString::fromUtf8(expected[i].second)))
+            << ui.boxes[i].details.toStdString();
+    }
+    EXPECT_EQ(ReadBytes(dir.File("Locked.cat")), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Locked.cat.atr")));
+}
+
+// The table's texts for a failed Open, Import or Save As gone, the window says it in words of its
+// own rather than saying nothing; a failed Save As keeps the unsaved values.
+TEST_F(FileCommandTest, FileMessagesKeepTheirTextsWithoutTheStringTable) {
+    auto strings = std::make_shared<StringResources>(*ProgramStrings());
+    strings->RemoveBlockOf(17254);
+    strings->RemoveBlockOf(17265);  // 17265 and 17266
+    MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog), {}, strings);
+    MakeAttributeChange(2);
+    WriteBytes(dir.File("Locked.cat"), "keep me");
+    MakeReadOnly(dir.File("Locked.cat"));
+    WriteBytes(dir.File("Copy.cat.atr"), "[PaperColors]\nonly\n");
+    MakeReadOnly(dir.File("Copy.cat.atr"));
+    for (const char* name : {"Locked.cat", "Copy.cat"}) {
+        Choose(dir.File(name));
+        window.OnCommand(command::kSaveAs);
+    }
+    EXPECT_EQ(ui.TakeTexts(), (QStringList{kSaveAsCatalogFailedText, kSaveAsAttributesFailedText}));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Copy.cat")));
+    EXPECT_TRUE(window.changeFlags().colours);
+
+    Answer(BoxAnswer::kNo);
+    Choose(WriteCatalog("Broken", "H:A\nA:1:75:white\n"));
+    window.OnCommand(command::kOpen);
+    WriteBytes(dir.File("refused.ini"), ImportFileWithPapers({"Caf#;0;white;75;plain;0"}));
+    Choose(dir.File("refused.ini"));
+    window.OnCommand(command::kImport);
+    ASSERT_EQ(ui.boxes.size(), 4u);
+    EXPECT_EQ(ui.boxes.back().caption, QStringLiteral("Error"));
+    EXPECT_EQ(ui.boxes.back().icon, BoxIcon::kExclamation);
+    const QStringList texts = ui.TakeTexts();
+    EXPECT_EQ(texts[1], kDefaultOpenedText);
+    EXPECT_EQ(texts[3],
+              kFilesProblemText + QStringLiteral("\n\nA Default catalog has been opened instead."));
+}
+
+}  // namespace
+}  // namespace sheetwise

@@ -1,0 +1,125 @@
+// New, Open and Import: which catalog the window shows afterwards, the companions they make, and
+// the untitled catalog an import leaves behind.
+#include <filesystem>
+#include <sstream>
+
+#include "cli/Cli.h"
+#include "import/ImportTestSupport.h"
+#include "ui/window/FileCommandFixture.h"
+
+namespace sheetwise {
+namespace {
+
+using namespace testing;
+
+class ImportCommandTest : public FileCommandTest {
+  protected:
+    std::string Import(const std::string& bytes) {
+        WriteBytes(dir.File("papers.ini"), bytes);
+        Choose(dir.File("papers.ini"));
+        window->OnCommand(command::kImport);
+        return dir.File("papers.ini");
+    }
+
+    // sheetwise-cli import INI --base <the window's default catalog> --out OUT
+    void ImportWithTool(const std::string& ini, const std::string& out) {
+        std::ostringstream ignored;
+        cli::Console console{ignored, ignored};
+        const cli::Environment environment{dir.Wide("bin/sheetwise-cli"),
+                                           window->decimalSeparator().toStdU16String()};
+        cli::RunCommandLine(
+            {QStringLiteral("import"), QString::fromStdString(ini), QStringLiteral("--base"),
+             QString::fromStdString(dir.File("bin/KBRVCAT_EN.CAT")), QStringLiteral("--out"),
+             QString::fromStdString(out)},
+            console, environment);
+    }
+};
+
+TEST_F(FileCommandTest, OpenShowsTheChosenCatalogWithCompanionsFromTheDefault) {
+    MainDialog& window = Start();
+    window.OnCommand(command::kOpen);  // cancelled
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_EQ(ui.fileRequests[0].filter,
+              QStringLiteral("Paper Catalog Files (*.cat);;All Files (*)"));
+    EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("cat"));
+    EXPECT_FALSE(ui.fileRequests[0].save);
+    EXPECT_EQ(ui.fileRequests[0].directory, QString::fromStdString(dir.File("bin/")));
+    EXPECT_EQ(window.workingPath(), window.defaultPath());
+
+    const std::string other = WriteCatalog("Office", kOfficeCatalog, "", "");
+    MakeReadOnly(dir.File("bin/KBRVCAT_EN.CAT.atr"));
+    Choose(other);
+    QTest::keyClick(window.Control(control::kPaperList), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(ui.boxes.empty());
+    // The companions are copies of the default's; that of a read-only one can be saved.
+    EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
+    EXPECT_EQ(ReadBytes(dir.File("Office.def")), DefaultFile(".DEF"));
+    EXPECT_TRUE(OwnerMayWrite(dir.File("Office.cat.atr")));
+    EXPECT_EQ(field(control::kCatalogDisplay).text(), QString::fromStdString(other));
+    EXPECT_EQ(paperList().ItemCount(), 3);
+    EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("B"));
+}
+
+// What the window writes after File > Import and Save is what sheetwise-cli's import writes from
+// the same files; the window reports what it changed or left out.
+TEST_F(ImportCommandTest, AnImportReportsItsFindingsAndStaysUntitledUntilSaved) {
+    MainDialog& window = Start();
+    const std::string ini = Import(ImportFileWithPapers({
+        "Caf#;0;white;75;plain;0",    // the default paper, refused by the catalog
+        "A:B;1;white;75;plain;0",     // its colon becomes "_"
+        "Heavy;0;white;300;plain;0",  // a weight out of range
+        "Short;0;white;75;plain",     // a field missing
+        "Fine;0;white;*;plain;2",
+    }));
+    EXPECT_EQ(ui.fileRequests[0].filter,
+              QStringLiteral("Paper Catalog Import Files (*.ini);;All Files (*)"));
+    EXPECT_FALSE(ui.fileRequests[0].save);
+    QStringList captions;
+    for (const RecordedBox& box : ui.boxes)
+        captions << box.caption;
+    ASSERT_EQ(captions, (QStringList{QStringLiteral("Warning"), QStringLiteral("Warning"),
+                                     QStringLiteral("Error")}));
+    // One box lists every definition left out, by key and name.
+    EXPECT_EQ(ui.boxes[2].details,
+              QStringLiteral("PaperDef2: Heavy\nPaperDef3: Short\nPaperDef0: Caf#"));
+    ui.boxes.clear();
+    EXPECT_EQ(ListTexts(control::kNameList), (QStringList{"A_B", "Fine"}));
+    EXPECT_EQ(field(control::kCatalogDisplay).text(), QString::fromStdString(ini));
+
+    window.OnCommand(command::kSave);  // asks for a name without a question; cancelled
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_TRUE(window.changeFlags().untitled);
+    std::filesystem::create_directories(dir.File("cli"));
+    Choose(dir.File("Imported.cat"));
+    window.OnCommand(command::kSave);
+    EXPECT_FALSE(window.changeFlags().untitled);
+    EXPECT_EQ(field(control::kCatalogDisplay).text(),
+              QString::fromStdString(dir.File("Imported.cat")));
+    ImportWithTool(ini, dir.File("cli/Imported.cat"));
+    for (const char* name : {"Imported.cat", "Imported.cat.atr", "Imported.def"})
+        EXPECT_EQ(ReadBytes(dir.File(name)), ReadBytes(dir.File(std::string("cli/") + name)));
+    window.OnCommand(command::kSave);  // titled now: no dialog
+    EXPECT_EQ(ui.fileRequests.size(), 3u);
+}
+
+TEST_F(ImportCommandTest, AFailedImportOpensTheDefaultCatalog) {
+    MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));
+    // Every attribute section needs a value; PaperForced has none.
+    Import(IniFile({"[PaperSizes]", "PaperSize0=A4", "[PaperColors]", "PaperColor0=white",
+                    "[PaperWeights]", "PaperWeight0=75", "[PaperTypes]", "PaperType0=plain",
+                    "[PaperForced]", "[PaperDefs]", "PaperDef0=A;0;white;75;plain;0"}));
+    EXPECT_EQ(ui.TakeTexts(), QStringList{kDefaultOpenedText});
+    EXPECT_EQ(window.workingPath(), window.defaultPath());
+    EXPECT_FALSE(window.changeFlags().Any());
+
+    // No paper the catalog accepts.
+    Import(ImportFileWithPapers({"Caf#;0;white;75;plain;0"}));
+    EXPECT_EQ(ui.TakeTexts(),
+              (QStringList{QStringLiteral("Import failed. Papers contain invalid attributes."),
+                           kDefaultOpenedText}));
+    EXPECT_FALSE(window.changeFlags().Any());
+    EXPECT_EQ(window.catalog().GetName(0), u"Letter");
+}
+
+}  // namespace
+}  // namespace sheetwise

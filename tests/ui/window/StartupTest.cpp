@@ -1,0 +1,93 @@
+// Starting the window: which catalog it opens, the companions it creates, what it says when
+// something is wrong.
+#include <sys/stat.h>
+
+#include <QScreen>
+
+#include "ui/window/FileCommandFixture.h"
+
+namespace sheetwise {
+namespace {
+
+using namespace testing;
+
+TEST_F(WindowTest, OpensTheDefaultCatalogBesideTheExecutableOrSaysWhyNot) {
+    Start();
+    EXPECT_TRUE(ui.boxes.empty());
+    // Centred on the screen; a dimension larger than the screen starts at its edge.
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const QPoint centred = screen.center() - QPoint(frame.width(), frame.height()) / 2;
+    const QPoint expected(std::max(centred.x(), screen.left()),
+                          std::max(centred.y(), screen.top()));
+    EXPECT_LE((frame.topLeft() - expected).manhattanLength(), 4);
+    // Labels come from the string table.
+    EXPECT_EQ(button(control::kAdd).text(), QStringLiteral("&Add"));
+    EXPECT_EQ(paperList().model()->headerData(3, Qt::Horizontal), QStringLiteral("Weight (gsm):"));
+
+    // A catalog argument that does not exist: the default catalog instead.
+    Start(dir.File("nowhere.cat"));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(ui.TakeTexts(), QStringList{kDefaultOpenedText});
+    EXPECT_EQ(window->workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
+    EXPECT_GT(paperList().ItemCount(), 0);
+
+    // A default catalog without its attribute file cannot be opened.
+    std::filesystem::remove(dir.File("bin/KBRVCAT_EN.CAT.atr"));
+    Start();
+    EXPECT_EQ(ui.TakeTexts(), QStringList{kFilesProblemText});
+    EXPECT_EQ(paperList().ItemCount(), 0);
+
+    // An executable of another name finds no default catalog at all.
+    executableName = "Sheetwise.exe";
+    Start();
+    EXPECT_EQ(ui.TakeTexts(), (QStringList{kFilesProblemText, kFilesProblemText}));
+    EXPECT_TRUE(window->defaultPath().empty());
+}
+
+TEST_F(WindowTest, InstalledDataFolderWinsOverTheExecutablesFolder) {
+    const std::string installed = "share/Korvane/Brevalon Sheetwise";
+    std::filesystem::create_directories(dir.File(installed));
+    for (const char* suffix : {".CAT", ".CAT.atr", ".DEF"})
+        WriteBytes(dir.File(installed + "/KBRVCAT_EN" + suffix), DefaultFile(suffix));
+    MainDialog& window = Start();
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(window.defaultPath(), Utf8ToUtf16(std::filesystem::canonical(dir.path()).string() +
+                                                "/" + installed + "/KBRVCAT_EN.CAT"));
+
+    // Companions that cannot be made there: the executable's folder instead.
+    std::filesystem::remove(dir.File(installed + "/KBRVCAT_EN.CAT.atr"));
+    chmod(dir.File(installed).c_str(), 0555);
+    MainDialog& fallback = Start();
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(fallback.workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
+    EXPECT_GT(paperList().ItemCount(), 0);
+}
+
+TEST_F(WindowTest, CompanionsInOtherLetterCaseAreUsedAsTheyAre) {
+    WriteBytes(dir.File("OFFICE.CAT"), kOfficeCatalog);
+    WriteBytes(dir.File("office.DEF"), "1:2:0:0:1:Tiny\n");
+    WriteBytes(dir.File("Office.Cat.ATR"), "[PaperColors]\nwhite\n");
+    MainDialog& window = Start(dir.File("Office.cat"));
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Office.cat.atr")));
+    EXPECT_EQ(window.catalog().sizes().size(), 1u);
+    EXPECT_EQ(window.catalog().GetAttributeList(kColours).front(), u"white");
+}
+
+TEST_F(WindowTest, MissingControlsAreReported) {
+    Start(std::nullopt, [](DialogTemplate& dialog) { dialog.RemoveControl(control::kMoveDown); });
+    const QStringList texts = ui.TakeTexts();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Unable to find the Down Button.")));
+    EXPECT_EQ(texts.back(), QStringLiteral("Unable to find user interface control item. "));
+    EXPECT_EQ(button(control::kAdd).text(), QStringLiteral("[Add]"));  // labelling never ran
+
+    Start(std::nullopt,
+          [](DialogTemplate& dialog) { dialog.RemoveControl(control::kCatalogDisplay); });
+    EXPECT_EQ(ui.TakeTexts(),
+              QStringList{QStringLiteral("Unable to find the Open catalog display.")});
+}
+
+}  // namespace
+}  // namespace sheetwise
