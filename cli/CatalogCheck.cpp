@@ -4,11 +4,12 @@
 
 #include <unordered_map>
 
-#include "cli/CatalogFiles.h"
 #include "cli/CheckListener.h"
+#include "cli/CommandSupport.h"
 #include "cli/CompanionChecks.h"
 #include "cli/Console.h"
 #include "formats/CatalogFile.h"
+#include "model/FileProblems.h"
 #include "model/PaperCatalog.h"
 #include "model/WeightRange.h"
 #include "platform/FileOps.h"
@@ -130,11 +131,11 @@ void CheckListMembership(const std::vector<CheckedPaper>& papers,
 
 // What the editor's status tells, empty for status 0.
 std::string EditorStatus(const std::u16string& path) {
-    const int32_t status = LoadCatalogAsEditor(path).status();
+    const int32_t status = ReadCatalog(path).catalog().status();
     if (status == kStatusOk)
         return {};
     std::string message = "the editor loads this catalog with status " + std::to_string(status) +
-                          " (" + StatusText(status) + ")";
+                          " (" + StatusMeaning(status) + ")";
     if (status >= kStatusPathEmpty && status <= kStatusSizeFieldMissing)
         message += " and reads none of its papers";
     return message + "; opening it shows an error";

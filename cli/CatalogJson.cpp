@@ -1,9 +1,9 @@
 #include "cli/CatalogJson.h"
 
 #include "cli/JsonWriter.h"
-#include "import/ImportSizeList.h"
 #include "import/ImportedCatalog.h"
 #include "model/PaperCatalog.h"
+#include "model/SizeList.h"
 
 namespace sheetwise::cli {
 
@@ -58,7 +58,10 @@ void WriteCatalogJson(std::ostream& out, const PaperCatalog& catalog,
     json.Field("status", catalog.status());
     json.Field("header", catalog.headerText());
     json.Field("defaultIndex", catalog.GetDefaultIndex());
-    json.Field("defaultName", catalog.defaultNameAsRead());
+    // The paper that is the default, and apart from it the name the first line gives, which
+    // need not be any paper's.
+    json.Field("defaultName", catalog.GetDefaultPaper());
+    json.Field("defaultNameAsRead", catalog.defaultNameAsRead());
     json.Key("papers");
     WritePaperArray(json, catalog.papers());
     json.Key("sizes");

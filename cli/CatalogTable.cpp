@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "cli/CatalogFiles.h"
 #include "cli/Console.h"
 #include "cli/JsonWriter.h"
+#include "model/FileProblems.h"
 #include "model/WeightRange.h"
 
 namespace sheetwise::cli {
@@ -120,7 +120,8 @@ std::string ListLine(const std::vector<std::u16string>& values) {
 
 void WriteCatalogTable(std::ostream& out, const PaperCatalog& catalog, std::u16string_view path) {
     out << "Catalog        " << Shown(path) << "\n";
-    out << "Status         " << catalog.status() << " (" << StatusText(catalog.status()) << ")\n";
+    out << "Status         " << catalog.status() << " (" << StatusMeaning(catalog.status())
+        << ")\n";
     out << "Header         " << Shown(catalog.headerText()) << "\n";
     out << DefaultPaperLine(catalog);
     out << "\nPapers (" << catalog.papers().size() << ")\n" << LayOutTable(PaperRows(catalog));

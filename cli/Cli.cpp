@@ -28,7 +28,7 @@ int RunParsed(const ParsedArguments& parsed, Console& console, const Environment
         case Command::kImport:
             return RunImport(invocation, console, environment);
         case Command::kConvert:
-            return RunConvert(invocation, console);
+            return RunConvert(invocation, console, environment);
         case Command::kExport:
             return RunExport(invocation, console);
         case Command::kDiff:

@@ -46,18 +46,20 @@ struct Options {
     QCommandLineOption max{QStringLiteral("max"), QString(), QStringLiteral("n")};
     QCommandLineOption bytes{QStringLiteral("bytes")};
     QCommandLineOption dropBadLines{QStringLiteral("drop-bad-lines")};
+    QCommandLineOption force{QStringLiteral("force")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringLiteral("version")};
 
     // The options a command may or may not take, by the name that messages give them.
-    std::array<std::pair<const QCommandLineOption*, const char*>, 7> Optional() const {
+    std::array<std::pair<const QCommandLineOption*, const char*>, 8> Optional() const {
         return {{{&json, "--json"},
                  {&out, "--out"},
                  {&base, "--base"},
                  {&format, "--format"},
                  {&max, "--max"},
                  {&bytes, "--bytes"},
-                 {&dropBadLines, "--drop-bad-lines"}}};
+                 {&dropBadLines, "--drop-bad-lines"},
+                 {&force, "--force"}}};
     }
 };
 
@@ -152,11 +154,11 @@ bool CheckCommand(Checker& check, Invocation& invocation) {
             return check.OnlyOptions({"--json", "--max"}) &&
                    check.FileCount(files, 1, SIZE_MAX, "at least one catalog");
         case Command::kImport:
-            return check.OnlyOptions({"--json", "--out", "--base"}) &&
+            return check.OnlyOptions({"--json", "--out", "--base", "--force"}) &&
                    check.FileCount(files, 1, 1, "one import file") &&
                    CheckImport(check, invocation);
         case Command::kConvert:
-            if (!check.OnlyOptions({"--out", "--drop-bad-lines"}) ||
+            if (!check.OnlyOptions({"--out", "--drop-bad-lines", "--force"}) ||
                 !check.FileCount(files, 1, 1, "one catalog"))
                 return false;
             return !invocation.out.empty() || check.Fail("convert needs --out NEW.cat");
@@ -199,7 +201,8 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     Options options;
     QCommandLineParser parser;
     parser.addOptions({options.json, options.out, options.base, options.format, options.max,
-                       options.bytes, options.dropBadLines, options.help, options.version});
+                       options.bytes, options.dropBadLines, options.force, options.help,
+                       options.version});
     Checker check(parser, options, result);
     if (!parser.parse(QStringList(QStringLiteral("sheetwise-cli")) + arguments)) {
         check.Fail(parser.errorText().toStdString());
@@ -236,6 +239,7 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     invocation.json = parser.isSet(options.json);
     invocation.bytes = parser.isSet(options.bytes);
     invocation.dropBadLines = parser.isSet(options.dropBadLines);
+    invocation.force = parser.isSet(options.force);
     result.ok = check.SingleValue(options.out, "--out", invocation.out) &&
                 check.Count(options.max, "--max", invocation.max) &&
                 check.SingleValue(options.base, "--base", invocation.base) &&

@@ -2,9 +2,9 @@
 //
 //   sheetwise-cli show CATALOG [--json]
 //   sheetwise-cli check CATALOG... [--max N] [--json]
-//   sheetwise-cli import INI --out NEW.cat [--base CATALOG]
+//   sheetwise-cli import INI --out NEW.cat [--base CATALOG] [--force]
 //   sheetwise-cli import INI --json
-//   sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines]
+//   sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines] [--force]
 //   sheetwise-cli export CATALOG [--format csv|json | --json]
 //   sheetwise-cli diff A.cat B.cat [--json] [--bytes]
 //   sheetwise-cli help [COMMAND] | --help | --version
@@ -35,6 +35,7 @@ struct Invocation {
     size_t max = kDefaultMaxFindings;  // check: findings printed per file; 0 for all
     bool bytes = false;                // diff: report files that differ only in their bytes
     bool dropBadLines = false;         // convert: write a catalog whose reading dropped lines
+    bool force = false;                // convert, import: replace an existing --out
 };
 
 struct ParsedArguments {

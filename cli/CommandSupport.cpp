@@ -1,8 +1,15 @@
 #include "cli/CommandSupport.h"
 
-#include "cli/CatalogFiles.h"
+#include "model/FileProblems.h"
+#include "platform/FileOps.h"
+#include "platform/NativePath.h"
 
 namespace sheetwise::cli {
+
+bool CanReadFile(const std::u16string& path) {
+    std::string head;
+    return !path.empty() && ReadFileHead(ToNativePath(path), 1, head) == ReadResult::kOk;
+}
 
 bool RequireReadableFile(Console& console, const std::u16string& path, const char* what) {
     if (CanReadFile(path))
@@ -11,11 +18,31 @@ bool RequireReadableFile(Console& console, const std::u16string& path, const cha
     return false;
 }
 
+CatalogDocument ReadCatalog(const std::u16string& path) {
+    CatalogDocument document;
+    document.Load(path);
+    return document;
+}
+
+int ExitCodeForStatus(int32_t status) {
+    switch (status) {
+        case kStatusOk:
+            return kExitSuccess;
+        case kStatusPathEmpty:
+        case kStatusCannotOpen:
+        case kStatusCatalogPathEmpty:
+        case kStatusCatalogCannotOpen:
+            return kExitUnusable;
+        default:
+            return kExitProblems;
+    }
+}
+
 void ReportCatalogStatus(Console& console, const std::u16string& path, int32_t status) {
     if (status == kStatusOk)
         return;
     std::string message =
-        Utf8(path) + ": status " + std::to_string(status) + " (" + StatusText(status) + ")";
+        Utf8(path) + ": status " + std::to_string(status) + " (" + StatusMeaning(status) + ")";
     // Nothing of a catalog whose files cannot be opened is read; a catalog file that stops early
     // keeps the papers before the line it stops at.
     if (status >= kStatusPathEmpty && status <= kStatusCatalogCannotOpen)
@@ -25,30 +52,6 @@ void ReportCatalogStatus(Console& console, const std::u16string& path, int32_t s
     else
         message += ": lines were dropped";
     ReportWarning(console, message + "; 'sheetwise-cli check' lists every problem");
-}
-
-int ReportSaveAs(Console& console, const SaveAsResult& result, const std::u16string& newPath,
-                 const std::u16string& sizeSource) {
-    const std::string attributes = Utf8(CompanionAttributePath(newPath));
-    if (!result.attributesCopied) {
-        ReportError(console, attributes + ": cannot create the attribute file; nothing written");
-        return kExitUnusable;
-    }
-    if (result.set == CatalogSetResult::kCatalogNotSaved) {
-        ReportError(console, Utf8(newPath) + ": cannot write the catalog file; nothing written");
-        return kExitUnusable;
-    }
-    if (result.set == CatalogSetResult::kAttributesNotSaved) {
-        ReportError(console, attributes + ": cannot write the attribute file; the catalog set " +
-                                 Utf8(newPath) + " is not saved");
-        return kExitUnusable;
-    }
-    if (!result.sizesInPlace) {
-        ReportError(console, Utf8(CompanionSizePath(newPath)) + ": cannot copy " +
-                                 Utf8(sizeSource) + " there");
-        return kExitUnusable;
-    }
-    return kExitSuccess;
 }
 
 }  // namespace sheetwise::cli

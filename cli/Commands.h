@@ -22,7 +22,7 @@ struct Environment {
 int RunShow(const Invocation& invocation, Console& console, const Environment& environment);
 int RunCheck(const Invocation& invocation, Console& console);
 int RunImport(const Invocation& invocation, Console& console, const Environment& environment);
-int RunConvert(const Invocation& invocation, Console& console);
+int RunConvert(const Invocation& invocation, Console& console, const Environment& environment);
 int RunExport(const Invocation& invocation, Console& console);
 int RunDiff(const Invocation& invocation, Console& console, const Environment& environment);
 

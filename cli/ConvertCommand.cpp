@@ -1,11 +1,12 @@
-// convert: a catalog written again by the editor's own writers, as its Save As writes it.
+// convert: a catalog opened and saved under a name as the editor opens and saves it, on the
+// editor's own session: what it writes is what File > Open and Save As in the window write.
 #include <algorithm>
 
 #include "cli/CatalogCheck.h"
-#include "cli/CatalogFiles.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
-#include "cli/SaveAs.h"
+#include "cli/ToolPrompts.h"
+#include "model/FileProblems.h"
 
 namespace sheetwise::cli {
 namespace {
@@ -34,18 +35,21 @@ bool MayWrite(const Invocation& invocation, int32_t status, Console& console) {
 
 }  // namespace
 
-int RunConvert(const Invocation& invocation, Console& console) {
+int RunConvert(const Invocation& invocation, Console& console, const Environment& environment) {
     const std::u16string& path = invocation.files.front();
     if (!RequireReadableFile(console, path, "catalog file"))
         return kExitUnusable;
-    PaperCatalog catalog = LoadCatalogAsEditor(path);
-    ReportCatalogStatus(console, path, catalog.status());
-    const int readCode = ExitCodeForStatus(catalog.status());
-    if (!MayWrite(invocation, catalog.status(), console))
+    EditingSession session(environment.decimalSeparator);
+    const int32_t status = session.Load(path);
+    ReportCatalogStatus(console, path, status);
+    const int readCode = ExitCodeForStatus(status);
+    if (!MayWrite(invocation, status, console))
         return readCode;
-    const std::u16string sizeSource = catalog.sizePath();
-    const SaveAsResult saved = SaveCatalogAs(catalog, invocation.out, sizeSource);
-    return std::max(readCode, ReportSaveAs(console, saved, invocation.out, sizeSource));
+    ToolPrompts prompts(console, invocation.force);
+    prompts.Give(FileChoice::kSaveCatalogAs, invocation.out);
+    if (session.SaveAs(prompts) != SaveResult::kSaved)
+        return kExitUnusable;
+    return readCode;
 }
 
 }  // namespace sheetwise::cli

@@ -4,12 +4,12 @@
 #include <optional>
 
 #include "cli/CatalogDiff.h"
-#include "cli/CatalogFiles.h"
 #include "cli/CatalogJson.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
 #include "formats/AttributeFile.h"
+#include "model/FileProblems.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -276,10 +276,10 @@ void PrintDiffJson(std::ostream& out, const CatalogDiff& diff, const PaperCatalo
 std::optional<PaperCatalog> LoadForDiff(Console& console, const std::u16string& path) {
     if (!RequireReadableFile(console, path, "catalog file"))
         return std::nullopt;
-    PaperCatalog catalog = LoadCatalogAsEditor(path);
-    ReportCatalogStatus(console, path, catalog.status());
-    if (PapersReadToEnd(catalog.status()))
-        return catalog;
+    const CatalogDocument document = ReadCatalog(path);
+    ReportCatalogStatus(console, path, document.catalog().status());
+    if (PapersReadToEnd(document.catalog().status()))
+        return document.catalog();
     ReportError(console, Utf8(path) + ": not read to its end, so it cannot be compared");
     return std::nullopt;
 }

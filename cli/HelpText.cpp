@@ -20,11 +20,11 @@ Commands:
   check CATALOG... [--max N] [--json]
                                   report every line the readers drop or change, and every
                                   inconsistency between papers, default paper and lists
-  import INI --out NEW.cat [--base CATALOG]
+  import INI --out NEW.cat [--base CATALOG] [--force]
                                   build a catalog from an import file, as File > Import
                                   followed by Save As does in the editor
   import INI --json               print the import file as read and cleaned
-  convert CATALOG --out NEW.cat [--drop-bad-lines]
+  convert CATALOG --out NEW.cat [--drop-bad-lines] [--force]
                                   write a catalog again with the editor's own writers
   export CATALOG [--format csv|json | --json]
                                   print the papers for spreadsheets and scripts
@@ -41,6 +41,7 @@ Options:
   --max N                check: findings printed per file (1000; 0 prints all)
   --bytes                diff: also tell which files differ byte for byte
   --drop-bad-lines       convert: write a catalog without the lines its reader drops
+  --force                import, convert: replace a file at --out (in any letter case)
   -h, --help             print help (after a command: that command's page)
   --version              print the version
 
@@ -70,7 +71,7 @@ Without --json the catalog is printed as readable tables. With --json it is one 
 object with every value exactly as the catalog holds it (indexes from 0, weight 0 for
 the wildcard "*", measures as the floats read):
 
-  {"status": N, "header": S, "defaultIndex": N, "defaultName": S,
+  {"status": N, "header": S, "defaultIndex": N, "defaultName": S, "defaultNameAsRead": S,
    "papers": [{"name": S, "sizeIndex": N, "width": F, "height": F, "weight": N,
                "colour": S, "colourCode": N, "type": S, "typeCode": N,
                "imagedSides": N, "precollated": N, "loadPosition": N}, ...],
@@ -78,7 +79,8 @@ the wildcard "*", measures as the floats read):
               "text": S, "widthText": S, "heightText": S, "listText": S}, ...],
    "weights": [S, ...], "types": [S, ...], "colours": [S, ...]}
 
-"defaultName" is the name given on the first line, as read. "imagedSides" is 0 Inserter,
+"defaultName" is the default paper's name (as in diff), "defaultNameAsRead" the name the
+first line gives, which need not be any paper's. "imagedSides" is 0 Inserter,
 1 1-Sided, 2 1, 2-Sided. A size's "line" counts from 0; "listText" is the size as the
 editor's sizes list shows it (with the locale's decimal separator), which imported sizes
 are matched by. A measure too large for a float is null. Control characters in the tables
@@ -125,12 +127,14 @@ Exit status: 0 when no catalog has a finding, 1 when one has, 2 when a catalog f
 companion cannot be opened.
 )";
 
-constexpr const char* kImport = R"(Usage: sheetwise-cli import INI --out NEW.cat [--base CATALOG]
+constexpr const char* kImport =
+    R"(Usage: sheetwise-cli import INI --out NEW.cat [--base CATALOG] [--force]
        sheetwise-cli import INI --json
 
-With --out: does what File > Import followed by Save As does in the editor. The import
-file is read and cleaned; the base catalog is opened as the editor opens its default
-catalog (its .atr and .def companions must exist, and it must load without problems); its
+With --out: does what File > Import followed by Save As does in the editor, on the editor's
+own editing session. The import file is read and cleaned; the base catalog is opened as the
+editor opens its default catalog (its .atr and .def companions must exist, and it must load
+without problems); its
 papers and attribute values are removed, its sizes stay; the imported papers and values are
 added, each paper's size matched to the base's sizes by their list text; the import's first
 valid paper becomes the default. Then NEW.cat and NEW.cat.atr are written byte for byte as
@@ -139,10 +143,13 @@ none is there. Without --base the installation's default catalog is the base, as
 editor. Sizes are matched with the locale's decimal separator, as the editor's sizes list
 shows them.
 
-The warnings the editor shows go to standard error: colons replaced by underscores, a
-default paper that cannot be taken over, paper definitions rejected for an invalid or
-missing field, and papers and values the catalog refuses. A failed import (an empty
-section, no valid paper, or nothing that could be added) writes nothing.
+The messages the editor shows go to standard error in its words: colons replaced by
+underscores, a default paper that cannot be taken over, and one message naming each paper
+definition and value left out and why. A failed import (an empty section, no valid paper,
+or nothing that could be added) writes nothing. NEW.cat is refused as Save As refuses it:
+an existing file of that name, in any letter case, is replaced only with --force, and a
+name without an extension of at most three characters (whose size-definition file would
+not be found) is not written.
 
 With --json: prints the import file as read and cleaned, as one JSON object with the keys
 'show --json' uses for the same things:
@@ -165,10 +172,12 @@ still written when the import did not fail), 2 when a file cannot be read or wri
 )";
 
 constexpr const char* kConvert =
-    R"(Usage: sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines]
+    R"(Usage: sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines] [--force]
 
-Loads the catalog as 'show' does and writes it with the editor's own writers, byte for
-byte what the editor's Save As writes for that catalog: NEW.cat in the ANSI code page of
+Opens the catalog as the editor opens it and saves it as the editor's Save As does, on the
+editor's own editing session: byte for byte what opening the catalog in the window and
+saving it writes. The attribute file takes in every colour, weight and type the papers use
+that its lists lack, as the editor's lists do. NEW.cat is written in the ANSI code page of
 the locale, or as UTF-16 when a value needs it; NEW.cat.atr the same way (when it is
 missing, the catalog's own .atr is copied there first and then written over, as Save As
 does); and the catalog's size-definition file copied beside NEW.cat when none is there.
@@ -181,7 +190,13 @@ only, which reads as one line), convert prints the findings of 'check' for the c
 writes nothing and exits with 1. With --drop-bad-lines it writes the catalog without the
 dropped lines, as the editor would save it. A catalog whose files cannot all be read to
 their end (a missing companion, a line longer than 2047 bytes) is never written, since
-papers would be lost. NEW.cat may be the catalog itself; a refused catalog is left as it is.
+papers would be lost. A refused catalog is left as it is.
+
+An existing NEW.cat, also one that differs only in letter case, is replaced only with
+--force (the catalog itself included); a NEW.cat whose companions would not be found with
+it is refused, with the reason: a name without an extension of at most three characters
+(the size-definition file is named after what comes before the last "."), and "-".
+Nothing is written when it is refused.
 
 NEW.cat and NEW.cat.atr are written as one set: when either cannot be written, neither
 is. Each file is written beside its name and takes it only when complete; writers of

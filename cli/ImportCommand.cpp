@@ -1,18 +1,16 @@
 // import: an import file (".ini") read and cleaned, and, with --out, moved into a copy of a base
-// catalog and saved, the way File > Import followed by Save As does it in the editor.
+// catalog and saved: File > Import followed by Save As, on the editor's own session.
 #include <filesystem>
 #include <string>
 
-#include "cli/CatalogCheck.h"
-#include "cli/CatalogFiles.h"
 #include "cli/CatalogJson.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
-#include "cli/SaveAs.h"
-#include "import/ImportCatalogTarget.h"
-#include "import/ImportTransfer.h"
+#include "cli/ToolPrompts.h"
+#include "import/CatalogImport.h"
 #include "import/ImportedCatalog.h"
 #include "import/ProfileReader.h"
+#include "model/DefaultCatalog.h"
 #include "model/WeightRange.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
@@ -86,21 +84,6 @@ bool ReportInvalidDefinitions(Console& console, const ImportedCatalog& imported)
     return true;
 }
 
-// The papers AddImportedPapers refused, by name where the name identifies them.
-bool ReportRejected(Console& console, const ImportedCatalog& imported, const PaperCatalog& catalog,
-                    const ImportTransferResult& result) {
-    for (const PaperDefinition& paper : imported.papers()) {
-        if (catalog.FindPaper(paper.name) < 0)
-            ReportWarning(console, std::string(kInvalidAttributes) + " (paper " +
-                                       Quoted(paper.name) + " was not added)");
-    }
-    if (result.attributesRejected > 0)
-        ReportWarning(console, std::string(kInvalidAttributes) + " (" +
-                                   std::to_string(result.attributesRejected) +
-                                   " weight, type or colour values were not added)");
-    return result.papersRejected > 0 || result.attributesRejected > 0;
-}
-
 int RunImportJson(const ImportedCatalog& imported, Console& console) {
     const bool warnings =
         imported.colonsReplaced() || imported.invalidValue() || imported.missingField();
@@ -117,54 +100,18 @@ int RunImportJson(const ImportedCatalog& imported, Console& console) {
     return colons || invalid ? kExitProblems : kExitSuccess;
 }
 
-// The base catalog as File > Import finds the default catalog: its companions must be there
-// (the editor would copy them from itself, which fails) and it must load without problems.
-bool RequireBase(Console& console, const std::u16string& base) {
-    if (!RequireReadableFile(console, base, "base catalog"))
-        return false;
-    for (const std::u16string& companion :
-         {CompanionAttributePath(base), CompanionSizePath(base)}) {
-        if (!FileExists(ToNativePath(companion))) {
-            ReportError(console, Utf8(companion) + ": the base catalog's companion is missing");
-            return false;
-        }
-    }
-    return true;
-}
-
+// The base plays the part of the editor's installed default catalog.
 std::u16string ChooseBase(const Invocation& invocation, const Environment& environment,
                           Console& console) {
     if (!invocation.base.empty())
-        return invocation.base;
-    std::u16string base = InstalledDefaultCatalog(environment.executablePath);
-    if (base.empty())
+        return RequireReadableFile(console, invocation.base, "base catalog") ? invocation.base
+                                                                             : u"";
+    std::u16string base = FindDefaultCatalog(environment.executablePath, u"sheetwise-cli");
+    if (base.empty() || !CanReadFile(base)) {
         ReportError(console, "no --base given and no installed default catalog found");
+        return {};
+    }
     return base;
-}
-
-// Moves the import into the base catalog as File > Import does and reports what the editor would
-// show. False when the import failed and nothing is to be written.
-bool TransferInto(ImportedCatalog& imported, PaperCatalog& catalog, Console& console,
-                  const Environment& environment, bool& warned) {
-    CatalogImportTarget target(catalog, environment.decimalSeparator);
-    const ImportTransferResult result = TransferImportedCatalog(imported, target);
-    if (result.failed) {
-        ReportError(console, "Import failed. Papers contain invalid attributes. (" +
-                                 std::to_string(result.papersAdded) + " papers added, " +
-                                 std::to_string(result.attributeValues) +
-                                 " attribute values in the file; nothing written)");
-        return false;
-    }
-    warned = ReportReadingWarnings(console, imported);
-    if (imported.defaultPaperFailed()) {
-        ReportWarning(console, "The default paper selection cannot be completed. (" +
-                                   Quoted(imported.defaultPaperName()) +
-                                   " cannot be made the default paper)");
-        warned = true;
-    }
-    warned = ReportInvalidDefinitions(console, imported) || warned;
-    warned = ReportRejected(console, imported, catalog, result) || warned;
-    return true;
 }
 
 }  // namespace
@@ -188,23 +135,27 @@ int RunImport(const Invocation& invocation, Console& console, const Environment&
         return kExitProblems;
     }
     const std::u16string base = ChooseBase(invocation, environment, console);
-    if (base.empty() || !RequireBase(console, base))
+    if (base.empty())
         return kExitUnusable;
-    PaperCatalog catalog = LoadCatalogAsEditor(base);
-    if (catalog.status() != kStatusOk) {
-        ReportCatalogStatus(console, base, catalog.status());
-        PrintFindingsOf(base, console.err);
-        ReportError(console,
-                    Utf8(base) + ": the base catalog does not load cleanly; nothing written");
-        return ExitCodeForStatus(catalog.status());
+    EditingSession session(environment.decimalSeparator);
+    session.SetDefaultCatalog(base);
+    ToolPrompts prompts(console, invocation.force);
+    // A base that cannot be opened, or not read whole, cannot take an import.
+    if (!session.OpenTemplate(prompts)) {
+        ReportError(console, Utf8(base) + ": the base catalog cannot be used; nothing written");
+        return kExitUnusable;
     }
-    bool warned = false;
-    if (!TransferInto(imported, catalog, console, environment, warned))
+    prompts.Give(FileChoice::kImportFile, path);
+    if (!ImportCatalogFile(session, prompts)) {
+        ReportError(console, Utf8(path) + ": nothing written");
         return kExitProblems;
-    const std::u16string sizeSource = CompanionSizePath(base);
-    const SaveAsResult saved = SaveCatalogAs(catalog, invocation.out, sizeSource);
-    const int saveCode = ReportSaveAs(console, saved, invocation.out, sizeSource);
-    return saveCode != kExitSuccess ? saveCode : warned ? kExitProblems : kExitSuccess;
+    }
+    // What the import changed or left out has been told, as the editor tells it.
+    const bool told = prompts.toldAnything();
+    prompts.Give(FileChoice::kSaveCatalogAs, invocation.out);
+    if (session.SaveAs(prompts) != SaveResult::kSaved)
+        return kExitUnusable;
+    return told ? kExitProblems : kExitSuccess;
 }
 
 }  // namespace sheetwise::cli

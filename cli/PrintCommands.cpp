@@ -1,10 +1,10 @@
 // show and export: commands that read a catalog and print it.
-#include "cli/CatalogFiles.h"
 #include "cli/CatalogJson.h"
 #include "cli/CatalogTable.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/PaperCsv.h"
+#include "model/FileProblems.h"
 
 namespace sheetwise::cli {
 
@@ -13,7 +13,8 @@ namespace sheetwise::cli {
 int RunShow(const Invocation& invocation, Console& console, const Environment& environment) {
     const std::u16string& path = invocation.files.front();
     const bool readable = RequireReadableFile(console, path, "catalog file");
-    const PaperCatalog catalog = LoadCatalogAsEditor(path);
+    const CatalogDocument document = ReadCatalog(path);
+    const PaperCatalog& catalog = document.catalog();
     if (invocation.json) {
         WriteCatalogJson(console.out, catalog, environment.decimalSeparator);
     } else {
@@ -29,7 +30,8 @@ int RunExport(const Invocation& invocation, Console& console) {
     const std::u16string& path = invocation.files.front();
     if (!RequireReadableFile(console, path, "catalog file"))
         return kExitUnusable;
-    const PaperCatalog catalog = LoadCatalogAsEditor(path);
+    const CatalogDocument document = ReadCatalog(path);
+    const PaperCatalog& catalog = document.catalog();
     ReportCatalogStatus(console, path, catalog.status());
     if (!PapersReadToEnd(catalog.status())) {
         ReportError(console, Utf8(path) + ": nothing exported");

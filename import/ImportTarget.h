@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "formats/PaperDefinition.h"
-#include "import/ImportSizeList.h"
+#include "model/SizeList.h"
 
 namespace sheetwise {
 

@@ -153,8 +153,10 @@ ImportTransferResult TransferImportedCatalog(ImportedCatalog& imported, ImportTa
     }
     PrepareImportTarget(target);
     MapImportedSizes(imported, target);
-    result.papersAdded = AddImportedPapers(imported, target, result.papersRejected);
-    result.attributeValues = AddImportedAttributes(imported, target, result.attributesRejected);
+    result.papersAdded =
+        AddImportedPapers(imported, target, result.papersRejected, &result.rejectedPapers);
+    result.attributeValues =
+        AddImportedAttributes(imported, target, result.attributesRejected, &result.rejectedValues);
     if (result.papersAdded == 0 || result.attributeValues == 0) {
         result.failed = true;
         return result;

@@ -60,6 +60,9 @@ struct ImportTransferResult {
     int32_t papersRejected = 0;
     int32_t attributeValues = 0;
     int32_t attributesRejected = 0;
+    // Each paper refused (its index in imported.papers()) and each value refused, with its kind.
+    std::vector<size_t> rejectedPapers;
+    std::vector<std::pair<AttributeKind, std::u16string>> rejectedValues;
 };
 
 // File > Import's steps after the default catalog is open: unless the imported catalog failed,

@@ -133,7 +133,8 @@ void ImportedCatalog::TakePaperDefinition(PaperReading& reading, std::u16string_
     }
     ++invalidPaperCount_;
     dropped_.push_back({EntryKey(kPaperDefinitions, reading.key),
-                        std::u16string(value.substr(0, value.find(u';')))});
+                        std::u16string(value.substr(0, value.find(u';'))),
+                        cleaned.result == PaperDefinitionResult::kMissingField});
 }
 
 // Only names that a colon or an underscore may have made equal are made unique, and only once

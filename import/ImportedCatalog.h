@@ -45,10 +45,12 @@ class ImportedCatalog {
     // Read and kept; nothing uses it, but an empty section fails the import.
     const std::vector<std::u16string>& forced() const { return forced_; }
 
-    // A paper definition that was dropped, by its key ("PaperDef3") and the name it gave.
+    // A paper definition that was dropped, by its key ("PaperDef3") and the name it gave, and
+    // why: a field left empty, or a value that is no size number or no weight in range.
     struct DroppedDefinition {
         std::u16string key;
         std::u16string name;
+        bool missingField = false;
     };
     // The definitions dropped for an invalid value or a missing field, in file order.
     const std::vector<DroppedDefinition>& droppedDefinitions() const { return dropped_; }

@@ -15,8 +15,12 @@ CatalogDocument::CatalogDocument(std::u16string defaultPath)
     : defaultPath_(std::move(defaultPath)), catalog_(PaperCatalog::Unread()) {}
 
 bool CatalogDocument::EnsureCompanions(const std::u16string& path) const {
-    if (!FileExists(ToNativePath(path)))
+    if (path.empty() || !FileExists(ToNativePath(path)))
         return false;
+    // Without a default catalog there is nothing to make companions from.
+    if (defaultPath_.empty())
+        return FileExists(ToNativePath(CompanionAttributePath(path))) &&
+               FileExists(ToNativePath(CompanionSizePath(path)));
     // The copy of an installed, read-only default must still be saveable. A companion another
     // editor makes meanwhile is as good as our copy.
     if (CopyFileIfMissing(ToNativePath(CompanionAttributePath(defaultPath_)),
@@ -35,8 +39,8 @@ int32_t CatalogDocument::Load(const std::u16string& path) {
     // Taken before reading: a change made while the files are read still counts as a change.
     const auto catalogFile = IdentifyFile(ToNativePath(path));
     const auto attributeFile = IdentifyFile(ToNativePath(CompanionAttributePath(path)));
-    catalog_ = PaperCatalog(header, path, kBuiltInColours, kBuiltInTypes, u':');
-    changes_ = ChangeFlags{};
+    Replace(PaperCatalog(header, path, kBuiltInColours, kBuiltInTypes, u':'));
+    untitled_ = false;
     if (catalog_.status() == 0) {
         catalogFile_ = catalogFile;
         attributeFile_ = attributeFile;
@@ -45,7 +49,7 @@ int32_t CatalogDocument::Load(const std::u16string& path) {
     // What the document holds is not the catalog on disk (at best a part of it).
     catalogFile_.reset();
     attributeFile_.reset();
-    changes_.untitled = true;
+    untitled_ = true;
     displayName_ = path;
     return catalog_.status();
 }
@@ -54,15 +58,24 @@ int32_t CatalogDocument::LoadTemplate() {
     const int32_t status = Load(defaultPath_);
     // The installed default catalog is only ever read: what starts from it is saved under a
     // name of its own, so that every later New and Import still finds the original.
-    changes_.untitled = true;
+    untitled_ = true;
     displayName_ = defaultPath_;
     return status;
 }
 
-void CatalogDocument::MarkImported(std::u16string source) {
-    changes_.untitled = true;
-    changes_.paperAdded = true;
+void CatalogDocument::TakeImported(PaperCatalog catalog, std::u16string source) {
+    Replace(std::move(catalog));
+    history_.ForgetSaved();
+    untitled_ = true;
     displayName_ = std::move(source);
+    catalogFile_.reset();
+    attributeFile_.reset();
+}
+
+void CatalogDocument::Replace(PaperCatalog catalog) {
+    catalog_ = std::move(catalog);
+    ++revision_;
+    history_.Reset();
 }
 
 std::optional<std::string> CatalogDocument::ChangedOnDisk(bool papers, bool attributes) const {
@@ -93,8 +106,8 @@ CatalogSetResult CatalogDocument::SaveOwnFiles(bool papers, bool attributes) {
     if (written != CatalogSetResult::kSaved)
         return written;
     RememberFiles(papers, attributes);
-    changes_.ClearPapers();
-    changes_.ClearAttributes();
+    if ((papers || !CatalogFileUnsaved()) && (attributes || !AttributeFileUnsaved()))
+        history_.MarkSaved();
     return written;
 }
 
@@ -127,8 +140,8 @@ SaveAsResult CatalogDocument::SaveAs(const std::u16string& newPath) {
     }
     CopySizeFile(oldPath, newPath);
     RememberFiles(true, true);
-    changes_.ClearPapers();
-    changes_.ClearAttributes();
+    untitled_ = false;
+    history_.MarkSaved();
     return SaveAsResult::kSaved;
 }
 
@@ -144,12 +157,64 @@ void CatalogDocument::CopySizeFile(const std::u16string& from, const std::u16str
     // those, and the default catalog's only when there are none.
     const std::string sizes = ToNativePath(CompanionSizePath(to));
     for (const std::u16string& source : {from, defaultPath_}) {
-        if (FileExists(sizes))
+        if (source.empty() || FileExists(sizes))
             return;
         const std::string file = ToNativePath(CompanionSizePath(source));
         if (FileExists(file))
             CopyFileIfMissing(file, sizes, false);
     }
+}
+
+const EditStep* CatalogDocument::Undo() {
+    const EditStep* step = history_.UndoStep();
+    if (step == nullptr)
+        return nullptr;
+    for (auto change = step->changes.rbegin(); change != step->changes.rend(); ++change)
+        RevertChange(catalog_, *change);
+    ++revision_;
+    history_.StepBack();
+    return step;
+}
+
+const EditStep* CatalogDocument::Redo() {
+    const EditStep* step = history_.RedoStep();
+    if (step == nullptr)
+        return nullptr;
+    for (const CatalogChange& change : step->changes)
+        ApplyChange(catalog_, change);
+    ++revision_;
+    history_.StepForward();
+    return step;
+}
+
+CatalogDocument::Edit::Edit(CatalogDocument& document, EditAction action, std::u16string subject,
+                            int32_t selectedBefore)
+    : document_(document) {
+    step_.action = action;
+    step_.subject = std::move(subject);
+    step_.selectedBefore = selectedBefore;
+}
+
+CatalogDocument::Edit::~Edit() {
+    if (committed_)
+        return;
+    for (auto change = step_.changes.rbegin(); change != step_.changes.rend(); ++change)
+        RevertChange(document_.catalog_, *change);
+    ++document_.revision_;
+}
+
+void CatalogDocument::Edit::Make(CatalogChange change) {
+    ApplyChange(document_.catalog_, change);
+    ++document_.revision_;
+    step_.changes.push_back(std::move(change));
+}
+
+void CatalogDocument::Edit::Commit(int32_t selectedAfter) {
+    committed_ = true;
+    if (step_.changes.empty())
+        return;
+    step_.selectedAfter = selectedAfter;
+    document_.history_.Push(std::move(step_));
 }
 
 }  // namespace sheetwise

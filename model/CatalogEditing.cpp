@@ -109,63 +109,66 @@ bool PaperCatalog::GetPaperSizeTexts(int32_t index, std::u16string& width, std::
 bool PaperCatalog::AddPaper(std::u16string_view name, int32_t sizeIndex, std::u16string_view colour,
                             int32_t weight, std::u16string_view type, int32_t imagedSides,
                             int32_t precollated) {
-    return StorePaper(true, name, sizeIndex, colour, weight, type, imagedSides, precollated);
+    PaperDefinition paper;
+    status_ = MakePaper(name, sizeIndex, colour, weight, type, imagedSides, precollated, paper);
+    if (status_ != kStatusOk)
+        return false;
+    if (FindPaper(paper.name) >= 0) {
+        status_ = kStatusNotFoundOrExists;
+        return false;
+    }
+    AppendPaper(std::move(paper));
+    return true;
 }
 
 bool PaperCatalog::ModifyPaper(std::u16string_view name, int32_t sizeIndex,
                                std::u16string_view colour, int32_t weight, std::u16string_view type,
                                int32_t imagedSides, int32_t precollated) {
-    return StorePaper(false, name, sizeIndex, colour, weight, type, imagedSides, precollated);
-}
-
-bool PaperCatalog::StorePaper(bool add, std::u16string_view name, int32_t sizeIndex,
-                              std::u16string_view colour, int32_t weight, std::u16string_view type,
-                              int32_t imagedSides, int32_t precollated) {
-    status_ = kStatusOk;
-    // An empty name, colour or type would be saved as a line the reader skips or drops.
-    if (name.empty() || colour.empty() || type.empty() || !PassesCharacterCheck(name) ||
-        !PassesCharacterCheck(colour) || !PassesCharacterCheck(type)) {
-        status_ = kStatusBadCharacter;
-        return false;
-    }
     PaperDefinition paper;
-    paper.name = name.substr(0, kMaxNameLength);
-    paper.colour = colour.substr(0, kMaxColourLength);
-    paper.type = type.substr(0, kMaxTypeLength);
-    paper.imagedSides =
-        imagedSides >= kInserter && imagedSides <= kTwoSided ? imagedSides : kTwoSided;
-    const int32_t sizeCount = static_cast<int32_t>(sizes_.size());
-    if (sizeIndex < 0 || sizeIndex > sizeCount) {
-        if (!ValidPaperIndex(defaultIndex_)) {
-            status_ = kStatusNotFoundOrNoSize;
-            return false;
-        }
-        sizeIndex = papers_[static_cast<size_t>(defaultIndex_)].sizeIndex;
-    }
-    PaperSize size;
-    if (!GetSize(sizeIndex, size)) {
+    status_ = MakePaper(name, sizeIndex, colour, weight, type, imagedSides, precollated, paper);
+    if (status_ != kStatusOk)
+        return false;
+    const int32_t existing = FindPaper(paper.name);
+    if (existing < 0) {
         status_ = kStatusNotFoundOrNoSize;
         return false;
     }
-    const int32_t existing = FindPaper(paper.name);
-    if (add == (existing >= 0)) {
-        status_ = add ? kStatusNotFoundOrExists : kStatusNotFoundOrNoSize;
-        return false;
+    papers_[static_cast<size_t>(existing)] = std::move(paper);
+    return true;
+}
+
+int32_t PaperCatalog::MakePaper(std::u16string_view name, int32_t sizeIndex,
+                                std::u16string_view colour, int32_t weight,
+                                std::u16string_view type, int32_t imagedSides, int32_t precollated,
+                                PaperDefinition& paper) const {
+    // An empty name, colour or type would be saved as a line the reader skips or drops.
+    if (name.empty() || colour.empty() || type.empty() || !PassesCharacterCheck(name) ||
+        !PassesCharacterCheck(colour) || !PassesCharacterCheck(type)) {
+        return kStatusBadCharacter;
     }
+    const int32_t sizeCount = static_cast<int32_t>(sizes_.size());
+    if (sizeIndex < 0 || sizeIndex > sizeCount) {
+        if (!ValidPaperIndex(defaultIndex_))
+            return kStatusNotFoundOrNoSize;
+        sizeIndex = papers_[static_cast<size_t>(defaultIndex_)].sizeIndex;
+    }
+    PaperSize size;
+    if (!GetSize(sizeIndex, size))
+        return kStatusNotFoundOrNoSize;
+    paper.name = name.substr(0, kMaxNameLength);
     paper.sizeIndex = sizeIndex;
     paper.width = size.width;
     paper.height = size.height;
     paper.weight = weight;
+    paper.colour = colour.substr(0, kMaxColourLength);
     paper.colourCode = ColourCode(paper.colour);
+    paper.type = type.substr(0, kMaxTypeLength);
     paper.typeCode = TypeCode(paper.type);
+    paper.imagedSides =
+        imagedSides >= kInserter && imagedSides <= kTwoSided ? imagedSides : kTwoSided;
     paper.precollated = precollated;
     paper.loadPosition = 0;
-    if (add) {
-        AppendPaper(std::move(paper));
-    } else {
-        papers_[static_cast<size_t>(existing)] = std::move(paper);
-    }
-    return true;
+    return kStatusOk;
 }
 
 bool PaperCatalog::DeletePaper(int32_t index) {
@@ -225,6 +228,42 @@ bool PaperCatalog::DeleteAttribute(int32_t kind, std::u16string_view value) {
         return false;
     list->erase(found);
     return true;
+}
+
+void PaperCatalog::InsertPaperAt(int32_t index, PaperDefinition paper) {
+    if (index == PaperCount()) {
+        AppendPaper(std::move(paper));
+        return;
+    }
+    papers_.insert(papers_.begin() + index, std::move(paper));
+    nameIndexValid_ = false;
+}
+
+void PaperCatalog::RemovePaperAt(int32_t index) {
+    papers_.erase(papers_.begin() + index);
+    nameIndexValid_ = false;
+}
+
+void PaperCatalog::ReplacePaperAt(int32_t index, PaperDefinition paper) {
+    PaperDefinition& stored = papers_[static_cast<size_t>(index)];
+    if (stored.name != paper.name)
+        nameIndexValid_ = false;
+    stored = std::move(paper);
+}
+
+void PaperCatalog::SwapPapers(int32_t first, int32_t second) {
+    std::swap(papers_[static_cast<size_t>(first)], papers_[static_cast<size_t>(second)]);
+    nameIndexValid_ = false;
+}
+
+void PaperCatalog::InsertValueAt(int32_t kind, int32_t position, std::u16string value) {
+    AttributeList& list = GetAttributeList(kind);
+    list.insert(list.begin() + position, std::move(value));
+}
+
+void PaperCatalog::RemoveValueAt(int32_t kind, int32_t position) {
+    AttributeList& list = GetAttributeList(kind);
+    list.erase(list.begin() + position);
 }
 
 }  // namespace sheetwise

@@ -15,4 +15,20 @@ std::u16string CompanionAttributePath(std::u16string_view catalogPath) {
     return path;
 }
 
+std::optional<std::string> CatalogNameProblem(std::u16string_view catalogPath) {
+    if (catalogPath.empty() || catalogPath == u"-")
+        return "\"" + std::string(catalogPath.empty() ? "" : "-") + "\" names no catalog file";
+    // The reader looks for the size-definition file in place of an extension of at most three
+    // characters; the writer puts it in place of whatever follows the last ".". Only where both
+    // are the same file does the catalog read back whole.
+    const size_t folder = catalogPath.find_last_of(u"/\\");
+    const size_t dot = catalogPath.rfind(u'.');
+    const bool inName =
+        dot != std::u16string_view::npos && (folder == std::u16string_view::npos || dot > folder);
+    if (!inName || catalogPath.size() - dot > 4)
+        return "the file name has no extension of at most three characters, such as .cat, so "
+               "its size-definition file would not be found beside it";
+    return std::nullopt;
+}
+
 }  // namespace sheetwise

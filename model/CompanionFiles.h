@@ -1,6 +1,7 @@
 // How a catalog's companion files are named after the catalog file.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,10 @@ std::u16string CompanionSizePath(std::u16string_view catalogPath);
 
 // The attribute file of a catalog: its full path with ".atr" appended.
 std::u16string CompanionAttributePath(std::u16string_view catalogPath);
+
+// Why a catalog written under this name would not be read back as one catalog with its
+// companions (no extension of at most three characters in the file name, or "-"), in words
+// for people; nothing for a name that works.
+std::optional<std::string> CatalogNameProblem(std::u16string_view catalogPath);
 
 }  // namespace sheetwise

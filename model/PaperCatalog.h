@@ -118,12 +118,28 @@ class PaperCatalog {
     bool ModifyPaper(std::u16string_view name, int32_t sizeIndex, std::u16string_view colour,
                      int32_t weight, std::u16string_view type, int32_t imagedSides,
                      int32_t precollated);
+    // The record AddPaper and ModifyPaper store, made without storing it. Returns the status
+    // they fail with: 12 for an empty or disallowed text, 14 for a size not to be had; 0 when
+    // the record was made.
+    int32_t MakePaper(std::u16string_view name, int32_t sizeIndex, std::u16string_view colour,
+                      int32_t weight, std::u16string_view type, int32_t imagedSides,
+                      int32_t precollated, PaperDefinition& paper) const;
     // Neither moves the default index: callers set the default again by name afterwards.
     bool DeletePaper(int32_t index);
     bool MovePaper(std::u16string_view name, int32_t direction);  // 0 up, 1 down
     bool SetDefaultPaper(std::u16string_view name);
     bool AddAttributeValue(int32_t kind, std::u16string_view value);
     bool DeleteAttribute(int32_t kind, std::u16string_view value);
+
+    // Edits without rules, for replaying a change that the rules once allowed (undo and redo):
+    // positions must be valid (an insert may go at the end), nothing else is checked.
+    void InsertPaperAt(int32_t index, PaperDefinition paper);
+    void RemovePaperAt(int32_t index);
+    void ReplacePaperAt(int32_t index, PaperDefinition paper);
+    void SwapPapers(int32_t first, int32_t second);
+    void SetDefaultIndex(int32_t index) { defaultIndex_ = index; }
+    void InsertValueAt(int32_t kind, int32_t position, std::u16string value);
+    void RemoveValueAt(int32_t kind, int32_t position);
 
     int32_t ColourCode(std::u16string_view colour) const;
     int32_t TypeCode(std::u16string_view type) const;
@@ -134,9 +150,6 @@ class PaperCatalog {
     PaperCatalog() = default;
     bool ReadCatalogFile(const std::u16string& path, bool decodeAnsi);
     void TakeReadPaper(PaperDefinition& paper, int32_t index);
-    bool StorePaper(bool add, std::u16string_view name, int32_t sizeIndex,
-                    std::u16string_view colour, int32_t weight, std::u16string_view type,
-                    int32_t imagedSides, int32_t precollated);
     AttributeList* AttributeListOfKind(int32_t kind);
     bool ValidPaperIndex(int32_t index) const { return index >= 0 && index < PaperCount(); }
     void AppendPaper(PaperDefinition paper);

@@ -2,12 +2,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "model/DefaultCatalog.h"
 #include "ui/resources/AcceleratorTableReader.h"
 #include "ui/resources/DialogTemplateReader.h"
 #include "ui/resources/MenuTemplateReader.h"
 #include "ui/resources/ProgramStrings.h"
 #include "ui/resources/ResourceIds.h"
-#include "ui/window/CatalogLocation.h"
 #include "ui/window/MainDialog.h"
 #include "ui/window/QtUserInterface.h"
 

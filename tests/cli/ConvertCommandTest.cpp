@@ -1,5 +1,6 @@
-// convert: a catalog written again the way the editor's Save As writes it; the writers' own
-// form is pinned in tests/formats, so here only that it is theirs, and what convert refuses.
+// convert: a catalog opened and saved under a name as the editor does it; the writers' own form
+// is pinned in tests/formats, and that the bytes are the editor's in tests/ui/window, so here
+// only what convert refuses and what it does with the files at the target.
 #include <sys/stat.h>
 
 #include "CliTestSupport.h"
@@ -10,7 +11,8 @@ namespace {
 using CliConvertTest = CliTest;
 
 // CR LF line ends, an escape, a unit after a number, a sign, a field too many: the source is
-// left as it was, its size-definition file copied, named as the editor names it.
+// left as it was, its size-definition file copied, named as the editor names it. The lists take
+// in every value the papers use, as the editor's lists do when it shows the papers.
 TEST_F(CliConvertTest, WritesTheFormTheEditorSaves) {
     const std::string hand =
         "Hand:A_B\r\nLetter:01:75gsm:white:plain\r\nA\\x5fB:2:160:blue:cover:1:+1\r\n"
@@ -22,7 +24,8 @@ TEST_F(CliConvertTest, WritesTheFormTheEditorSaves) {
               "Hand:A_B\nLetter:1:75:white:plain:2:0\nA_B:2:160:blue:cover:1:1\n"
               "Tabs:3:0:*:tab:0:0\n");
     EXPECT_EQ(Read("clean.cat.atr"),
-              "[PaperWeights]\n[PaperTypes]\n[PaperColors]\nwhite\nblue\n\n");
+              "[PaperWeights]\n75\n160\n*\n[PaperTypes]\nplain\ncover\ntab\n"
+              "[PaperColors]\nwhite\nblue\n*\n\n");
     EXPECT_EQ(Read("clean.def"), kSizes);
     EXPECT_EQ(Read("hand.cat"), hand);
 }
@@ -58,35 +61,47 @@ TEST_F(CliConvertTest, WritesOnlyCatalogsReadToTheirEndAndCleanUnlessAskedToDrop
     EXPECT_EQ(Read("long.cat"), tooLong);
 }
 
-// As Save As: a catalog may be written over itself; a size-definition file in any letter case
-// counts as there and is not touched; the attribute file is copied from the source's read-only
-// one, made writable, then written over; a set with a file that cannot be written is not written.
+// As Save As: a catalog is written over itself, or over any file there, only with --force; a
+// size-definition file in any letter case counts as there and is not touched; the attribute file
+// is copied from the source's read-only one, made writable, then written over; a set with a file
+// that cannot be written is not written. Names whose companions would be lost are refused.
 TEST_F(CliConvertTest, FilesAtTheTargetAreTreatedAsSaveAsTreatsThem) {
     const std::string catalog = WriteCatalog("src", "S:A\r\nA:1:75gsm:white:plain\r\n");
-    EXPECT_EQ(Run({"convert", catalog, "-o", catalog}), (CliRun{0, "", ""}));
+    EXPECT_EQ(Run({"convert", catalog, "-o", catalog}),
+              (CliRun{2, "", "sheetwise-cli: src.cat: exists; --force replaces it\n"}));
+    Write("Other.cat", "old\n");
+    EXPECT_EQ(Run({"convert", catalog, "-o", dir.File("OTHER.cat")}).exitCode, 2);
+    EXPECT_EQ(Read("Other.cat") + Read("src.cat"), "old\nS:A\r\nA:1:75gsm:white:plain\r\n");
+    EXPECT_EQ(Run({"convert", catalog, "-o", catalog, "--force"}), (CliRun{0, "", ""}));
     EXPECT_EQ(Read("src.cat"), "S:A\nA:1:75:white:plain:2:0\n");
     chmod(dir.File("src.cat.atr").c_str(), 0400);
-    Write("DST.DEF", "kept\n");
+    Write("DST.DEF", "1:2:0:0:1:Tiny\n");
     EXPECT_EQ(Run({"convert", catalog, "-o", dir.File("dst.cat")}), (CliRun{0, "", ""}));
-    EXPECT_EQ(Read("DST.DEF"), "kept\n");
+    EXPECT_EQ(Read("DST.DEF"), "1:2:0:0:1:Tiny\n");
     EXPECT_EQ(ModeOf(dir.File("dst.cat.atr")), 0600u);
-    EXPECT_EQ(Read("dst.cat.atr"), kAttributes);
+    EXPECT_EQ(Read("dst.cat.atr"), Read("src.cat.atr"));
 
     Write("locked.cat", "old\n");
     Write("half.cat.atr", "old\n");
     chmod(dir.File("locked.cat").c_str(), 0444);
     chmod(dir.File("half.cat.atr").c_str(), 0444);
-    EXPECT_EQ(
-        Run({"convert", catalog, "-o", dir.File("locked.cat")}),
-        (CliRun{2, "",
-                "sheetwise-cli: locked.cat: cannot write the catalog file; nothing written\n"}));
+    EXPECT_EQ(Run({"convert", catalog, "-o", dir.File("locked.cat"), "--force"}),
+              (CliRun{2, "",
+                      "sheetwise-cli: Save As paper catalog operation cannot be completed. "
+                      "(Cannot write locked.cat: the file is read-only.)\n"}));
     EXPECT_EQ(Run({"convert", catalog, "-o", dir.File("half.cat")}),
               (CliRun{2, "",
-                      "sheetwise-cli: half.cat.atr: cannot write the attribute file; the catalog "
-                      "set half.cat is not saved\n"}));
+                      "sheetwise-cli: Save As attributes operation cannot be completed. (Cannot "
+                      "write half.cat.atr: the file is read-only.)\n"}));
     EXPECT_EQ(Read("locked.cat") + Read("half.cat.atr"), "old\nold\n");
+    for (const char* name : {"newcat", "dir.x/office", "-"}) {
+        const CliRun run = Run({"convert", catalog, "-o", name[0] == '-' ? name : dir.File(name)});
+        EXPECT_EQ(run.exitCode, 2) << name;
+        EXPECT_THAT(run.err, HasSubstr("its companion files would not be found")) << name;
+    }
     EXPECT_EQ(ListFolder(dir.path()),
-              "DST.DEF dst.cat dst.cat.atr half.cat.atr locked.cat src.DEF src.cat src.cat.atr ");
+              "DST.DEF Other.cat dst.cat dst.cat.atr half.cat.atr "
+              "locked.cat src.DEF src.cat src.cat.atr ");
 }
 
 }  // namespace

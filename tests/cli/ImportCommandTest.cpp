@@ -55,12 +55,11 @@ TEST_F(CliImportTest, OutWritesWhatFileImportAndSaveAsWriteAndWarnsAsTheEditor) 
                 "sheetwise-cli: warning: Some papers had the colon character (:) changed to the "
                 "underscore character (_).\n"
                 "sheetwise-cli: warning: The default paper selection cannot be completed. "
-                "(\"Bad#Name\" cannot be made the default paper)\n"
-                "sheetwise-cli: warning: Add operation cannot be completed because invalid paper "
-                "attributes entered. (2 paper definitions rejected for an empty field or a size "
-                "number that is not all digits or a weight outside 60..200)\n"
-                "sheetwise-cli: warning: Add operation cannot be completed because invalid paper "
-                "attributes entered. (paper \"Bad#Name\" was not added)\n"}));
+                "(\"Bad#Name\" cannot be made the default paper.)\n"
+                "sheetwise-cli: Add operation cannot be completed because invalid paper "
+                "attributes entered. (PaperDef1: Light (the size is not a number, or the weight "
+                "is outside 60..200); PaperDef2: Short (a field is empty); PaperDef0: Bad#Name "
+                "(a character a name, colour or type may not hold))\n"}));
     EXPECT_EQ(Read("new.cat"), "Base:Col_on\nCol_on:1:75:white:plain:2:0\n");
     EXPECT_EQ(Read("base.cat") + Read("base.cat.atr"), kBaseCatalog + std::string(kAttributes));
 }
@@ -81,9 +80,9 @@ TEST_F(CliImportTest, WritesNothingFromAFailedImportOrOntoABaseThatDoesNotOpenCl
         {Write("refused.ini", ImportFileWithPapers({"A#;0;white;75;plain;0"})), Base(), 1,
          "Import failed. Papers contain invalid attributes."},
         {ini, WriteCatalog("noatr", kBaseCatalog, kSizes, ""), 2,
-         "noatr.cat.atr: the base catalog's companion is missing"},
-        {ini, WriteCatalog("damaged", "D:A\nA B:1:75:white:plain\n"), 1,
-         "damaged.cat: the base catalog does not load cleanly; nothing written"},
+         "noatr.cat.atr is missing, and so is"},
+        {ini, WriteCatalog("damaged", "D:A\nA B:1:75:white:plain\n"), 2,
+         "damaged.cat: the base catalog cannot be used; nothing written"},
         {dir.File("missing.ini"), Base(), 2, "missing.ini: cannot open the import file"},
     };
     for (const auto& c : cases) {
@@ -108,7 +107,8 @@ TEST_F(CliImportTest, TheBaseIsTheOneGivenOrTheInstalledDefaultSizesMatchedAsThe
         for (const std::string suffix : {".CAT", ".CAT.atr", ".DEF"})
             std::filesystem::copy_file(SHEETWISE_RESOURCE_CATALOG "/KBRVCAT_EN" + suffix,
                                        dir.File(folder + "KBRVCAT_EN" + suffix));
-        EXPECT_EQ(Run({"import", ini, "--out", dir.File("new.cat")}), (CliRun{0, "", ""}));
+        EXPECT_EQ(Run({"import", ini, "--out", dir.File("new.cat"), "--force"}),
+                  (CliRun{0, "", ""}));
         EXPECT_EQ(Read("new.cat"), "KBRVCAT_EN:Office\nOffice:1:75:white:plain:2:0\n");
         EXPECT_EQ(Read("new.def"), Read(folder + "KBRVCAT_EN.DEF"));
         std::filesystem::remove_all(dir.File("share"));

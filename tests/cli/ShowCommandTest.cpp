@@ -20,7 +20,8 @@ TEST_F(CliShowTest, JsonHoldsEveryValueExactlyAsTheCatalogHoldsIt) {
     const CliRun run = Run({"show", catalog, "--json"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(Compact(run.out),
-              R"({"status":0,"header":"One","defaultIndex":0,"defaultName":"Nobody","papers":)" +
+              R"({"status":0,"header":"One","defaultIndex":0,"defaultName":"P",)"
+              R"("defaultNameAsRead":"Nobody","papers":)" +
                   papers +
                   R"(,"sizes":[{"width":210.0,"height":297.0,"third":3.0,"fourth":4.0,"line":0,)"
                   R"("unit":1,"text":"A4","widthText":"210","heightText":"297",)"
@@ -38,8 +39,8 @@ TEST_F(CliShowTest, ExitStatusFollowsTheCatalogStatus) {
     CliRun run = Run({"show", bare, "--json"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_THAT(Compact(run.out),
-                HasSubstr(R"({"status":2,"header":"Bare","defaultIndex":0,"defaultName":"",)"
-                          R"("papers":[{"name":"Letter",)"));
+                HasSubstr(R"({"status":2,"header":"Bare","defaultIndex":0,"defaultName":"Letter",)"
+                          R"("defaultNameAsRead":"","papers":[{"name":"Letter",)"));
     EXPECT_EQ(ListFolder(dir.path()), before);
 
     // The catalog file itself cannot be opened: nothing was read.

@@ -28,22 +28,34 @@ class CatalogDocumentTest : public testing::CatalogTest {
         return dir.Wide(name + ".cat");
     }
 
+    // A change of the catalog file (two papers exchanged) or of the attribute file (a colour).
+    void ChangePapers() {
+        CatalogDocument::Edit edit(document, EditAction::kMoveDown, u"A", 0);
+        edit.Make(PapersSwapped{0, 1});
+        edit.Commit(1);
+    }
+    void ChangeColours() {
+        CatalogDocument::Edit edit(document, EditAction::kAddValues, u"mauve", 0);
+        edit.Make(ValueInserted{kColours, 0, u"mauve"});
+        edit.Commit(0);
+    }
+
     CatalogDocument document;
 };
 
 TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwn) {
     const std::u16string office = Write("office", kCatalog);
     EXPECT_EQ(document.Load(office), 0);
-    EXPECT_FALSE(document.changes().untitled);
+    EXPECT_FALSE(document.untitled());
     EXPECT_EQ(document.shownPath(), office);
     // "No" to the unsaved-changes question lets the command drop the changes, but only a
     // replaced catalog drops them; the next command asks again.
-    document.changes().papersReordered = true;
+    ChangePapers();
     document.BeginCommand();
     EXPECT_TRUE(document.MustAskBeforeReplacing());
     document.AcceptDiscard();
     EXPECT_FALSE(document.MustAskBeforeReplacing());
-    EXPECT_TRUE(document.changes().papersReordered);
+    EXPECT_TRUE(document.CatalogFileUnsaved());
     document.BeginCommand();
     EXPECT_TRUE(document.MustAskBeforeReplacing());
 
@@ -51,28 +63,28 @@ TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwn) {
     // command asks about it.
     const std::u16string torn = Write("torn", "Torn:A\nA:1:75:white:plain:2:0\nB:1\n");
     EXPECT_GT(document.Load(torn), 0);
-    EXPECT_TRUE(document.changes().untitled);
+    EXPECT_TRUE(document.untitled());
     EXPECT_FALSE(document.MustAskBeforeReplacing());
     EXPECT_EQ(document.shownPath(), torn);
 
     // The installed default catalog is a template, never saved over.
     EXPECT_EQ(document.LoadTemplate(), 0);
-    EXPECT_TRUE(document.changes().untitled);
+    EXPECT_TRUE(document.untitled());
     EXPECT_EQ(document.shownPath(), dir.Wide("default.cat"));
 
-    document.MarkImported(u"/in/papers.ini");
-    EXPECT_TRUE(document.changes().untitled);
-    EXPECT_TRUE(document.changes().Any());  // imported papers are unsaved work
+    document.TakeImported(document.catalog(), u"/in/papers.ini");
+    EXPECT_TRUE(document.untitled());
+    EXPECT_TRUE(document.Unsaved());  // imported papers are unsaved work
     EXPECT_EQ(document.shownPath(), u"/in/papers.ini");
 }
 
 TEST_F(CatalogDocumentTest, SavingNoticesAnotherWritersChangesButNotItsOwn) {
     const std::u16string office = Write("office", kCatalog);
     ASSERT_EQ(document.Load(office), 0);
-    document.changes().papersReordered = true;
+    ChangePapers();
     EXPECT_FALSE(document.ChangedOnDisk(true, true));
     EXPECT_EQ(document.SaveOwnFiles(true, true), CatalogSetResult::kSaved);
-    EXPECT_FALSE(document.changes().Any());
+    EXPECT_FALSE(document.Unsaved());
     EXPECT_FALSE(document.ChangedOnDisk(true, true));  // its own save
 
     // Another editor renames its own file into place; another rewrites the attribute file.
@@ -91,22 +103,23 @@ TEST_F(CatalogDocumentTest, SavingNoticesAnotherWritersChangesButNotItsOwn) {
 TEST_F(CatalogDocumentTest, SaveAsTakesTheCatalogsOwnSizesAndWritesAllOrNothing) {
     const std::string sizes = std::string(testing::kSizes) + "Extra:1:2:3:4:0\n";
     ASSERT_EQ(document.Load(Write("office", kCatalog, sizes.c_str())), 0);
-    document.changes().colours = true;
+    ChangeColours();
     std::filesystem::create_directories(dir.File("elsewhere"));
     EXPECT_EQ(document.SaveAs(dir.Wide("elsewhere/copy.cat")), SaveAsResult::kSaved);
     EXPECT_EQ(ReadBytes(dir.File("elsewhere/copy.cat")), kCatalog);
     EXPECT_EQ(ReadBytes(dir.File("elsewhere/copy.def")), sizes);
-    EXPECT_EQ(ReadBytes(dir.File("elsewhere/copy.cat.atr")), ReadBytes(dir.File("office.cat.atr")));
+    EXPECT_NE(ReadBytes(dir.File("elsewhere/copy.cat.atr")).find("[PaperColors]\nmauve\n*\n"),
+              std::string::npos);
     EXPECT_EQ(document.path(), dir.Wide("elsewhere/copy.cat"));
-    EXPECT_FALSE(document.changes().Any());
+    EXPECT_FALSE(document.Unsaved());
 
     // An attribute file that may not be replaced: neither file is written, the changes stay.
-    document.changes().colours = true;
+    ChangeColours();
     WriteBytes(dir.File("locked.cat.atr"), "[PaperColors]\nonly\n");
     chmod(dir.File("locked.cat.atr").c_str(), 0444);
     EXPECT_EQ(document.SaveAs(dir.Wide("locked.cat")), SaveAsResult::kAttributesNotSaved);
     EXPECT_FALSE(std::filesystem::exists(dir.File("locked.cat")));
-    EXPECT_TRUE(document.changes().colours);
+    EXPECT_TRUE(document.AttributeFileUnsaved());
     WriteBytes(dir.File("taken.cat"), "keep");
     chmod(dir.File("taken.cat").c_str(), 0444);
     EXPECT_EQ(document.SaveAs(dir.Wide("taken.cat")), SaveAsResult::kCatalogNotSaved);

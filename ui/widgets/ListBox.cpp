@@ -14,6 +14,19 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit Notified(); });
 }
 
+void ListBox::ShowItems(const std::vector<Item>& items) {
+    bool same = static_cast<int>(items.size()) == count();
+    for (int row = 0; same && row < count(); ++row)
+        same = ItemText(row) == items[static_cast<size_t>(row)].text &&
+               ItemData(row) == items[static_cast<size_t>(row)].data;
+    if (same)
+        return;
+    const QSignalBlocker blocker(this);
+    RemoveAll();
+    for (const Item& item : items)
+        AddItem(item.text, item.data);
+}
+
 int ListBox::AddItem(const QString& text, int data) {
     auto* item = new QListWidgetItem(text);
     item->setData(Qt::UserRole, data);
@@ -56,22 +69,7 @@ int ListBox::FindIgnoringCase(const QString& text) const {
     return folded_.value(text.toCaseFolded(), -1);
 }
 
-void ListBox::BeginBatch() {
-    batching_ = true;
-}
-
-void ListBox::EndBatch() {
-    batching_ = false;
-    if (pendingRow_)
-        SelectRow(*pendingRow_);
-    pendingRow_.reset();
-}
-
 void ListBox::SelectRow(int row) {
-    if (batching_) {
-        pendingRow_ = row;
-        return;
-    }
     selectingForProgram_ = true;
     if (row < 0 || row >= count()) {
         setCurrentRow(-1);
@@ -84,8 +82,6 @@ void ListBox::SelectRow(int row) {
 }
 
 int ListBox::SelectedRow() const {
-    if (batching_ && pendingRow_)
-        return *pendingRow_;
     const QList<QListWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? -1 : row(selected.front());
 }

@@ -6,7 +6,7 @@
 #include <QHash>
 #include <QListWidget>
 #include <QString>
-#include <optional>
+#include <vector>
 
 namespace sheetwise {
 
@@ -16,6 +16,13 @@ class ListBox final : public QListWidget {
   public:
     explicit ListBox(QWidget* parent = nullptr);
 
+    struct Item {
+        QString text;
+        int data = -1;
+    };
+    // Shows exactly these items; a list that shows them already is left alone, its selection
+    // and scroll position included.
+    void ShowItems(const std::vector<Item>& items);
     // Appends an item; returns its row.
     int AddItem(const QString& text, int data);
     void DeleteItem(int row);
@@ -34,11 +41,6 @@ class ListBox final : public QListWidget {
     void SelectRow(int row);
     int SelectedRow() const;
 
-    // While a batch is open, selections are only remembered; the last one is made when the batch
-    // closes. Filling ten thousand papers selects a value thirty thousand times.
-    void BeginBatch();
-    void EndBatch();
-
   signals:
     // Anything the user did to the list: a click or key that changed the selection, a double
     // click, the focus arriving or leaving.
@@ -55,8 +57,6 @@ class ListBox final : public QListWidget {
     QHash<QString, int> exact_;
     QHash<QString, int> folded_;
     bool selectingForProgram_ = false;
-    bool batching_ = false;
-    std::optional<int> pendingRow_;
 };
 
 }  // namespace sheetwise

@@ -37,7 +37,7 @@ const QIcon& DefaultPaperStar() {
 }  // namespace
 
 int PaperRowsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : count_;
 }
 
 int PaperRowsModel::columnCount(const QModelIndex& parent) const {
@@ -54,12 +54,11 @@ QVariant PaperRowsModel::data(const QModelIndex& index, int role) const {
     }
     if (role != Qt::DisplayRole)
         return {};
-    return rows_[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
+    return Cell(index.row(), index.column());
 }
 
 QVariant PaperRowsModel::MarkData(int row, int column, int role) const {
     const PaperRowMarks marks = marks_(row);
-    const QString& cell = rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
     if (role == Qt::FontRole && marks.isDefault) {
         QFont bold;
         bold.setBold(true);
@@ -68,7 +67,7 @@ QVariant PaperRowsModel::MarkData(int row, int column, int role) const {
     if (role == Qt::DecorationRole && column == 0 && marks.isDefault)
         return DefaultPaperStar();
     if (role == Qt::DisplayRole && column == kPaperListColumns - 1 && marks.precollated)
-        return cell + QStringLiteral(" \u00b7 ") + precollatedWord_;
+        return Cell(row, column) + QStringLiteral(" \u00b7 ") + precollatedWord_;
     return {};
 }
 
@@ -89,29 +88,21 @@ void PaperRowsModel::SetHeaders(const QStringList& headers) {
     emit headerDataChanged(Qt::Horizontal, 0, kPaperListColumns - 1);
 }
 
-void PaperRowsModel::SetRows(std::vector<PaperRow> rows) {
+QString PaperRowsModel::Cell(int row, int column) const {
+    if (!cells_ || row < 0 || row >= count_ || column < 0 || column >= kPaperListColumns)
+        return {};
+    return cells_(row, column);
+}
+
+void PaperRowsModel::Reset(int count) {
     beginResetModel();
-    rows_ = std::move(rows);
+    count_ = count;
     endResetModel();
 }
 
-void PaperRowsModel::SetCell(int row, int column, const QString& text) {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= kPaperListColumns)
-        return;
-    rows_[static_cast<size_t>(row)][static_cast<size_t>(column)] = text;
-    emit dataChanged(index(row, column), index(row, column));
-}
-
-const PaperRow* PaperRowsModel::Row(int row) const {
-    return row >= 0 && row < rowCount() ? &rows_[static_cast<size_t>(row)] : nullptr;
-}
-
-void PaperRowsModel::DeleteRow(int row) {
-    if (row < 0 || row >= rowCount())
-        return;
-    beginRemoveRows({}, row, row);
-    rows_.erase(rows_.begin() + row);
-    endRemoveRows();
+void PaperRowsModel::Refresh() {
+    if (count_ > 0)
+        emit dataChanged(index(0, 0), index(count_ - 1, kPaperListColumns - 1));
 }
 
 PaperListView::PaperListView(QWidget* parent) : QTableView(parent) {
@@ -153,18 +144,7 @@ QItemSelectionModel::SelectionFlags PaperListView::selectionCommand(const QModel
 }
 
 QString PaperListView::CellText(int row, int column) const {
-    const PaperRow* cells = model_.Row(row);
-    return cells && column >= 0 && column < kPaperListColumns
-               ? (*cells)[static_cast<size_t>(column)]
-               : QString();
-}
-
-void PaperListView::DeleteAllItems() {
-    model_.SetRows({});
-}
-
-void PaperListView::DeleteItem(int row) {
-    model_.DeleteRow(row);
+    return model_.Cell(row, column);
 }
 
 bool PaperListView::SelectRow(int row) {

@@ -1,20 +1,18 @@
 // The paper list: one row per paper, six text columns, one selected row.
 //
-// The rows live in a plain table model, so that filling ten thousand papers is one reset of the
-// model rather than ten thousand inserts, and exchanging two rows after a move touches two rows.
+// The list keeps no copy of the papers: its model asks a source for each cell as it is drawn,
+// so showing ten thousand papers costs the rows on screen, and a change to the papers is a
+// reset of the row count or a repaint.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
-#include <array>
 #include <functional>
-#include <vector>
 
 namespace sheetwise {
 
 inline constexpr int kPaperListColumns = 6;
-using PaperRow = std::array<QString, kPaperListColumns>;
 
 // What the list shows of a paper besides its cells: the default paper in bold with a star, and
 // a precollated paper's mode followed by the word for it.
@@ -27,6 +25,8 @@ class PaperRowsModel final : public QAbstractTableModel {
     Q_OBJECT
 
   public:
+    using CellSource = std::function<QString(int row, int column)>;
+
     explicit PaperRowsModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -35,10 +35,13 @@ class PaperRowsModel final : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void SetHeaders(const QStringList& headers);
-    void SetRows(std::vector<PaperRow> rows);
-    void SetCell(int row, int column, const QString& text);
-    const PaperRow* Row(int row) const;
-    void DeleteRow(int row);
+    void SetSource(CellSource cells) { cells_ = std::move(cells); }
+    // A cell's own text, without the marks; empty outside the rows.
+    QString Cell(int row, int column) const;
+    // The rows are now `count` others: the selection goes.
+    void Reset(int count);
+    // The same rows show other texts: they are drawn again.
+    void Refresh();
 
     // Asked for each row as it is drawn, so the marks always follow the catalog.
     void SetMarks(std::function<PaperRowMarks(int row)> marks, QString precollatedWord);
@@ -47,9 +50,10 @@ class PaperRowsModel final : public QAbstractTableModel {
     QVariant MarkData(int row, int column, int role) const;
 
     QStringList headers_;
+    CellSource cells_;
     std::function<PaperRowMarks(int row)> marks_;
     QString precollatedWord_;
-    std::vector<PaperRow> rows_;
+    int count_ = 0;
 };
 
 class PaperListView final : public QTableView {
@@ -61,8 +65,6 @@ class PaperListView final : public QTableView {
     PaperRowsModel& rows() { return model_; }
     int ItemCount() const { return model_.rowCount(); }
     QString CellText(int row, int column) const;
-    void DeleteAllItems();
-    void DeleteItem(int row);
 
     // Makes a row the selected and focused row; false when there is no such row.
     bool SelectRow(int row);

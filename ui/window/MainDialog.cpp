@@ -1,22 +1,18 @@
-// The window's construction, start-up, command dispatch and catalog opening.
+// The window's construction, start-up, command dispatch and keyboard.
 #include "ui/window/MainDialog.h"
-#include "ui/window/MessageIds.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "import/ImportedCatalog.h"
-#include "platform/FileOps.h"
-#include "platform/NativePath.h"
+#include "import/CatalogImport.h"
+#include "model/MessageIds.h"
 #include "ui/resources/MenuTextId.h"
 #include "ui/resources/ProgramIcons.h"
 #include "ui/resources/QtText.h"
@@ -24,48 +20,11 @@
 #include "ui/widgets/EditField.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/PaperListView.h"
-#include "ui/window/CatalogLocation.h"
 #include "ui/window/DecimalSeparator.h"
 #include "ui/window/DialogBuilder.h"
-#include "ui/window/FileProblems.h"
+#include "ui/window/WindowTexts.h"
 
 namespace sheetwise {
-namespace {
-
-constexpr int kEnglishTitleId = 10109;  // "Sheetwise "
-
-// Marks the first letter of the text that no earlier entry of its menu took, so that the menus
-// open with Alt and a letter and their items answer to a letter. A text that has one is kept.
-QString WithMnemonic(const QString& text, QString& taken) {
-    if (text.contains(u'&'))
-        return text;
-    const qsizetype end = text.indexOf(u'\t') < 0 ? text.size() : text.indexOf(u'\t');
-    for (qsizetype i = 0; i < end; ++i) {
-        const QChar letter = text[i].toLower();
-        if (letter.isLetter() && !taken.contains(letter)) {
-            taken += letter;
-            return text.left(i) + u'&' + text.mid(i);
-        }
-    }
-    return text;
-}
-
-void AddMnemonics(QMenuBar* bar) {
-    QString menus;
-    for (QAction* menu : bar->actions()) {
-        menu->setText(WithMnemonic(menu->text(), menus));
-        if (menu->menu() == nullptr)
-            continue;
-        QString items;
-        for (QAction* item : menu->menu()->actions()) {
-            if (!item->isSeparator())
-                item->setText(WithMnemonic(item->text(), items));
-        }
-    }
-}
-
-}  // namespace
-
 MainDialog::MainDialog(UserInterface& ui, DialogTemplate dialog, MenuTemplate menu,
                        AcceleratorTable accelerators,
                        std::shared_ptr<const StringResources> strings,
@@ -77,14 +36,9 @@ MainDialog::MainDialog(UserInterface& ui, DialogTemplate dialog, MenuTemplate me
       accelerators_(std::move(accelerators)),
       stringModule_(std::move(strings)),
       environment_(std::move(environment)),
-      catalog_(document_.catalog()),
-      changes_(document_.changes()),
-      editor_(document_),
-      fields_(editor_.fields),
-      fieldChanges_(editor_.changed),
-      working_(editor_.working),
-      defaultMark_(editor_.defaultMark),
-      selectedPaperIndex_(editor_.selected) {
+      decimalSeparator_(SystemDecimalSeparator().value_or(QStringLiteral("."))),
+      session_(decimalSeparator_.toStdU16String()),
+      prompts_(ui, *this, [this](int id) { return Label(id); }) {
     BuildWindow();
     ConnectControls();
 }
@@ -137,14 +91,15 @@ void MainDialog::ConnectControls() {
         QWidget* widget = it.value();
         if (auto* list = qobject_cast<PaperListView*>(widget)) {
             connect(list, &PaperListView::ItemChanging, this, &MainDialog::OnPaperListItemChanging);
-            // Showing a paper can add a value it uses to the lists, which is a change.
-            connect(list, &PaperListView::ItemChanging, this, &MainDialog::ShowTitle);
             connect(list, &PaperListView::ItemDoubleClicked, this,
                     &MainDialog::OnPaperListDoubleClick);
         } else if (auto* box = qobject_cast<ListBox*>(widget)) {
             connect(box, &ListBox::Notified, this, [this, id] { OnCommand(id); });
         } else if (auto* field = qobject_cast<EditField*>(widget)) {
-            connect(field, &QLineEdit::textChanged, this, [this, id] { OnCommand(id); });
+            connect(field, &QLineEdit::textChanged, this, [this, id] {
+                if (!rendering_)
+                    OnCommand(id);
+            });
             connect(field, &EditField::FocusReceived, this, [this, id] { OnFieldFocus(id); });
         } else if (auto* clickable = qobject_cast<QAbstractButton*>(widget)) {
             connect(clickable, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
@@ -162,25 +117,23 @@ bool MainDialog::Initialise() {
     background.setColor(QPalette::Window, QColor(169, 184, 212));
     setPalette(background);
     setAutoFillBackground(true);
-    imported_.reset();
-    ApplyMenuTexts();
+    ApplyMenuTexts(*menuBar_, [this](int id) { return Label(id); });
     SetModifyMenuEnabled(false);
     LimitFieldLengths();
-    SetupListColumns();
-    ClearChangeFlags(0);
-    ClearChangeFlags(2);
-    ClearChangeFlags(3);
-    focusedField_ = 0;
-    ReadDecimalSeparator();
+    SetupPaperList();
+    if (!SystemDecimalSeparator())
+        ShowMessage(message::kError, message::kErrorOccurred, u" 45");
     ComputeHelpPath();
     CreateWhatsThisMenu();
-    LocateDefaultCatalog();
-    OpenFirstCatalog();
+    session_.LocateDefaultCatalog(environment_.executablePath, u"sheetwise", prompts_);
+    session_.Start(environment_.catalogArgument, prompts_);
+    activeList_ = control::kPaperList;
+    Render();
     if (!SetMoveButtonIcon(control::kMoveUp, resource_id::kMoveUpIcon) ||
         !SetMoveButtonIcon(control::kMoveDown, resource_id::kMoveDownIcon)) {
         return false;
     }
-    ApplyControlLabels();
+    ApplyControlLabels(controls_, *strings_, [this](const QString& text) { ShowFixedError(text); });
     CentreOnScreen();
     return true;
 }
@@ -195,16 +148,6 @@ void MainDialog::CentreOnScreen() {
     move(topLeft);
 }
 
-void MainDialog::ShowTitle() {
-    // The program's title, then the catalog's file name with the unsaved-changes mark.
-    QString title = QStringLiteral("Korvane Brevalon ") + Label(kEnglishTitleId);
-    const QString file = QFileInfo(ToQString(document_.shownPath())).fileName();
-    if (!file.isEmpty())
-        title += QStringLiteral("- ") + file;
-    setWindowTitle(title + QStringLiteral("[*]"));
-    setWindowModified(changes_.Any());
-}
-
 bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
     QAbstractButton* moveButton = button(id);
     if (moveButton == nullptr) {
@@ -217,356 +160,72 @@ bool MainDialog::SetMoveButtonIcon(int id, int iconId) {
     return true;
 }
 
-void MainDialog::ReadDecimalSeparator() {
-    const std::optional<QString> separator = SystemDecimalSeparator();
-    if (!separator) {
-        ShowMessage(message::kError, message::kErrorOccurred, u" 45");
-        return;
-    }
-    decimalSeparator_ = *separator;
-}
-
-bool MainDialog::ClearChangeFlags(int group) {
-    if (group == 0) {
-        changes_.ClearAttributes();
-    } else if (group == 2) {
-        changes_.ClearPapers();
-    } else if (group == 3) {
-        fieldChanges_ = FieldChangeFlags{};
-    }
-    return true;
-}
-
-// Strings.
-
-std::u16string MainDialog::Text(std::u16string_view prefix, int id) const {
+QString MainDialog::Label(int id) const {
+    // Messages have their own prefix for the texts the string table lacks.
+    const std::u16string_view prefix = id >= 16000 ? kMessagePrefix : kLabelPrefix;
     std::u16string text;
     if (strings_)
         strings_->GetString(prefix, static_cast<uint16_t>(id), text);
-    return text;
+    return ToQString(text);
 }
 
-QString MainDialog::Label(int id) const {
-    return ToQString(Text(kLabelPrefix, id));
-}
-
-bool MainDialog::ShowMessage(int titleId, int messageId, const std::u16string& insert,
-                             const QString& details) {
-    std::u16string caption;
-    std::u16string message;
-    if (!strings_)
+bool MainDialog::ShowMessage(int titleId, int messageId, const std::u16string& insert) {
+    QString message = Label(messageId);
+    if (message.isEmpty())
         return false;
-    strings_->GetString(kLabelPrefix, static_cast<uint16_t>(titleId), caption);
-    if (!strings_->GetString(kMessagePrefix, static_cast<uint16_t>(messageId), message)) {
-        return false;
-    }
-    const size_t marker = message.rfind(u"%d");
-    if (!insert.empty() && marker != std::u16string::npos)
-        message.replace(marker, 2, insert);
-    ui_.ShowBox(this, ToQString(caption), ToQString(message), BoxIcon::kExclamation,
-                BoxButtons::kOk, details);
+    const qsizetype marker = message.lastIndexOf(QStringLiteral("%d"));
+    if (!insert.empty() && marker >= 0)
+        message.replace(marker, 2, ToQString(insert));
+    ui_.ShowBox(this, Label(titleId), message, BoxIcon::kExclamation, BoxButtons::kOk, {});
     return true;
 }
 
-void MainDialog::ShowFixedError(const QString& text, const QString& details) {
-    ui_.ShowBox(this, QStringLiteral("Error"), text, BoxIcon::kExclamation, BoxButtons::kOk,
-                details);
-}
-
-BoxAnswer MainDialog::Ask(int messageId, BoxButtons buttons, const QString& details) {
-    return Ask(ToQString(Text(kMessagePrefix, messageId)), buttons, details);
-}
-
-BoxAnswer MainDialog::Ask(const QString& text, BoxButtons buttons, const QString& details) {
-    return ui_.ShowBox(this, ToQString(Text(kLabelPrefix, 12040)), text, BoxIcon::kQuestion,
-                       buttons, details);
-}
-
-void MainDialog::ApplyMenuTexts() {
-    const QList<QAction*> topLevel = menuBar_->actions();
-    for (int position = 0; position < topLevel.size(); ++position) {
-        QAction* item = topLevel[position];
-        if (position <= 2) {
-            const auto id = MenuTextId(position);
-            const QString text = id ? Label(*id) : QString();
-            if (!text.isEmpty())
-                item->setText(text);
-        }
-        if (item->menu() == nullptr)
-            continue;
-        for (QAction* entry : item->menu()->actions()) {
-            const int commandId = entry->data().toInt();
-            if (entry->isSeparator() || commandId == 0)
-                continue;
-            const auto id = MenuTextId(commandId);
-            const QString text = id ? Label(*id) : QString();
-            if (!text.isEmpty())
-                entry->setText(text);
-        }
-    }
-    AddMnemonics(menuBar_);
-    menuBar_->update();
-}
-
-void MainDialog::SetModifyMenuEnabled(bool enable) {
-    const QList<QAction*> topLevel = menuBar_->actions();
-    if (topLevel.size() < 2 || topLevel[1]->menu() == nullptr)
-        return;
-    const QList<QAction*> items = topLevel[1]->menu()->actions();
-    if (items.size() > 5)
-        items[5]->setEnabled(enable);
-}
-
-void MainDialog::ApplyControlLabels() {
-    struct Step {
-        int controlId;
-        int stringId;
-        const char* missing;
-        const char* fallback;
-    };
-    static const Step kSteps[] = {
-        {control::kAdd, 7009, "Unable to find the add button", nullptr},
-        {control::kDelete, 7011, "Unable to find the delete button", nullptr},
-        {control::kModify, 7010, "Unable to find the modify button", nullptr},
-        {control::kDefaultPaperBox, 13143, "Unable to find Default Checkbox", nullptr},
-        {control::kPrecollatedBox, 13137, "Unable to find Default Checkbox", nullptr},
-        {control::kInserter, 12075, "Unable to find inserter button", nullptr},
-        {control::kOneSided, 12080, "Unable to find 1-sided button", nullptr},
-        {control::kTwoSided, 12076, "Unable to find 1,2-sided button", nullptr},
-        {1054, 10072, "Unable to find imaged sides", nullptr},
-        {1056, 13140, "Unable to find static move paper", nullptr},
-        {1058, 10115, "Unable to find static name", nullptr},
-        {1059, 10096, "Unable to find static size", nullptr},
-        {1060, 10097, "Unable to find static color", nullptr},
-        {1061, 13173, "Unable to find static weight", "Weight"},
-        {1064, 13174, "Unable to find static gsm", "(gsm):"},
-        {1062, 10099, "Unable to find static type", nullptr},
-        {1057, 13142, "Unable to find static edit attributes", nullptr},
-    };
-    for (int i = 0; i < 3; ++i) {
-        if (Control(kSteps[i].controlId) == nullptr) {
-            ShowFixedError(QString::fromLatin1(kSteps[i].missing));
-            return;
-        }
-    }
-    for (const Step& step : kSteps) {
-        QWidget* widget = Control(step.controlId);
-        if (widget == nullptr) {
-            ShowFixedError(QString::fromLatin1(step.missing));
-            return;
-        }
-        std::u16string text;
-        const bool found =
-            strings_->GetString(kLabelPrefix, static_cast<uint16_t>(step.stringId), text);
-        QString label = ToQString(text);
-        if (!found && step.fallback != nullptr)
-            label = QString::fromLatin1(step.fallback);
-        if (!found && step.fallback == nullptr)
-            continue;
-        if (step.controlId == control::kAdd || step.controlId == control::kDelete ||
-            step.controlId == control::kModify) {
-            label.prepend(u'&');
-        }
-        widget->setProperty("text", label);
-    }
-}
-
-// The first catalog.
-
-void MainDialog::LocateDefaultCatalog() {
-    document_.SetDefaultPath({});
-    std::u16string programFiles;
-    bool found = false;
-    if (ReadProgramFilesDir(environment_.executablePath, programFiles)) {
-        document_.SetDefaultPath(programFiles + std::u16string(kDefaultCatalogRelativePath));
-        found = EnsureCompanionFiles();
-    }
-    workingPath_.clear();
-    if (found)
-        return;
-    std::u16string folder;
-    if (ExecutableFolder(environment_.executablePath, folder)) {
-        document_.SetDefaultPath(folder + std::u16string(kDefaultCatalogFileName));
-    } else {
-        ShowMessage(message::kError, message::kCatalogFilesProblem, {},
-                    QStringLiteral("No installed default catalog was found for %1.")
-                        .arg(ToQString(environment_.executablePath)));
-    }
-}
-
-void MainDialog::OpenFirstCatalog() {
-    if (!environment_.catalogArgument) {
-        if (!ConfirmUnsavedChanges())
-            OpenDefaultCatalog();
-        return;
-    }
-    workingPath_ = *environment_.catalogArgument;
-    if (!EnsureCompanionFiles()) {
-        ShowMessage(message::kError, message::kDefaultOpenedInstead, {},
-                    DescribeCompanionFailure(workingPath_, document_.defaultPath()));
-        if (!ConfirmUnsavedChanges())
-            OpenDefaultCatalog();
-        return;
-    }
-    LoadAndShowCatalog();
-}
-
-bool MainDialog::EnsureCompanionFiles() {
-    if (workingPath_.empty())
-        workingPath_ = document_.defaultPath();
-    return document_.EnsureCompanions(workingPath_);
-}
-
-void MainDialog::LoadAndShowCatalog(bool asTemplate) {
-    const int32_t status = asTemplate ? document_.LoadTemplate() : LoadCatalog();
-    if (status > 0) {
-        ShowMessage(message::kError, message::kCatalogNotFound, {},
-                    DescribeLoadFailure(workingPath_, status) + QStringLiteral("\n\n") +
-                        KeptUntouchedNote(workingPath_));
-        return;
-    }
-    RefreshCatalogView();
-    ShowCatalogPath();
-}
-
-int32_t MainDialog::LoadCatalog() {
-    return document_.Load(workingPath_);
-}
-
-void MainDialog::OpenDefaultCatalog() {
-    workingPath_ = document_.defaultPath();
-    if (paperList())
-        paperList()->DeleteAllItems();
-    if (!EnsureCompanionFiles()) {
-        ShowMessage(message::kError, message::kCatalogFilesProblem, {},
-                    DescribeCompanionFailure(workingPath_, workingPath_));
-        return;
-    }
-    LoadAndShowCatalog(true);
-}
-
-void MainDialog::RefreshCatalogView() {
-    editor_.TakeCatalogLists();
-    FillAttributeListBoxes();
-    FillSizeList(true);
-    FillNameList(true);
-    activeList_ = 0;
-    FillPaperList();
-    // Whether the catalog has a file of its own is the document's to say, not the view's.
-    const bool untitled = changes_.untitled;
-    ClearChangeFlags(0);
-    ClearChangeFlags(2);
-    ClearChangeFlags(3);
-    changes_.untitled = untitled;
-}
-
-void MainDialog::ShowCatalogPath() {
-    ShowTitle();
-    QWidget* display = Control(control::kCatalogDisplay);
-    if (display == nullptr) {
-        ShowFixedError(QStringLiteral("Unable to find the Open catalog display."));
-        return;
-    }
-    if (!document_.shownPath().empty())
-        display->setProperty("text", ToQString(document_.shownPath()));
+void MainDialog::ShowFixedError(const QString& text) {
+    ui_.ShowBox(this, QStringLiteral("Error"), text, BoxIcon::kExclamation, BoxButtons::kOk, {});
 }
 
 // Commands.
 
 void MainDialog::OnCommand(int id) {
     Dispatch(id);
-    if (closingCommand_ != 0)
-        return;
-    // Any command may have changed or saved the catalog: the title's mark and the paper list's
-    // marks (default paper, precollated) follow.
-    ShowTitle();
-    if (PaperListView* list = paperList())
-        list->viewport()->update();
+    if (closingCommand_ == 0)
+        Render();
 }
 
 void MainDialog::Dispatch(int id) {
+    if (DispatchEditingCommand(id))
+        return;
     switch (id) {
         case command::kOpen:
-            OpenCatalog();
+            activeList_ = 0;
+            session_.Open(prompts_);
             return;
         case command::kNew:
-            NewCatalog();
+            session_.New(prompts_);
             return;
         case command::kImport:
-            ImportCatalog();
+            ImportCatalogFile(session_, prompts_);
             return;
         case command::kSave:
-            SaveCatalog();
+            session_.Save(prompts_);
             return;
         case command::kSaveAs:
-            SaveCatalogAs();
+            session_.SaveAs(prompts_);
             return;
         case command::kExit:
-            ExitProgram(command::kExit);
-            return;
         case control::kCancel:
-            activeList_ = 0;
-            ExitProgram(control::kCancel);
-            return;
-        case control::kOk:
+            if (id == control::kCancel)
+                activeList_ = 0;
+            if (session_.Exit(prompts_))
+                CloseWindow(id);
             return;
         case command::kCut:
         case command::kCopy:
         case command::kPaste:
             ForwardEditCommand(id);
             return;
-        case control::kAdd:
-            OnAdd();
-            return;
-        case control::kModify:
-            OnModify();
-            return;
-        case control::kDelete:
-            OnDelete();
-            return;
-        case control::kMoveUp:
-            OnMoveUp();
-            return;
-        case control::kMoveDown:
-            OnMoveDown();
-            return;
-        case control::kDefaultPaperBox:
-            OnDefaultPaper();
-            return;
-        case control::kPrecollatedBox:
-            OnPrecollated();
-            return;
-        case control::kInserter:
-        case control::kOneSided:
-        case control::kTwoSided:
-            OnModeButton(id);
-            return;
-        case control::kColourList:
-        case control::kSizeList:
-        case control::kTypeList:
-        case control::kWeightList:
-            OnAttributeListClick(id);
-            return;
-        case control::kNameList:
-            OnNameListClick();
-            return;
         case command::kAbout:
             ShowAbout();
-            return;
-        default:
-            break;
-    }
-    // Commands no row names reach the edit fields first; only then is Help Topics tried.
-    switch (id) {
-        case control::kNameField:
-            OnNameFieldChange();
-            return;
-        case control::kColourField:
-        case control::kTypeField:
-            OnTextFieldChange(id);
-            return;
-        case control::kWeightField:
-            OnWeightFieldChange();
             return;
         case command::kHelpTopics:
             ShowHelpTopics();
@@ -660,8 +319,8 @@ void MainDialog::closeEvent(QCloseEvent* event) {
 }
 
 void MainDialog::CloseWindow(int commandId) {
+    Render();  // what the closing command saved, for as long as the window is still seen
     strings_.reset();
-    imported_.reset();
     closingCommand_ = commandId;
     qApp->removeEventFilter(this);
     close();

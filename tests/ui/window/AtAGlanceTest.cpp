@@ -88,7 +88,7 @@ TEST_F(FileCommandTest, EveryFileMessageSaysWhichFileAndWhy) {
     Choose(dir.File("Gone.cat"));  // went away after the dialog
     window.OnCommand(command::kOpen);
     // The window keeps the catalog it showed, and its path.
-    EXPECT_EQ(window.workingPath(), Utf8ToUtf16(catalog));
+    EXPECT_EQ(window.session().document().shownPath(), Utf8ToUtf16(catalog));
     EXPECT_EQ(paperList().ItemCount(), 3);
     open("Torn", kOfficeCatalog, "torn\n");
     open("Gaps", "Gaps:A\nA:1:75\n", DefaultFile(".DEF"));
@@ -105,8 +105,8 @@ TEST_F(FileCommandTest, EveryFileMessageSaysWhichFileAndWhy) {
     const std::pair<QString, const char*> expected[] = {
         {kFilesProblemText, "Bare.def is missing, and so is"},
         {kFilesProblemText, "Gone.cat does not exist."},
-        {kDefaultOpenedText, "Torn.def has fewer than six fields"},
-        {kDefaultOpenedText, "Gaps.cat has paper lines without a name"},
+        {kDefaultOpenedText, "Torn.def: a size line lacks a field"},
+        {kDefaultOpenedText, "Gaps.cat: a paper line lacks a field; such lines were left out"},
         {kSaveAsCatalogFailedText, "Locked.cat: the file is read-only."},
         {kSaveAsCatalogFailedText, "shelf/New.cat: its folder is read-only."},
         {kSaveAsCatalogFailedText, "gone/New.cat: its folder does not exist."},
@@ -128,7 +128,7 @@ TEST_F(FileCommandTest, FileMessagesKeepTheirTextsWithoutTheStringTable) {
     strings->RemoveBlockOf(17254);
     strings->RemoveBlockOf(17265);  // 17265 and 17266
     MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog), {}, strings);
-    MakeAttributeChange(2);
+    MakeAttributeChange();
     WriteBytes(dir.File("Locked.cat"), "keep me");
     MakeReadOnly(dir.File("Locked.cat"));
     WriteBytes(dir.File("Copy.cat.atr"), "[PaperColors]\nonly\n");
@@ -139,7 +139,7 @@ TEST_F(FileCommandTest, FileMessagesKeepTheirTextsWithoutTheStringTable) {
     }
     EXPECT_EQ(ui.TakeTexts(), (QStringList{kSaveAsCatalogFailedText, kSaveAsAttributesFailedText}));
     EXPECT_FALSE(std::filesystem::exists(dir.File("Copy.cat")));
-    EXPECT_TRUE(window.changeFlags().colours);
+    EXPECT_TRUE(window.session().document().AttributeFileUnsaved());
 
     Answer(BoxAnswer::kNo);
     Choose(WriteCatalog("Broken", "H:A\nA:1:75:white\n"));

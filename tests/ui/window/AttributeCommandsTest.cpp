@@ -29,7 +29,8 @@ TEST_F(AttributeCommandsTest, AddOffersTypedValuesNotYetInTheirLists) {
               QStringLiteral("* plain cover glossy matte"));
     EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("100"));
     EXPECT_EQ(Selected(control::kColourList), QStringLiteral("blue"));
-    EXPECT_FALSE(window.changeFlags().AnyPaper());  // no paper was given the values
+    EXPECT_FALSE(
+        window.session().document().CatalogFileUnsaved());  // no paper was given the values
     Click(control::kAdd);
     Expect("Error", "Add operation cannot be completed. No attributes have been changed.");
     Click(control::kModify);  // the values are still held for the paper shown
@@ -56,7 +57,7 @@ TEST_F(AttributeCommandsTest, DeleteRefusesWhatIsUsedAndSelectsANeighbourOfWhatG
     EXPECT_EQ(ui.boxes[0].details, QStringLiteral("90"));  // the question names the value
     Expect("Warning", "Continuing will delete the selected Weight attribute.\n\nContinue?",
            BoxButtons::kYesNo);
-    EXPECT_FALSE(window.changeFlags().weights);
+    EXPECT_FALSE(window.session().document().AttributeFileUnsaved());
     ui.answers = {BoxAnswer::kYes};
     Click(control::kDelete);
     ui.boxes.clear();
@@ -65,7 +66,7 @@ TEST_F(AttributeCommandsTest, DeleteRefusesWhatIsUsedAndSelectsANeighbourOfWhatG
     // The item that took its place is selected and shown.
     EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("120"));
     EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("120"));
-    EXPECT_EQ(window.fields().weight, 120);
+    EXPECT_EQ(window.session().fields().weight, 120);
     // After the last item, the one before it.
     ClickItem(control::kTypeList, "glossy");
     ui.answers = {BoxAnswer::kYes};
@@ -82,8 +83,9 @@ TEST_F(AttributeCommandsTest, DeleteRefusesWhatIsUsedAndSelectsANeighbourOfWhatG
     Click(control::kDelete);
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(window.catalog().PaperCount(), 2);
+    // A colour typed that the list does not offer leaves nothing selected to delete.
     ClickItem(control::kColourList, "ivory");
-    list(control::kColourList).clearSelection();
+    Type(control::kColourField, QStringLiteral("zzz"));
     Click(control::kDelete);
     Expect("Error", "Unable to get  selection");
     EXPECT_EQ(window.catalog().GetAttributeList(kColours).size(), 4u);

@@ -32,26 +32,25 @@ inline const QString kDefaultOpenedText =
 
 class FileCommandTest : public WindowTest {
   protected:
-    // A colour a paper uses but the lists lack, as a hand-edited catalog brings one: showing the
-    // paper appends it to the colours list and the catalog, and marks the colours changed.
-    void MakeAttributeChange(int row) {
-        paperList().rows().SetCell(row, 2, QStringLiteral("mauve"));
-        ClickRow(row);
-        ASSERT_TRUE(window->changeFlags().colours);
+    // A colour typed and added to the offered colours, as the operator adds one.
+    void MakeAttributeChange() {
+        Type(control::kColourField, QStringLiteral("mauve"));
+        window->OnCommand(control::kAdd);
+        ASSERT_TRUE(window->session().document().AttributeFileUnsaved());
     }
 
     // The first paper moved down one row.
     void MakePaperChange() {
         ClickRow(0);
         window->OnCommand(control::kMoveDown);
-        ASSERT_TRUE(window->changeFlags().AnyPaper());
+        ASSERT_TRUE(window->session().document().CatalogFileUnsaved());
     }
 
     // The shared catalog as Office.cat, shown with both kinds of unsaved change.
     MainDialog& StartWithChanges() {
         MainDialog& started = Start(WriteCatalog("Office", kOfficeCatalog));
         MakePaperChange();
-        MakeAttributeChange(2);
+        MakeAttributeChange();
         return started;
     }
 

@@ -35,6 +35,32 @@ class ImportCommandTest : public FileCommandTest {
     }
 };
 
+// sheetwise-cli convert writes what opening the catalog in the window and pressing Save writes,
+// the lists completed with what the papers use included.
+TEST_F(FileCommandTest, ConvertWritesWhatTheWindowSaves) {
+    const std::string hand =
+        "Hand:B\r\nA:1:77:mauve:glossy\r\nB:2:160:blue:cover:1:+1\r\n"
+        "C:9:*:*:tab:0:0\r\nD:1:75:white:plain:5:0\r\n";
+    const std::string attributes = "[PaperColors]\nblue\n[Unknown]\nx\n[PaperWeights]\n160\n";
+    const std::string saved = WriteCatalog("Saved", hand, DefaultFile(".DEF"), attributes);
+    const std::string converted = WriteCatalog("Source", hand, DefaultFile(".DEF"), attributes);
+    MainDialog& window = Start(saved);
+    QTest::keyClick(window.Control(control::kPaperList), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(ui.boxes.empty());
+    std::ostringstream output;
+    cli::Console console{output, output};
+    const cli::Environment environment{dir.Wide("bin/sheetwise-cli"), u"."};
+    ASSERT_EQ(cli::RunCommandLine(
+                  {QStringLiteral("convert"), QString::fromStdString(converted),
+                   QStringLiteral("--out"), QString::fromStdString(dir.File("Converted.cat"))},
+                  console, environment),
+              0)
+        << output.str();
+    EXPECT_EQ(ReadBytes(dir.File("Converted.cat")), ReadBytes(saved));
+    EXPECT_EQ(ReadBytes(dir.File("Converted.cat.atr")), ReadBytes(saved + ".atr"));
+    EXPECT_NE(ReadBytes(saved + ".atr").find("mauve"), std::string::npos);
+}
+
 TEST_F(FileCommandTest, OpenShowsTheChosenCatalogWithCompanionsFromTheDefault) {
     MainDialog& window = Start();
     window.OnCommand(command::kOpen);  // cancelled
@@ -44,7 +70,7 @@ TEST_F(FileCommandTest, OpenShowsTheChosenCatalogWithCompanionsFromTheDefault) {
     EXPECT_EQ(ui.fileRequests[0].defaultExtension, QStringLiteral("cat"));
     EXPECT_FALSE(ui.fileRequests[0].save);
     EXPECT_EQ(ui.fileRequests[0].directory, QString::fromStdString(dir.File("bin/")));
-    EXPECT_EQ(window.workingPath(), window.defaultPath());
+    EXPECT_EQ(window.session().document().shownPath(), window.session().document().defaultPath());
 
     const std::string other = WriteCatalog("Office", kOfficeCatalog, "", "");
     MakeReadOnly(dir.File("bin/KBRVCAT_EN.CAT.atr"));
@@ -81,18 +107,20 @@ TEST_F(ImportCommandTest, AnImportReportsItsFindingsAndStaysUntitledUntilSaved) 
                                      QStringLiteral("Error")}));
     // One box lists every definition left out, by key and name.
     EXPECT_EQ(ui.boxes[2].details,
-              QStringLiteral("PaperDef2: Heavy\nPaperDef3: Short\nPaperDef0: Caf#"));
+              QStringLiteral("PaperDef2: Heavy (the size is not a number, or the weight is outside "
+                             "60..200)\nPaperDef3: Short (a field is empty)\nPaperDef0: Caf# (a "
+                             "character a name, colour or type may not hold)"));
     ui.boxes.clear();
     EXPECT_EQ(ListTexts(control::kNameList), (QStringList{"A_B", "Fine"}));
     EXPECT_EQ(field(control::kCatalogDisplay).text(), QString::fromStdString(ini));
 
     window.OnCommand(command::kSave);  // asks for a name without a question; cancelled
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_TRUE(window.changeFlags().untitled);
+    EXPECT_TRUE(window.session().document().untitled());
     std::filesystem::create_directories(dir.File("cli"));
     Choose(dir.File("Imported.cat"));
     window.OnCommand(command::kSave);
-    EXPECT_FALSE(window.changeFlags().untitled);
+    EXPECT_FALSE(window.session().document().untitled());
     EXPECT_EQ(field(control::kCatalogDisplay).text(),
               QString::fromStdString(dir.File("Imported.cat")));
     ImportWithTool(ini, dir.File("cli/Imported.cat"));
@@ -109,15 +137,15 @@ TEST_F(ImportCommandTest, AFailedImportOpensTheDefaultCatalog) {
                     "[PaperWeights]", "PaperWeight0=75", "[PaperTypes]", "PaperType0=plain",
                     "[PaperForced]", "[PaperDefs]", "PaperDef0=A;0;white;75;plain;0"}));
     EXPECT_EQ(ui.TakeTexts(), QStringList{kDefaultOpenedText});
-    EXPECT_EQ(window.workingPath(), window.defaultPath());
-    EXPECT_FALSE(window.changeFlags().Any());
+    EXPECT_EQ(window.session().document().shownPath(), window.session().document().defaultPath());
+    EXPECT_FALSE(window.session().document().Unsaved());
 
     // No paper the catalog accepts.
     Import(ImportFileWithPapers({"Caf#;0;white;75;plain;0"}));
     EXPECT_EQ(ui.TakeTexts(),
               (QStringList{QStringLiteral("Import failed. Papers contain invalid attributes."),
                            kDefaultOpenedText}));
-    EXPECT_FALSE(window.changeFlags().Any());
+    EXPECT_FALSE(window.session().document().Unsaved());
     EXPECT_EQ(window.catalog().GetName(0), u"Letter");
 }
 

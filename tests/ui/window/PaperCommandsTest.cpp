@@ -59,14 +59,10 @@ TEST_F(PaperCommandsTest, Modify) {
     EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("*"));
 }
 
-// Without rows, or without the message's text in the string table, Modify still says why not.
-TEST_F(PaperCommandsTest, ModifyWithoutRowsOrWithoutItsMessageText) {
+// Without the message's text in the string table, Modify still says why not.
+TEST_F(PaperCommandsTest, ModifyWithoutItsMessageText) {
     auto strings = std::make_shared<StringResources>(*ProgramStrings());
     strings->RemoveBlockOf(17264);
-    Start(WriteCatalog("Broken", "H:A\nA:1:75:white\n"), {}, strings);
-    ui.boxes.clear();
-    window->OnCommand(control::kModify);
-    Expect("Error", "No paper selected to modify.");
     Start(WriteCatalog("Small", testing::kOfficeCatalog), {}, strings);
     Type(control::kWeightField, QString());
     window->OnCommand(control::kModify);
@@ -113,18 +109,18 @@ TEST_F(PaperCommandsTest, Delete) {
     Expect("Warning", kAskDelete, BoxButtons::kYesNo);
     EXPECT_EQ(Names(), u"A B D E ");
     EXPECT_EQ(paperList().SelectedRow(), 2);
-    EXPECT_EQ(window.fields().name, u"D");
+    EXPECT_EQ(window.session().fields().name, u"D");
     ClickRow(3);
     ui.answers = {BoxAnswer::kYes};
     window.MenuAction(control::kDelete)->trigger();  // the last row: the new last row
     EXPECT_EQ(paperList().SelectedRow(), 2);
-    EXPECT_EQ(window.fields().name, u"D");
+    EXPECT_EQ(window.session().fields().name, u"D");
     ClickRow(0);
     ui.answers = {BoxAnswer::kYes};
     Click(control::kDelete);  // row 0: row 0, and the default moves along with its paper
     ui.boxes.clear();
     EXPECT_EQ(Names(), u"B D ");
-    EXPECT_EQ(window.fields().name, u"B");
+    EXPECT_EQ(window.session().fields().name, u"B");
     EXPECT_TRUE(button(control::kDefaultPaperBox).isChecked());
 }
 
@@ -142,12 +138,12 @@ TEST_F(PaperCommandsTest, DefaultPaperPrecollatedAndMode) {
     Click(control::kDefaultPaperBox);
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(window.catalog().GetDefaultPaper(), u"A");
-    EXPECT_TRUE(button(control::kModify).isEnabled());
+    EXPECT_TRUE(button(control::kDefaultPaperBox).isChecked());
 
     // The Modify test sends the 1-Sided button and the box on to the catalog.
     Click(control::kInserter);
-    EXPECT_EQ(window.fields().mode, kInserter);
-    EXPECT_TRUE(window.fieldChanges().mode);
+    EXPECT_EQ(window.session().fields().mode, kInserter);
+    EXPECT_TRUE(window.session().changed().mode);
 }
 
 TEST_F(PaperCommandsTest, MovesExchangeTwoRowsAndKeepTheDefaultOnItsPaper) {

@@ -20,7 +20,7 @@ TEST_F(WindowTest, SelectingARowFillsEveryFieldAndEnablesTheMovesItAllows) {
     EXPECT_EQ(field(control::kColourField).text(), QStringLiteral("*"));
     EXPECT_EQ(field(control::kTypeField).text(), QStringLiteral("tab"));
     EXPECT_TRUE(button(control::kInserter).isChecked());
-    EXPECT_EQ(window.fields().sizeIndex, 1);
+    EXPECT_EQ(window.session().fields().sizeIndex, 1);
     EXPECT_EQ(list(control::kTypeList).ItemText(list(control::kTypeList).SelectedRow()),
               QStringLiteral("tab"));
     // The last row cannot move down; the first row cannot move up.
@@ -53,16 +53,16 @@ TEST_F(WindowTest, ListsShowNamesAndSizesOnceAndTakeInValuesTheyLack) {
     EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
     EXPECT_TRUE(ListTexts(control::kWeightList).contains(QStringLiteral("77")));
     EXPECT_EQ(window.catalog().GetAttributeList(kTypes).back(), u"glossy");
-    EXPECT_FALSE(window.changeFlags().AnyAttribute());
+    EXPECT_FALSE(window.session().document().AttributeFileUnsaved());
     // B's size is outside the size list: its text joins the sizes list but cannot be chosen.
     ClickRow(2);
     ListBox& sizes = list(control::kSizeList);
     const int row = sizes.FindExact(QStringLiteral(" x \""));
     ASSERT_GE(row, 0);
-    const int32_t before = window.fields().sizeIndex;
+    const int32_t before = window.session().fields().sizeIndex;
     sizes.setFocus();
     sizes.setCurrentRow(row);
-    EXPECT_EQ(window.fields().sizeIndex, before);
+    EXPECT_EQ(window.session().fields().sizeIndex, before);
 }
 
 TEST_F(WindowTest, ClicksAndTypingEnableModifyAndWhatIsTypedIsScreened) {
@@ -74,26 +74,29 @@ TEST_F(WindowTest, ClicksAndTypingEnableModifyAndWhatIsTypedIsScreened) {
     EXPECT_TRUE(button(control::kModify).isEnabled());
     EXPECT_TRUE(modifyItem->isEnabled());
     EXPECT_EQ(field(control::kColourField).text(), list(control::kColourList).ItemText(2));
+    // Modify changes the paper of the name held: another name leaves it nothing to change.
     Type(control::kNameField, QStringLiteral("Other"));
     EXPECT_FALSE(button(control::kModify).isEnabled());
     EXPECT_FALSE(modifyItem->isEnabled());
-    Type(control::kTypeField, QStringLiteral("glossy"));
-    EXPECT_TRUE(button(control::kModify).isEnabled());
     ClickRow(2);
     EXPECT_FALSE(button(control::kModify).isEnabled());
     EXPECT_EQ(window.activeList(), control::kPaperList);
+    Type(control::kTypeField, QStringLiteral("glossy"));
+    EXPECT_TRUE(button(control::kModify).isEnabled());
+    Type(control::kTypeField, QStringLiteral("tab"));  // C's own type again
+    EXPECT_FALSE(button(control::kModify).isEnabled());
 
     // What is typed is screened character by character.
     Type(control::kNameField, QStringLiteral("New x"));
     EXPECT_EQ(ui.beeps, 1);
     EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("Newx"));
-    EXPECT_EQ(window.fields().name, u"Newx");
+    EXPECT_EQ(window.session().fields().name, u"Newx");
     // The weight field takes digits only, at most three of them.
     Type(control::kWeightField, QStringLiteral("12a345"));
     EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("123"));
-    EXPECT_EQ(window.fields().weight, 123);
+    EXPECT_EQ(window.session().fields().weight, 123);
     field(control::kWeightField).clear();
-    EXPECT_EQ(window.fields().weight, -1);
+    EXPECT_EQ(window.session().fields().weight, -1);
     // A pasted text passes the same screening, and is taken back whole (C's colour is "*").
     window.Control(control::kColourField)->setFocus();
     field(control::kColourField).setText(QStringLiteral("dark:blue"));

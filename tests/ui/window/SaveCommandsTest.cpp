@@ -28,17 +28,17 @@ TEST_F(FileCommandTest, SaveWritesBothFilesAndYesWhatChangedBeforeTheWindowClose
     MakePaperChange();
     QTest::keyClick(window.Control(control::kNameField), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(ui.boxes.empty() && ui.fileRequests.empty());
-    EXPECT_FALSE(window.changeFlags().Any());
+    EXPECT_FALSE(window.session().document().Unsaved());
     EXPECT_EQ(ReadBytes(catalog), kOfficeMoved);
 
-    MakeAttributeChange(2);
+    MakeAttributeChange();
     std::filesystem::remove(catalog);
     Answer(BoxAnswer::kYes);
     window.OnCommand(command::kNew);
     // Only the attributes had changed: the catalog file is not written.
     EXPECT_FALSE(std::filesystem::exists(catalog));
     EXPECT_TRUE(HasMauve(dir.File("Office.cat.atr")));
-    EXPECT_EQ(window.workingPath(), window.defaultPath());
+    EXPECT_EQ(window.session().document().shownPath(), window.session().document().defaultPath());
 
     MakePaperChange();
     QTest::keyClick(window.Control(control::kNameField), Qt::Key_Return);  // Enter does nothing
@@ -93,9 +93,10 @@ TEST_F(FileCommandTest, ASaveThatFailsOffersSaveAsAndOnlyASavedOneLetsTheCommand
             EXPECT_TRUE(HasMauve(dir.File("Rescue.cat.atr")));
             EXPECT_EQ(field(control::kCatalogDisplay).text(),
                       QString::fromStdString(dir.File("Rescue.cat")));
-            EXPECT_FALSE(window.changeFlags().Any());
+            EXPECT_FALSE(window.session().document().Unsaved());
         } else {
-            EXPECT_TRUE(window.changeFlags().AnyPaper() && window.changeFlags().colours);
+            EXPECT_TRUE(window.session().document().CatalogFileUnsaved() &&
+                        window.session().document().AttributeFileUnsaved());
         }
         EXPECT_EQ(closedWith, step.command == command::kExit && step.rescued ? command::kExit : 0);
         this->window.reset();
@@ -153,15 +154,16 @@ TEST_F(FileCommandTest, CancelKeepsEverythingAndNoLetsTheEditsGoOnlyWithTheirCat
     // No lets the changes go only with the catalog: a cancelled Open keeps them all.
     Answer(BoxAnswer::kNo);
     window.OnCommand(command::kOpen);  // the dialog is cancelled
-    EXPECT_TRUE(window.changeFlags().AnyPaper() && window.changeFlags().colours);
+    EXPECT_TRUE(window.session().document().CatalogFileUnsaved() &&
+                window.session().document().AttributeFileUnsaved());
     // Nor do they reach a catalog opened in its place; the answer holds for the whole command.
     const std::string broken = WriteCatalog("Broken", kOfficeCatalog, "broken:line\n");
     Answer(BoxAnswer::kNo);
     Choose(broken);
     window.OnCommand(command::kOpen);
     EXPECT_EQ(ui.TakeTexts(), QStringList(4, kSaveChangesText) << kDefaultOpenedText);
-    EXPECT_EQ(window.workingPath(), window.defaultPath());
-    EXPECT_FALSE(window.changeFlags().Any());
+    EXPECT_EQ(window.session().document().shownPath(), window.session().document().defaultPath());
+    EXPECT_FALSE(window.session().document().Unsaved());
     EXPECT_EQ(ReadBytes(dir.File("Broken.cat.atr")), DefaultFile(".CAT.atr"));
     EXPECT_EQ(ReadBytes(dir.File("Office.cat")), kOfficeCatalog);
     EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
@@ -192,7 +194,7 @@ TEST_F(FileCommandTest, LeavingAnImportAsksAndACancelledSaveAsCancelsTheCommand)
     Choose(dir.File("papers.ini"));
     window.OnCommand(command::kImport);
     EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveChangesText});
-    ASSERT_TRUE(window.changeFlags().untitled);
+    ASSERT_TRUE(window.session().document().untitled());
     for (const int command : {command::kExit, command::kImport, command::kNew}) {
         Answer(BoxAnswer::kYes);
         window.OnCommand(command);  // the Save As dialog is cancelled

@@ -30,20 +30,22 @@ TEST_F(WindowTest, OpensTheDefaultCatalogBesideTheExecutableOrSaysWhyNot) {
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(ui.TakeTexts(), QStringList{kDefaultOpenedText});
-    EXPECT_EQ(window->workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
+    EXPECT_EQ(window->session().document().shownPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
     EXPECT_GT(paperList().ItemCount(), 0);
 
-    // A default catalog without its attribute file cannot be opened.
+    // A default catalog without its attribute file cannot be opened: the window shows the one
+    // paper a catalog read from no file has, which only Save As writes.
     std::filesystem::remove(dir.File("bin/KBRVCAT_EN.CAT.atr"));
     Start();
     EXPECT_EQ(ui.TakeTexts(), QStringList{kFilesProblemText});
-    EXPECT_EQ(paperList().ItemCount(), 0);
+    EXPECT_EQ(paperList().ItemCount(), 1);
+    EXPECT_TRUE(window->session().document().untitled());
 
     // An executable of another name finds no default catalog at all.
     executableName = "Sheetwise.exe";
     Start();
     EXPECT_EQ(ui.TakeTexts(), (QStringList{kFilesProblemText, kFilesProblemText}));
-    EXPECT_TRUE(window->defaultPath().empty());
+    EXPECT_TRUE(window->session().document().defaultPath().empty());
 }
 
 TEST_F(WindowTest, InstalledDataFolderWinsOverTheExecutablesFolder) {
@@ -53,15 +55,16 @@ TEST_F(WindowTest, InstalledDataFolderWinsOverTheExecutablesFolder) {
         WriteBytes(dir.File(installed + "/KBRVCAT_EN" + suffix), DefaultFile(suffix));
     MainDialog& window = Start();
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(window.defaultPath(), Utf8ToUtf16(std::filesystem::canonical(dir.path()).string() +
-                                                "/" + installed + "/KBRVCAT_EN.CAT"));
+    EXPECT_EQ(window.session().document().defaultPath(),
+              Utf8ToUtf16(std::filesystem::canonical(dir.path()).string() + "/" + installed +
+                          "/KBRVCAT_EN.CAT"));
 
     // Companions that cannot be made there: the executable's folder instead.
     std::filesystem::remove(dir.File(installed + "/KBRVCAT_EN.CAT.atr"));
     chmod(dir.File(installed).c_str(), 0555);
     MainDialog& fallback = Start();
     EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(fallback.workingPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
+    EXPECT_EQ(fallback.session().document().shownPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
     EXPECT_GT(paperList().ItemCount(), 0);
 }
 

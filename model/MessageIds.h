@@ -1,4 +1,4 @@
-// The string-table ids of the window's captions and messages, by what they say, so that no
+// The string-table ids of the editor's captions and messages, by what they say, so that no
 // message is passed around as a bare number. The texts themselves live in the string table.
 #pragma once
 
@@ -19,6 +19,7 @@ inline constexpr int kSaveAttributesFailed = 17021;
 inline constexpr int kSaveCatalogFailed = 17022;
 inline constexpr int kSaveAsCatalogFailed = 17265;
 inline constexpr int kSaveAsAttributesFailed = 17266;
+inline constexpr int kCatalogNameUnusable = 17300;  // a name whose companions would be lost
 
 // Import.
 inline constexpr int kColonsReplaced = 17255;
@@ -52,5 +53,21 @@ inline constexpr int kInvalidModify = 17264;
 
 // Help.
 inline constexpr int kHelpFailed = 57670;
+
+// The English texts of the messages that must reach the operator even from a string table that
+// lacks them: without them nobody would learn that a save failed, that another catalog is on
+// screen or why Modify did nothing.
+inline constexpr const char* kDefaultOpenedCopy =
+    "There may be a problem with the Paper Catalog Files. The Paper Catalog could not be "
+    "opened.\n\nA Default Paper Catalog has been opened instead.";
+inline constexpr const char* kImportDefaultOpenedCopy =
+    "There may be a problem with the Paper Catalog Files. The Paper Catalog could not be "
+    "opened.\n\nA Default catalog has been opened instead.";
+inline constexpr const char* kSaveAsCatalogCopy =
+    "Save As paper catalog operation cannot be completed.";
+inline constexpr const char* kSaveAsAttributesCopy =
+    "Save As attributes operation cannot be completed.";
+inline constexpr const char* kInvalidModifyCopy =
+    "Modify operation cannot be completed because invalid paper attributes have been entered.";
 
 }  // namespace sheetwise::message

@@ -1,10 +1,11 @@
-#include "ui/window/CatalogLocation.h"
+#include "model/DefaultCatalog.h"
 
 #include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
 
+#include "model/CompanionFiles.h"
 #include "platform/CodePage.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
@@ -38,13 +39,29 @@ bool ReadProgramFilesDir(const std::u16string& executablePath, std::u16string& f
     return true;
 }
 
-bool ExecutableFolder(const std::u16string& executablePath, std::u16string& folder) {
+bool ExecutableFolder(const std::u16string& executablePath, std::u16string_view programName,
+                      std::u16string& folder) {
     const size_t slash = executablePath.rfind(u'/');
     const size_t nameStart = slash == std::u16string::npos ? 0 : slash + 1;
-    if (std::u16string_view(executablePath).substr(nameStart) != kExecutableName)
+    if (std::u16string_view(executablePath).substr(nameStart) != programName)
         return false;
     folder = executablePath.substr(0, nameStart);
     return true;
+}
+
+std::u16string FindDefaultCatalog(const std::u16string& executablePath,
+                                  std::u16string_view programName) {
+    std::u16string folder;
+    if (ReadProgramFilesDir(executablePath, folder)) {
+        std::u16string installed = folder + std::u16string(kDefaultCatalogRelativePath);
+        // An installed catalog is only read, never given companions.
+        if (FileExists(ToNativePath(CompanionAttributePath(installed))) &&
+            FileExists(ToNativePath(CompanionSizePath(installed))))
+            return installed;
+    }
+    if (ExecutableFolder(executablePath, programName, folder))
+        return folder + std::u16string(kDefaultCatalogFileName);
+    return {};
 }
 
 }  // namespace sheetwise

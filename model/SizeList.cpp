@@ -1,4 +1,4 @@
-#include "import/ImportSizeList.h"
+#include "model/SizeList.h"
 
 #include <unordered_set>
 

@@ -1,0 +1,89 @@
+#include "cli/ToolPrompts.h"
+
+#include "model/MessageIds.h"
+#include "model/MessageTexts.h"
+#include "platform/FileOps.h"
+#include "platform/NativePath.h"
+
+namespace sheetwise::cli {
+namespace {
+
+// One line a text: paragraphs joined by a blank, the lines within one by `joint`.
+std::string OneLine(std::string text, const char* joint) {
+    for (size_t at = text.find("\n\n"); at != std::string::npos; at = text.find("\n\n", at))
+        text.replace(at, 2, " ");
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at))
+        text.replace(at, 1, joint);
+    return text;
+}
+
+}  // namespace
+
+std::string MessageTextOf(int id) {
+    return Utf8(MessageText(id));
+}
+
+void ToolPrompts::Refuse(const std::string& why) {
+    ReportError(console_, why);
+    toldAnything_ = true;
+    toldError_ = true;
+}
+
+void ToolPrompts::Tell(const Notice& notice) {
+    std::string text = MessageTextOf(notice.message);
+    if (text.empty())
+        text = notice.fallback;
+    text = OneLine(text, " ");
+    if (!notice.details.empty())
+        text += " (" + OneLine(notice.details, "; ") + ")";
+    toldAnything_ = true;
+    if (notice.caption == message::kWarning) {
+        ReportWarning(console_, text);
+    } else {
+        ReportError(console_, text);
+        toldError_ = true;
+    }
+}
+
+Answer ToolPrompts::Ask(const Question& question) {
+    switch (question.kind) {
+        case Question::Kind::kReplaceExisting:
+            if (force_)
+                return Answer::kYes;
+            Refuse(question.subject +
+                   ": a file of this name in another letter case is there; "
+                   "--force replaces it");
+            return Answer::kNo;
+        case Question::Kind::kOverwriteChanged:
+            if (force_)
+                return Answer::kYes;
+            Refuse(question.subject +
+                   ": changed by another program since it was read; --force overwrites it");
+            return Answer::kCancel;
+        case Question::Kind::kSaveChanges:
+            // Nothing the tool holds is unsaved work of anybody's.
+            return Answer::kNo;
+        case Question::Kind::kDeletePaper:
+        case Question::Kind::kDeleteValue:
+            // The command line asked for the deletion.
+            return Answer::kYes;
+    }
+    return Answer::kCancel;
+}
+
+std::optional<std::u16string> ToolPrompts::ChooseFile(FileChoice choice, const std::string&) {
+    const auto given = files_.find(choice);
+    if (given == files_.end())
+        return std::nullopt;
+    std::u16string path = std::move(given->second);
+    files_.erase(given);
+    // The save dialog asks before it replaces a file of exactly that name.
+    if (choice == FileChoice::kSaveCatalogAs && !force_ && FileExists(ToNativePath(path)) &&
+        NameOf(ToNativePath(path)) == NameOf(Utf8(path))) {
+        Refuse(Utf8(path) + ": exists; --force replaces it");
+        return std::nullopt;
+    }
+    return path;
+}
+
+}  // namespace sheetwise::cli

@@ -1,0 +1,138 @@
+// The File menu on a session, without a window: which catalog it holds afterwards, what it writes,
+// and the questions that keep unsaved work from being lost.
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "model/MessageIds.h"
+#include "model/SessionFixture.h"
+
+namespace sheetwise {
+namespace {
+
+using testing::ReadBytes;
+using testing::SessionTest;
+using testing::WriteBytes;
+
+class SessionFilesTest : public SessionTest {
+  protected:
+    // A change to the catalog file and one to the attribute file.
+    void MakeChanges() {
+        session->ShowPaper(0);
+        ASSERT_EQ(session->Move(+1, prompts), EditOutcome::kDone);
+        session->EditColour(u"mauve");
+        ASSERT_EQ(session->Add(prompts), EditOutcome::kDone);
+    }
+    std::string File(const std::string& name) { return ReadBytes(dir.File(name)); }
+    // The owner's write permission decides whether a file is written, also for root.
+    void MakeReadOnly(const std::string& name) { chmod(dir.File(name).c_str(), 0444); }
+};
+
+TEST_F(SessionFilesTest, SaveWritesBothFilesAndTheStateSavedIsTheCleanOne) {
+    MakeChanges();
+    EXPECT_TRUE(session->document().Unsaved());
+    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("test.cat"), catalog().FileBytes());
+    EXPECT_NE(File("test.cat.atr").find("\nmauve\n"), std::string::npos);
+    EXPECT_FALSE(session->document().Unsaved());
+    // Undone past the save, the catalog differs from its files again; redone, it does not.
+    ASSERT_TRUE(session->Undo());
+    EXPECT_TRUE(session->document().AttributeFileUnsaved());
+    EXPECT_FALSE(session->document().CatalogFileUnsaved());
+    ASSERT_TRUE(session->Redo());
+    EXPECT_FALSE(session->document().Unsaved());
+    EXPECT_TRUE(session->Exit(prompts));
+    EXPECT_TRUE(prompts.questions.empty());
+}
+
+// Cancel keeps everything; No lets the changes go only with the catalog they belong to; Yes
+// saves first, and a save that does not happen stops the command.
+TEST_F(SessionFilesTest, TheUnsavedChangesQuestionGuardsEveryCommandThatReplacesTheCatalog) {
+    MakeChanges();
+    const std::string saved = File("test.cat");
+    prompts.answers = {Answer::kCancel};
+    session->New(prompts);
+    EXPECT_EQ(session->document().path(), dir.Wide("test.cat"));
+    EXPECT_EQ(prompts.questions.back().subject, dir.File("test.cat"));
+    prompts.answers = {Answer::kNo};
+    session->Open(prompts);  // the file choice is cancelled
+    EXPECT_TRUE(session->document().Unsaved());
+    prompts.answers = {Answer::kNo};
+    prompts.files = {dir.Wide("default.cat")};
+    session->Open(prompts);
+    EXPECT_EQ(session->document().path(), dir.Wide("default.cat"));
+    EXPECT_EQ(File("test.cat"), saved);
+
+    MakeChanges();
+    MakeReadOnly("default.cat");
+    prompts.answers = {Answer::kYes};
+    EXPECT_FALSE(session->Exit(prompts));  // the save failed and its Save As was cancelled
+    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kSaveCatalogFailed});
+    EXPECT_TRUE(session->document().Unsaved());
+    prompts.answers = {Answer::kYes};
+    prompts.files = {dir.Wide("rescue.cat")};
+    EXPECT_TRUE(session->Exit(prompts));
+    EXPECT_EQ(File("rescue.cat"), catalog().FileBytes());
+    EXPECT_EQ(session->document().path(), dir.Wide("rescue.cat"));
+}
+
+TEST_F(SessionFilesTest, SaveAsRefusesNamesThatLoseCompanionsAndAsksAboutOtherLetterCase) {
+    WriteBytes(dir.File("Other.cat"), "keep");
+    MakeChanges();
+    // No to replacing "Other.cat" goes back to choosing, as does a name without an extension.
+    prompts.files = {dir.Wide("OTHER.cat"), dir.Wide("plain"), dir.Wide("dir.x/name")};
+    prompts.answers = {Answer::kNo};
+    EXPECT_EQ(session->SaveAs(prompts), SaveResult::kCancelled);
+    EXPECT_EQ(File("Other.cat"), "keep");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("OTHER.cat.atr")));
+    EXPECT_EQ(prompts.questions.back().subject, dir.File("Other.cat"));
+    EXPECT_EQ(prompts.TakeMessages(),
+              (std::vector<int>{message::kCatalogNameUnusable, message::kCatalogNameUnusable}));
+    EXPECT_EQ(prompts.choices.size(), 4u);
+    EXPECT_TRUE(session->document().Unsaved());
+
+    prompts.files = {dir.Wide("OTHER.cat")};
+    prompts.answers = {Answer::kYes};
+    EXPECT_EQ(session->SaveAs(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("Other.cat"), catalog().FileBytes());
+    EXPECT_FALSE(session->document().Unsaved());
+    // Saved under a name, the history stays: the save can be undone.
+    EXPECT_TRUE(session->Undo());
+}
+
+TEST_F(SessionFilesTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
+    MakeChanges();
+    WriteBytes(dir.File("theirs"), "Theirs:X\nX:1:75:white:plain:2:0\n");
+    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
+    prompts.answers = {Answer::kCancel};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kCancelled);
+    EXPECT_EQ(File("test.cat"), "Theirs:X\nX:1:75:white:plain:2:0\n");
+    EXPECT_EQ(prompts.questions.back().kind, Question::Kind::kOverwriteChanged);
+    prompts.answers = {Answer::kYes};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("test.cat"), catalog().FileBytes());
+}
+
+// A catalog named at start-up that cannot be opened: the default one instead. One read only in
+// part is shown as read, untitled, so that only Save As writes it.
+TEST_F(SessionFilesTest, StartingShowsTheCatalogGivenTheDefaultOneOrWhatCouldBeRead) {
+    EditingSession started;
+    started.SetDefaultCatalog(dir.Wide("default.cat"));
+    started.Start(dir.Wide("nowhere.cat"), prompts);
+    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kDefaultOpenedInstead});
+    EXPECT_EQ(started.document().shownPath(), dir.Wide("default.cat"));
+    EXPECT_TRUE(started.document().untitled());
+
+    Load("Torn:B\nA:1:75:white:plain:2:0\nB:2:160:blue:cover:1:1\nC:1\n", "torn");
+    started.Start(dir.Wide("torn.cat"), prompts);
+    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kCatalogNotFound});
+    EXPECT_EQ(Names(started.catalog()), u"A B ");
+    EXPECT_EQ(started.selected(), 1);
+    EXPECT_TRUE(started.document().untitled());
+    prompts.files = {};
+    EXPECT_EQ(started.Save(prompts), SaveResult::kCancelled);
+    EXPECT_EQ(prompts.choices.back(), FileChoice::kSaveCatalogAs);
+}
+
+}  // namespace
+}  // namespace sheetwise
