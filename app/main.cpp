@@ -5,6 +5,7 @@
 #include "app/AcceleratorTableReader.h"
 #include "app/CatalogLocation.h"
 #include "app/DialogTemplateReader.h"
+#include "app/InformationOptions.h"
 #include "app/MainDialog.h"
 #include "app/MenuTemplateReader.h"
 #include "app/ProgramStrings.h"
@@ -41,6 +42,11 @@ int Run(QApplication& application) {
 }  // namespace sheetwise
 
 int main(int argc, char** argv) {
+    // Before the application object, which needs a display and would take the option for a
+    // catalog.
+    if (const std::optional<int> status =
+            sheetwise::AnswerInformationOption(argc, argv, stdout, stderr))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sheetwise"));
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
