@@ -87,7 +87,7 @@ case "${1:-}" in
         # Pedantic: a hint of any severity fails the package, as an error does.
         report=$(appstreamcli validate-tree --no-net --pedantic "$root")
         echo "$report"
-        if grep -q '^[EWIP]: ' <<<"$report"; then exit 1; fi
+        if grep -qE '^ *[EWIP]: ' <<<"$report"; then exit 1; fi
         # The catalogs' file type: update-mime-database reports what it cannot use in the file.
         mime=${BUILD_DIR}-package/mime-check
         rm -rf "$mime" && mkdir -p "$mime/mime/packages"
