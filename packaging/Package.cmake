@@ -11,6 +11,10 @@ configure_file(${PACKAGING_DIR}/com.korvane.sheetwise.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/com.korvane.sheetwise.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/com.korvane.sheetwise.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The catalogs' file type, which the desktop entry opens. Debian's shared-mime-info rebuilds its
+# database by trigger when a package brings a file here.
+install(FILES ${PACKAGING_DIR}/sheetwise-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME sheetwise.xml)
 
 # The changelog records each release, so a new version number without its entry stops here.
 file(STRINGS ${PACKAGING_DIR}/changelog CHANGELOG_TOP LIMIT_COUNT 1)

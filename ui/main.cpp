@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "InformationOptions.h"
 #include "model/DefaultCatalog.h"
 #include "ui/resources/AcceleratorTableReader.h"
 #include "ui/resources/DialogTemplateReader.h"
@@ -41,6 +42,11 @@ int Run(QApplication& application) {
 }  // namespace sheetwise
 
 int main(int argc, char** argv) {
+    // Before the application object, which needs a display and would take the option for a
+    // catalog.
+    if (const std::optional<int> status =
+            sheetwise::AnswerInformationOption(argc, argv, stdout, stderr))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sheetwise"));
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
