@@ -157,8 +157,10 @@ void CatalogDocument::CopySizeFile(const std::u16string& from, const std::u16str
     // those, and the default catalog's only when there are none.
     const std::string sizes = ToNativePath(CompanionSizePath(to));
     for (const std::u16string& source : {from, defaultPath_}) {
-        if (source.empty() || FileExists(sizes))
+        if (FileExists(sizes))
             return;
+        if (source.empty())
+            continue;
         const std::string file = ToNativePath(CompanionSizePath(source));
         if (FileExists(file))
             CopyFileIfMissing(file, sizes, false);

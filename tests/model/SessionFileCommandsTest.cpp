@@ -43,6 +43,11 @@ TEST_F(SessionFilesTest, SaveWritesBothFilesAndTheStateSavedIsTheCleanOne) {
     EXPECT_FALSE(session->document().Unsaved());
     EXPECT_TRUE(session->Exit(prompts));
     EXPECT_TRUE(prompts.questions.empty());
+    // Another step in place of the one saved: no step leads back to the saved state now.
+    ASSERT_TRUE(session->Undo());
+    session->EditColour(u"teal");
+    ASSERT_EQ(session->Add(prompts), EditOutcome::kDone);
+    EXPECT_TRUE(session->document().AttributeFileUnsaved());
 }
 
 // Cancel keeps everything; No lets the changes go only with the catalog they belong to; Yes
@@ -98,6 +103,15 @@ TEST_F(SessionFilesTest, SaveAsRefusesNamesThatLoseCompanionsAndAsksAboutOtherLe
     EXPECT_FALSE(session->document().Unsaved());
     // Saved under a name, the history stays: the save can be undone.
     EXPECT_TRUE(session->Undo());
+
+    // Where the new name has sizes of its own, the papers take them: the catalog is read back.
+    WriteBytes(dir.File("sized.def"), "100:200:0:0:1:Own\n1:2:0:0:1:Second\n");
+    prompts.files = {dir.Wide("sized.cat")};
+    EXPECT_EQ(session->SaveAs(prompts), SaveResult::kSaved);
+    EXPECT_EQ(catalog().papers()[0].name + u" " + catalog().papers()[1].name, u"A4_Cover Letter");
+    EXPECT_EQ(catalog().papers()[0].width, 1.0f);  // the second size of its own
+    EXPECT_EQ(catalog().papers()[1].width, 100.0f);
+    EXPECT_FALSE(session->Undo());
 }
 
 TEST_F(SessionFilesTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
