@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+#include "formats/CharacterCheck.h"
+
 namespace sheetwise {
 namespace {
 
@@ -143,6 +145,14 @@ std::vector<std::u16string> SplitJoined(std::u16string_view joined, char16_t sep
 bool IsDigits(std::u16string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+std::u16string UniqueNameCandidate(std::u16string_view name, int number) {
+    const std::u16string digits = FormatDecimal(number);
+    const size_t room = kMaxNameLength > digits.size() ? kMaxNameLength - digits.size() : 0;
+    std::u16string candidate(name.substr(0, room));
+    candidate += digits;
+    return candidate;
 }
 
 }  // namespace sheetwise

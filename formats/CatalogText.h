@@ -31,6 +31,14 @@ bool IsDigits(std::u16string_view text);
 // Decimal text of a number, "-" before a negative one.
 std::u16string FormatDecimal(int64_t value);
 
+// Highest number UniqueNameCandidate is asked for when a name is made unique.
+inline constexpr int kMaxUniqueNameNumber = 99;
+
+// A paper name followed by a number, as a name is made unique (by an import, by Duplicate); when
+// both together exceed 32 characters, the name loses characters from its end so that the
+// candidate has exactly 32.
+std::u16string UniqueNameCandidate(std::u16string_view name, int number);
+
 // Splits a text at every separator, keeping empty pieces.
 std::vector<std::u16string> SplitJoined(std::u16string_view joined, char16_t separator);
 

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "formats/CatalogText.h"
-#include "formats/CharacterCheck.h"
-
 namespace sheetwise {
 namespace {
 
@@ -37,14 +34,6 @@ size_t PaperNameIndex::FindFrom(const std::u16string& name, size_t from) const {
     const std::vector<size_t>& positions = found->second;
     const auto at = std::lower_bound(positions.begin(), positions.end(), from);
     return at == positions.end() ? kNotFound : *at;
-}
-
-std::u16string UniqueNameCandidate(std::u16string_view name, int number) {
-    const std::u16string digits = FormatDecimal(number);
-    const size_t room = kMaxNameLength > digits.size() ? kMaxNameLength - digits.size() : 0;
-    std::u16string candidate(name.substr(0, room));
-    candidate += digits;
-    return candidate;
 }
 
 std::u16string MakeNameUnique(std::u16string name, const PaperNameIndex& accepted) {

@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "formats/CatalogText.h"
+
 namespace sheetwise {
 
 // The names of the papers accepted so far, in order. An import may hold tens of thousands of
@@ -30,13 +32,6 @@ class PaperNameIndex {
     std::unordered_map<std::u16string, std::vector<size_t>> positions_;
     size_t size_ = 0;
 };
-
-// Highest number MakeNameUnique appends.
-inline constexpr int kMaxUniqueNameNumber = 99;
-
-// name followed by number; when both together exceed 32 characters, the name loses characters
-// from its end so that the candidate has exactly 32.
-std::u16string UniqueNameCandidate(std::u16string_view name, int number);
 
 // Walks the accepted papers in order. At a paper whose name equals the name, candidates with 1,
 // 2, ... (at most 99) are tried in one pass from the first accepted paper, each match moving on

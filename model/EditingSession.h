@@ -73,7 +73,8 @@ enum class EditOutcome {
     kKeepDefault,    // the default box was cleared: there is always a default paper
     kMoveFailed,     // a move the catalog cannot make, or of another paper than the one shown
     kWildcardNotDeletable,
-    kValueInUse,  // a paper uses the offered value
+    kValueInUse,   // a paper uses the offered value
+    kInvalidName,  // a new name that is empty or holds a character a name may not hold
 };
 
 // How a typed or pasted text was taken into a field's held value.
@@ -202,6 +203,14 @@ class EditingSession {
     EditOutcome Move(int direction, SessionPrompts& prompts);
     // Deletes the value at position of the weights, types or colours.
     EditOutcome DeleteValue(int32_t kind, int32_t position, SessionPrompts& prompts);
+    // Gives the paper shown a new name, checked as any name; it keeps its place, its default
+    // status and every other value.
+    EditOutcome Rename(std::u16string_view newName, SessionPrompts& prompts);
+    // A copy of the paper shown right after it, named as an import names a paper whose name is
+    // taken (the name and a number), and shown.
+    EditOutcome Duplicate(SessionPrompts& prompts);
+    // Moves the paper shown to a position (a catalog index), the default staying on its paper.
+    EditOutcome MoveTo(int32_t index, SessionPrompts& prompts);
 
     // Undo and redo of the last step; the paper shown is the one shown around that step.
     bool Undo();

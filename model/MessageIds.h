@@ -50,6 +50,9 @@ inline constexpr int kDeleteType = 17259;
 inline constexpr int kDeleteWeight = 17260;
 inline constexpr int kDeletePaper = 17263;
 inline constexpr int kInvalidModify = 17264;
+inline constexpr int kInvalidNewName = 17301;
+inline constexpr int kNewNameInUse = 17302;
+inline constexpr int kNoNameForCopy = 17303;
 
 // Help.
 inline constexpr int kHelpFailed = 57670;

@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "formats/CatalogText.h"
+#include "formats/CharacterCheck.h"
 #include "model/EditingSession.h"
 #include "model/MessageIds.h"
 #include "model/WeightRange.h"
@@ -313,6 +314,92 @@ void EditingSession::TakeNeighbourValue(int32_t kind, int32_t position) {
             EditColour(value);
             return;
     }
+}
+
+EditOutcome EditingSession::Rename(std::u16string_view newName, SessionPrompts& prompts) {
+    PaperDefinition paper;
+    if (!catalog().GetPaper(selected_, paper)) {
+        prompts.Tell(Error(message::kSelectPaperFirst));
+        return EditOutcome::kSelectPaperFirst;
+    }
+    const std::u16string name(newName.substr(0, kMaxNameLength));
+    if (name == paper.name)
+        return EditOutcome::kIgnored;
+    if (name.empty() || !PassesCharacterCheck(name)) {
+        prompts.Tell(Error(message::kInvalidNewName));
+        return EditOutcome::kInvalidName;
+    }
+    if (catalog().FindPaper(name) >= 0) {
+        prompts.Tell(Error(message::kNewNameInUse));
+        return EditOutcome::kNameInUse;
+    }
+    CatalogDocument::Edit edit(document_, EditAction::kRename, paper.name, selected_);
+    PaperDefinition renamed = paper;
+    renamed.name = name;
+    edit.Make(PaperReplaced{selected_, paper, renamed});
+    edit.Commit(selected_);
+    ShowPaper(selected_);
+    return EditOutcome::kDone;
+}
+
+EditOutcome EditingSession::Duplicate(SessionPrompts& prompts) {
+    PaperDefinition paper;
+    if (!catalog().GetPaper(selected_, paper)) {
+        prompts.Tell(Error(message::kSelectPaperFirst));
+        return EditOutcome::kSelectPaperFirst;
+    }
+    std::u16string name;
+    for (int number = 1; number <= kMaxUniqueNameNumber && name.empty(); ++number) {
+        std::u16string candidate = UniqueNameCandidate(paper.name, number);
+        if (catalog().FindPaper(candidate) < 0)
+            name = std::move(candidate);
+    }
+    if (name.empty()) {
+        prompts.Tell(Error(message::kNoNameForCopy));
+        return EditOutcome::kNameInUse;
+    }
+    const int32_t index = selected_ + 1;
+    const int32_t defaultIndex = catalog().GetDefaultIndex();
+    CatalogDocument::Edit edit(document_, EditAction::kDuplicate, paper.name, selected_);
+    PaperDefinition copy = paper;
+    copy.name = name;
+    copy.loadPosition = 0;
+    edit.Make(PaperInserted{index, copy});
+    // The papers after the copy moved down one place, the default among them.
+    if (defaultIndex >= index)
+        edit.Make(DefaultChanged{defaultIndex, defaultIndex + 1});
+    edit.Commit(index);
+    ShowPaper(index);
+    return EditOutcome::kDone;
+}
+
+EditOutcome EditingSession::MoveTo(int32_t index, SessionPrompts& prompts) {
+    PaperDefinition paper;
+    if (!catalog().GetPaper(selected_, paper) || index < 0 || index >= catalog().PaperCount()) {
+        prompts.Tell(Error(index < selected_ ? message::kMoveUpFailed : message::kMoveDownFailed));
+        return EditOutcome::kMoveFailed;
+    }
+    if (index == selected_)
+        return EditOutcome::kIgnored;
+    const int32_t defaultIndex = catalog().GetDefaultIndex();
+    CatalogDocument::Edit edit(document_,
+                               index < selected_ ? EditAction::kMoveUp : EditAction::kMoveDown,
+                               paper.name, selected_);
+    edit.Make(PaperRemoved{selected_, paper});
+    edit.Make(PaperInserted{index, paper});
+    // The default stays on its paper: the one moved, or one the move shifted by a place.
+    int32_t moved = defaultIndex;
+    if (defaultIndex == selected_)
+        moved = index;
+    else if (selected_ < defaultIndex && defaultIndex <= index)
+        moved = defaultIndex - 1;
+    else if (index <= defaultIndex && defaultIndex < selected_)
+        moved = defaultIndex + 1;
+    if (moved != defaultIndex)
+        edit.Make(DefaultChanged{defaultIndex, moved});
+    edit.Commit(index);
+    ShowPaper(index);
+    return EditOutcome::kDone;
 }
 
 }  // namespace sheetwise

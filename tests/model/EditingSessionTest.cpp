@@ -344,5 +344,51 @@ TEST_F(SessionTest, FieldsTakeWhatACatalogCanHold) {
     EXPECT_TRUE(session->changed().weight);
 }
 
+// Rename keeps the paper's place, its default status and every other value; Duplicate puts a
+// copy named as an import names a taken name right after it; MoveTo takes the default along.
+TEST_F(SessionTest, RenameDuplicateAndMoveToKeepEverythingButWhatTheyChange) {
+    session->ShowPaper(1);  // A4_Cover, the default
+    const PaperDefinition before = catalog().papers()[1];
+    ASSERT_EQ(session->Rename(u"Cover_A4", prompts), EditOutcome::kDone);
+    PaperDefinition renamed = before;
+    renamed.name = u"Cover_A4";
+    EXPECT_EQ(catalog().papers()[1], renamed);
+    EXPECT_EQ(catalog().GetDefaultPaper(), u"Cover_A4");
+    EXPECT_EQ(session->fields().name, u"Cover_A4");
+    EXPECT_EQ(session->Rename(u"Letter", prompts), EditOutcome::kNameInUse);
+    EXPECT_EQ(session->Rename(u"Two words", prompts), EditOutcome::kInvalidName);
+    EXPECT_EQ(session->Rename(u"", prompts), EditOutcome::kInvalidName);
+    EXPECT_EQ(prompts.TakeMessages(),
+              (std::vector<int>{message::kNewNameInUse, message::kInvalidNewName,
+                                message::kInvalidNewName}));
+
+    session->ShowPaper(0);
+    ASSERT_EQ(session->Duplicate(prompts), EditOutcome::kDone);
+    ASSERT_EQ(session->Duplicate(prompts), EditOutcome::kDone);  // of the copy: Letter11
+    EXPECT_EQ(Names(catalog()), u"Letter Letter1 Letter11 Cover_A4 Tab_Stock ");
+    EXPECT_EQ(session->selected(), 2);
+    EXPECT_EQ(catalog().GetDefaultPaper(), u"Cover_A4");
+    PaperDefinition copy = catalog().papers()[0];
+    copy.name = u"Letter11";
+    EXPECT_EQ(catalog().papers()[2], copy);
+    session->ShowPaper(0);
+    ASSERT_EQ(session->Duplicate(prompts), EditOutcome::kDone);
+    EXPECT_EQ(catalog().papers()[1].name, u"Letter2");
+
+    session->ShowPaper(4);  // Cover_A4, the default
+    ASSERT_EQ(session->MoveTo(0, prompts), EditOutcome::kDone);
+    EXPECT_EQ(Names(catalog()), u"Cover_A4 Letter Letter2 Letter1 Letter11 Tab_Stock ");
+    EXPECT_EQ(catalog().GetDefaultIndex(), 0);
+    session->ShowPaper(1);
+    ASSERT_EQ(session->MoveTo(5, prompts), EditOutcome::kDone);
+    EXPECT_EQ(Names(catalog()), u"Cover_A4 Letter2 Letter1 Letter11 Tab_Stock Letter ");
+    EXPECT_EQ(catalog().GetDefaultIndex(), 0);
+    EXPECT_EQ(session->MoveTo(6, prompts), EditOutcome::kMoveFailed);
+    session->ShowPaper(4);
+    ASSERT_EQ(session->MoveTo(0, prompts), EditOutcome::kDone);  // past the default
+    EXPECT_EQ(catalog().GetDefaultPaper(), u"Cover_A4");
+    EXPECT_EQ(catalog().GetDefaultIndex(), 1);
+}
+
 }  // namespace
 }  // namespace sheetwise

@@ -22,6 +22,9 @@ TEST_F(SessionTest, EveryStepUndoneGivesBackTheBytesAndThePaperShownBeforeIt) {
          [this] { session->DeleteValue(kTypes, Position(kTypes, u"glossy"), prompts); }},
         {[this] { session->ShowPaper(1), prompts.answers = {Answer::kYes}; },
          [this] { session->DeletePaper(prompts); }},
+        {[this] { session->ShowPaper(0); }, [this] { session->Rename(u"Renamed", prompts); }},
+        {[this] { session->ShowPaper(1); }, [this] { session->Duplicate(prompts); }},
+        {[this] { session->ShowPaper(0); }, [this] { session->MoveTo(2, prompts); }},
     };
     std::vector<std::string> bytes{SaveBytes()};
     std::vector<int32_t> before, after;
