@@ -86,7 +86,8 @@ TEST_F(CliConvertTest, FilesAtTheTargetAreTreatedAsSaveAsTreatsThem) {
                       "set half.cat is not saved\n"}));
     EXPECT_EQ(Read("locked.cat") + Read("half.cat.atr"), "old\nold\n");
     EXPECT_EQ(ListFolder(dir.path()),
-              "DST.DEF dst.cat dst.cat.atr half.cat.atr locked.cat src.DEF src.cat src.cat.atr ");
+              ".sheetwise.lock DST.DEF dst.cat dst.cat.atr half.cat.atr locked.cat src.DEF src.cat "
+              "src.cat.atr ");
 }
 
 }  // namespace
