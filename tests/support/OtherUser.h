@@ -49,7 +49,9 @@ int InChild(Fn&& fn) {
 
 }  // namespace sheetwise::testing
 
-#define SKIP_UNLESS_ROOT()                                                                   \
-    if (geteuid() != 0)                                                                      \
-    GTEST_SKIP() << "runs part of the test as another user, which needs root (setuid); run " \
-                    "the tests as root to cover it"
+#define SKIP_UNLESS_ROOT()                                                             \
+    do {                                                                               \
+        if (geteuid() != 0)                                                            \
+            GTEST_SKIP() << "runs part of the test as another user, which needs root " \
+                            "(setuid); run the tests as root to cover it";             \
+    } while (false)
