@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +13,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/CatalogWriteLock.h"
+#include "support/HoldingProcess.h"
 #include "support/OtherUser.h"
 #include "support/TempDir.h"
 
@@ -39,42 +39,6 @@ bool OthersMay(const TempDir& dir, int operation) {
     close(fd);
     return free;
 }
-
-// A process that holds the exclusive side until it is told to end.
-class Holder {
-  public:
-    explicit Holder(const std::string& lockFile) {
-        int ready[2];
-        if (pipe(ready) != 0 || pipe(release_) != 0)
-            return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(release_[1]);  // so that the parent's close ends the read below
-            const int fd = open(lockFile.c_str(), O_RDWR);
-            const bool locked = fd >= 0 && flock(fd, LOCK_EX) == 0;
-            char byte = locked ? 'y' : 'n';
-            (void)!write(ready[1], &byte, 1);
-            (void)!read(release_[0], &byte, 1);
-            _exit(0);
-        }
-        close(release_[0]);
-        close(ready[1]);
-        char byte = 0;
-        locked_ = read(ready[0], &byte, 1) == 1 && byte == 'y';
-        close(ready[0]);
-    }
-    ~Holder() {
-        close(release_[1]);
-        waitpid(pid_, nullptr, 0);
-    }
-    pid_t pid() const { return pid_; }
-    bool locked() const { return locked_; }
-
-  private:
-    int release_[2] = {-1, -1};
-    pid_t pid_ = -1;
-    bool locked_ = false;
-};
 
 TEST(FolderLock, WritersTakeTurnsReadersShareAndInnerGuardsFollowTheOuterOne) {
     TempDir dir;
@@ -160,7 +124,7 @@ TEST(FolderLock, AWaitEndsAtItsTimeOutOrWhenCancelledAndTellsWhoHoldsTheLock) {
         cancelled.push_back(wasCancelled);
     };
     {
-        const Holder holder(LockFile(dir));
+        const testing::HoldingProcess holder(LockFile(dir));
         ASSERT_TRUE(holder.locked());
         {
             const ScopedLockWaitPolicy scope(policy);
