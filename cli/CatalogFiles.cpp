@@ -1,5 +1,6 @@
 #include "cli/CatalogFiles.h"
 
+#include "formats/LineFile.h"
 #include "formats/TextLines.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
@@ -18,6 +19,14 @@ bool CanReadFile(const std::u16string& path) {
     return !path.empty() && ReadFileHead(ToNativePath(path), 1, head) == ReadResult::kOk;
 }
 
+namespace {
+
+std::string MaxFileSizeText() {
+    return std::to_string(kMaxCatalogFileBytes >> 20) + " MiB";
+}
+
+}  // namespace
+
 std::string StatusText(int32_t status) {
     switch (status) {
         case kStatusOk:
@@ -27,7 +36,9 @@ std::string StatusText(int32_t status) {
         case kStatusCannotOpen:
             return "the size-definition or attribute file cannot be opened";
         case kStatusReadError:
-            return "a line of the size-definition or attribute file is too long to read";
+            return "a line of the size-definition or attribute file is too long to read, or the "
+                   "file is larger than " +
+                   MaxFileSizeText();
         case kStatusSizeFieldMissing:
             return "a size line lacks a field";
         case kStatusCatalogPathEmpty:
@@ -35,7 +46,8 @@ std::string StatusText(int32_t status) {
         case kStatusCatalogCannotOpen:
             return "the catalog file cannot be opened";
         case kStatusCatalogReadError:
-            return "the catalog file has no first line, or a line too long to read";
+            return "the catalog file has no first line, a line too long to read, or more than " +
+                   MaxFileSizeText();
         case kStatusWriteError:
             return "a write failed";
         case kStatusFieldMissing:
