@@ -57,8 +57,9 @@ bool CopyOldFile(const AtomicFile& file, const struct stat& old, JournalEntry& e
     return true;
 }
 
-// The journal entry of a staged file, the old file kept under a second name for a rollback.
-bool PrepareEntry(const AtomicFile& file, JournalEntry& entry) {
+// The journal entry of a staged file, with the old file kept under a second name for a rollback
+// where there is one to be had: a single file either takes its name or keeps the old one.
+bool PrepareEntry(const AtomicFile& file, bool keepOld, JournalEntry& entry) {
     entry.target = file.name();
     entry.temporary = file.temporaryName();
     entry.staged = file.stagedKey();
@@ -66,6 +67,8 @@ bool PrepareEntry(const AtomicFile& file, JournalEntry& entry) {
     if (fstatat(file.folderFd(), file.name().c_str(), &old, AT_SYMLINK_NOFOLLOW) != 0)
         return true;  // nothing there before: a rollback removes the new file
     entry.old = entry.kept = {old.st_dev, old.st_ino};
+    if (!keepOld)
+        return true;
     entry.backup = BackupName(file);
     if (ShouldFail(Step::kBackup))
         return false;
@@ -121,7 +124,7 @@ bool RollBack(const FileList& files, const std::vector<JournalEntry>& entries, b
 FileSetResult RenameAll(const FileList& files) {
     std::vector<JournalEntry> entries(files.size());
     for (size_t i = 0; i < files.size(); ++i) {
-        if (!PrepareEntry(*files[i], entries[i])) {
+        if (!PrepareEntry(*files[i], files.size() > 1, entries[i])) {
             RemoveBackups(files, entries);
             return {i, FileError::kWriteFailed};
         }

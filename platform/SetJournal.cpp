@@ -161,13 +161,18 @@ void SyncFolder(int folderFd) {
 
 enum class EntryState { kDone, kPending, kLost };
 
+// A file stood at the target's name before the set (no file has device and inode 0).
+bool HadOld(const JournalEntry& entry) {
+    return !(entry.old == FileKey{});
+}
+
 EntryState StateOf(int folderFd, const JournalEntry& entry) {
     FileKey target;
     const bool hasTarget = AnyFile(folderFd, entry.target, target);
     if (hasTarget && target == entry.staged)
         return EntryState::kDone;
     FileKey staged;
-    const bool targetIsOld = entry.backup.empty() ? !hasTarget : hasTarget && target == entry.old;
+    const bool targetIsOld = HadOld(entry) ? hasTarget && target == entry.old : !hasTarget;
     if (targetIsOld && OwnFile(folderFd, entry.temporary, staged) && staged == entry.staged)
         return EntryState::kPending;
     return EntryState::kLost;
@@ -189,9 +194,9 @@ bool RollBack(int folderFd, const std::string& folder, const std::vector<Journal
         if (StateOf(folderFd, *entry) != EntryState::kDone)
             continue;
         FileKey backup;
-        if (entry->backup.empty()) {
+        if (!HadOld(*entry)) {
             whole = unlinkat(folderFd, entry->target.c_str(), 0) == 0 && whole;
-        } else if (AnyFile(folderFd, entry->backup, backup)) {
+        } else if (!entry->backup.empty() && AnyFile(folderFd, entry->backup, backup)) {
             whole =
                 backup == entry->kept && RenameIn(folder, entry->backup, entry->target) && whole;
         } else {

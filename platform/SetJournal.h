@@ -32,9 +32,9 @@ struct FileKey {
 struct JournalEntry {
     std::string target;
     std::string temporary;  // the staged file that takes the target's name
-    std::string backup;     // the old file kept under a second name; empty when there was none
+    std::string backup;     // the old file kept under a second name; empty when none was kept
     FileKey staged;
-    FileKey old;   // the old file at the target's name
+    FileKey old;   // the old file at the target's name; zeros when there was none
     FileKey kept;  // the file under the backup name: the old file itself, or a copy of it
 };
 
