@@ -20,18 +20,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-struct HeldFolder {
-    int fd = -1;  // -1 after a wait that gave up
-    int depth = 0;
-    FolderLock::Side side = FolderLock::Side::kShared;
-    FolderLock::State state = FolderLock::State::kHeld;
-};
-
 using FolderKey = std::pair<unsigned long long, unsigned long long>;
 
 // The folders this thread holds. Another thread opens the lock file anew, and flock serialises
 // separate opens like separate processes.
-thread_local std::map<FolderKey, HeldFolder> heldFolders;
+thread_local std::map<FolderKey, FolderLock::HeldFolderState> heldFolders;
 
 constexpr milliseconds kReportEvery(250);
 constexpr milliseconds kLongestPause(50);
@@ -125,42 +118,48 @@ void FolderLock::Acquire(int folderFd, Side side) {
     device_ = folderInfo.st_dev;
     inode_ = folderInfo.st_ino;
     const auto held = heldFolders.find({device_, inode_});
-    if (held != heldFolders.end()) {
-        HeldFolder& folder = held->second;
-        if (folder.state == State::kHeld && side == Side::kExclusive &&
-            folder.side == Side::kShared) {
-            state_ = WaitFor(folder.fd, LOCK_EX, folder_ + "/" + kLockFileName);
-            if (state_ != State::kHeld) {
-                // flock gives up the shared side while it tries for the exclusive one.
-                flock(folder.fd, LOCK_SH | LOCK_NB);
-                return;
-            }
-            folder.side = Side::kExclusive;
-            RecoverInterruptedSet(folderFd, folder_);
+    if (held != heldFolders.end())
+        Join(held->second, folderFd, side);
+    else
+        Take(folderFd, folderInfo.st_mode, side);
+}
+
+// Inside an outer guard of this thread: its lock (or its failure) serves, a shared side asked to
+// be exclusive becoming so.
+void FolderLock::Join(HeldFolderState& folder, int folderFd, Side side) {
+    if (folder.state == State::kHeld && side == Side::kExclusive && folder.side == Side::kShared) {
+        state_ = WaitFor(folder.fd, LOCK_EX, folder_ + "/" + kLockFileName);
+        if (state_ != State::kHeld) {
+            // flock gives up the shared side while it tries for the exclusive one.
+            flock(folder.fd, LOCK_SH | LOCK_NB);
+            return;
         }
-        ++folder.depth;
-        registered_ = true;
-        state_ = folder.state;
-        return;
+        folder.side = Side::kExclusive;
+        RecoverInterruptedSet(folderFd, folder_);
     }
+    ++folder.depth;
+    registered_ = true;
+    state_ = folder.state;
+}
+
+void FolderLock::Take(int folderFd, unsigned folderMode, Side side) {
     // A reader that finds a save of this user's interrupted repairs the set before reading it.
     const Side taken =
         side == Side::kShared && HasInterruptedSet(folderFd) ? Side::kExclusive : side;
-    const int fd = OpenLockFile(folderFd, taken == Side::kExclusive, folderInfo.st_mode);
+    const int fd = OpenLockFile(folderFd, taken == Side::kExclusive, folderMode);
     if (fd < 0) {
         noLockFile_ = side == Side::kShared && errno == ENOENT;
         return;
     }
     state_ =
         WaitFor(fd, taken == Side::kExclusive ? LOCK_EX : LOCK_SH, folder_ + "/" + kLockFileName);
-    if (state_ == State::kUnavailable) {
-        close(fd);
-        return;
-    }
     if (state_ != State::kHeld)
         close(fd);
+    if (state_ == State::kUnavailable)
+        return;
     // A wait that gave up is remembered too, so that the guards inside this one fail at once.
-    heldFolders[{device_, inode_}] = HeldFolder{state_ == State::kHeld ? fd : -1, 1, taken, state_};
+    heldFolders[{device_, inode_}] =
+        HeldFolderState{state_ == State::kHeld ? fd : -1, 1, taken, state_};
     registered_ = true;
     if (state_ == State::kHeld && taken == Side::kExclusive)
         RecoverInterruptedSet(folderFd, folder_);

@@ -59,8 +59,18 @@ class FolderLock {
     // was read meanwhile may have been read in the middle of the folder's first save.
     bool WriterAppeared() const;
 
+    // What a thread keeps of a folder it holds, for the guards inside the outermost one.
+    struct HeldFolderState {
+        int fd = -1;  // -1 after a wait that gave up
+        int depth = 0;
+        Side side = Side::kShared;
+        State state = State::kHeld;
+    };
+
   private:
     void Acquire(int folderFd, Side side);
+    void Join(HeldFolderState& folder, int folderFd, Side side);
+    void Take(int folderFd, unsigned folderMode, Side side);
 
     std::string folder_;
     unsigned long long device_ = 0;
