@@ -103,9 +103,9 @@ class Descriptor {
 ssize_t ReadChunk(int fd, size_t expected, std::string& bytes) {
     constexpr size_t kSmallest = 4096;
     const size_t at = bytes.size();
+    // The last read asks for the one byte that is not there, into room set aside for it.
     const size_t left = expected >= at ? expected - at + 1 : kSmallest;
-    const size_t wanted =
-        std::min({std::clamp(left, kSmallest, kChunk), kMaxCatalogFileBytes + 1 - at});
+    const size_t wanted = std::min({left, kChunk, kMaxCatalogFileBytes + 1 - at});
     if (bytes.capacity() < at + wanted)
         bytes.reserve(std::max(at + wanted, 2 * bytes.capacity()));
     bytes.resize(at + wanted);
