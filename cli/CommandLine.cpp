@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <initializer_list>
@@ -47,11 +48,14 @@ struct Options {
     QCommandLineOption bytes{QStringLiteral("bytes")};
     QCommandLineOption dropBadLines{QStringLiteral("drop-bad-lines")};
     QCommandLineOption force{QStringLiteral("force")};
+    QCommandLineOption rawCsv{QStringLiteral("raw-csv")};
+    QCommandLineOption wait{QStringLiteral("wait"), QString(), QStringLiteral("seconds")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringLiteral("version")};
 
     // The options a command may or may not take, by the name that messages give them.
-    std::array<std::pair<const QCommandLineOption*, const char*>, 8> Optional() const {
+    // (--wait goes with every command.)
+    std::array<std::pair<const QCommandLineOption*, const char*>, 9> Optional() const {
         return {{{&json, "--json"},
                  {&out, "--out"},
                  {&base, "--base"},
@@ -59,7 +63,8 @@ struct Options {
                  {&max, "--max"},
                  {&bytes, "--bytes"},
                  {&dropBadLines, "--drop-bad-lines"},
-                 {&force, "--force"}}};
+                 {&force, "--force"},
+                 {&rawCsv, "--raw-csv"}}};
     }
 };
 
@@ -105,6 +110,24 @@ class Checker {
         return true;
     }
 
+    // Seconds as a whole or decimal number, at most a day; unset when the option is not given.
+    bool Seconds(const QCommandLineOption& option, const char* name,
+                 std::optional<std::chrono::milliseconds>& value) {
+        std::u16string text;
+        if (!SingleValue(option, name, text))
+            return false;
+        if (text.empty())
+            return true;
+        const QString seconds = QString::fromStdU16String(text);
+        static const QRegularExpression kNumber(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+        bool ok = false;
+        const double number = seconds.toDouble(&ok);
+        if (!ok || !kNumber.match(seconds).hasMatch() || number > 86400)
+            return Fail(std::string(name) + " needs a number of seconds (at most 86400)");
+        value = std::chrono::milliseconds(static_cast<long long>(number * 1000 + 0.5));
+        return true;
+    }
+
     bool FileCount(size_t count, size_t minimum, size_t maximum, const char* what) {
         if (count < minimum)
             return Fail(CommandName(result_.invocation.command) + " needs " + what);
@@ -141,6 +164,8 @@ bool CheckExport(Checker& check, Invocation& invocation) {
         invocation.format = invocation.json ? u"json" : u"csv";
     if (invocation.format != u"csv" && invocation.format != u"json")
         return check.Fail("--format is csv or json");
+    if (invocation.rawCsv && invocation.format != u"csv")
+        return check.Fail("--raw-csv goes with --format csv");
     return true;
 }
 
@@ -163,7 +188,7 @@ bool CheckCommand(Checker& check, Invocation& invocation) {
                 return false;
             return !invocation.out.empty() || check.Fail("convert needs --out NEW.cat");
         case Command::kExport:
-            return check.OnlyOptions({"--json", "--format"}) &&
+            return check.OnlyOptions({"--json", "--format", "--raw-csv"}) &&
                    check.FileCount(files, 1, 1, "one catalog") && CheckExport(check, invocation);
         case Command::kDiff:
             return check.OnlyOptions({"--json", "--bytes"}) &&
@@ -201,8 +226,8 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     Options options;
     QCommandLineParser parser;
     parser.addOptions({options.json, options.out, options.base, options.format, options.max,
-                       options.bytes, options.dropBadLines, options.force, options.help,
-                       options.version});
+                       options.bytes, options.dropBadLines, options.force, options.rawCsv,
+                       options.wait, options.help, options.version});
     Checker check(parser, options, result);
     if (!parser.parse(QStringList(QStringLiteral("sheetwise-cli")) + arguments)) {
         check.Fail(parser.errorText().toStdString());
@@ -240,7 +265,9 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     invocation.bytes = parser.isSet(options.bytes);
     invocation.dropBadLines = parser.isSet(options.dropBadLines);
     invocation.force = parser.isSet(options.force);
+    invocation.rawCsv = parser.isSet(options.rawCsv);
     result.ok = check.SingleValue(options.out, "--out", invocation.out) &&
+                check.Seconds(options.wait, "--wait", invocation.wait) &&
                 check.Count(options.max, "--max", invocation.max) &&
                 check.SingleValue(options.base, "--base", invocation.base) &&
                 check.SingleValue(options.format, "--format", invocation.format) &&

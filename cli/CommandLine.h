@@ -5,15 +5,19 @@
 //   sheetwise-cli import INI --out NEW.cat [--base CATALOG] [--force]
 //   sheetwise-cli import INI --json
 //   sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines] [--force]
-//   sheetwise-cli export CATALOG [--format csv|json | --json]
+//   sheetwise-cli export CATALOG [--format csv|json | --json] [--raw-csv]
 //   sheetwise-cli diff A.cat B.cat [--json] [--bytes]
 //   sheetwise-cli help [COMMAND] | --help | --version
+//
+//   --wait SECONDS with any command: how long to wait for a catalog folder's lock
 //
 // Options may stand before, between or after the files; "--" ends the options.
 #pragma once
 
 #include <QStringList>
+#include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +40,9 @@ struct Invocation {
     bool bytes = false;                // diff: report files that differ only in their bytes
     bool dropBadLines = false;         // convert: write a catalog whose reading dropped lines
     bool force = false;                // convert, import: replace an existing --out
+    bool rawCsv = false;               // export: cells as they are, formula-like ones included
+    // How long to wait for a catalog folder's lock; the file layer's default when not given.
+    std::optional<std::chrono::milliseconds> wait;
 };
 
 struct ParsedArguments {
