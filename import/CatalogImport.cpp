@@ -24,8 +24,19 @@ std::string Line(std::u16string_view key, std::u16string_view name, const std::s
 // same message once for each of them.
 void ReportFindings(const ImportedCatalog& imported, const ImportTransferResult& rejected,
                     SessionPrompts& prompts) {
+    std::string colons;
+    std::string numbered;
+    for (const ImportedCatalog::ChangedValue& change : imported.changedValues()) {
+        std::string line = Utf16ToUtf8(change.key) + ": " + Utf16ToUtf8(change.before);
+        line += change.before != change.after ? " became " + Utf16ToUtf8(change.after)
+                                              : " (a colon in one of its values)";
+        std::string& lines = change.colon ? colons : numbered;
+        lines += (lines.empty() ? "" : "\n") + line;
+    }
     if (imported.colonsReplaced())
-        prompts.Tell({message::kWarning, message::kColonsReplaced, {}, {}});
+        prompts.Tell({message::kWarning, message::kColonsReplaced, colons, {}});
+    if (!numbered.empty())
+        prompts.Tell({message::kWarning, message::kNamesNumbered, numbered, {}});
     if (imported.defaultPaperFailed())
         prompts.Tell({message::kWarning,
                       message::kDefaultPaperFailed,

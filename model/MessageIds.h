@@ -10,7 +10,9 @@ inline constexpr int kWarning = 12040;
 
 // Start-up and catalog files.
 inline constexpr int kErrorOccurred = 17001;         // "The following error occurred: %d"
-inline constexpr int kCatalogNotFound = 17002;       // the catalog could not be read
+inline constexpr int kCatalogNotFound = 17002;       // the catalog file could not be found
+inline constexpr int kCatalogReadInPart = 17350;     // lines of it could not be read
+inline constexpr int kCatalogNotRead = 17351;        // a companion failed: no paper was read
 inline constexpr int kControlMissing = 17005;        // a control of the window is missing
 inline constexpr int kDefaultOpenedInstead = 17254;  // ...A Default Paper Catalog has been opened
 inline constexpr int kCatalogFilesProblem = 17256;   // companions could not be made
@@ -23,6 +25,7 @@ inline constexpr int kCatalogNameUnusable = 17300;  // a name whose companions w
 
 // Import.
 inline constexpr int kColonsReplaced = 17255;
+inline constexpr int kNamesNumbered = 17352;  // names an import made unique
 inline constexpr int kImportFailed = 57668;
 
 // Papers.

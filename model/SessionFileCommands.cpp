@@ -44,6 +44,16 @@ bool SameContent(const PaperCatalog& a, const PaperCatalog& b) {
            a.GetAttributeList(kColours) == b.GetAttributeList(kColours);
 }
 
+// What a load that failed says: the catalog file could not be found (opened), a companion
+// could not be read (no paper was read), or lines of the catalog file could not be.
+int LoadFailureMessage(int32_t status) {
+    if (status == kStatusCatalogCannotOpen || status == kStatusCatalogPathEmpty)
+        return message::kCatalogNotFound;
+    return PapersReadToEnd(status) || status == kStatusCatalogReadError
+               ? message::kCatalogReadInPart
+               : message::kCatalogNotRead;
+}
+
 }  // namespace
 
 void EditingSession::LocateDefaultCatalog(const std::u16string& executablePath,
@@ -107,10 +117,9 @@ int32_t EditingSession::LoadAndShow(const std::u16string& path, bool asTemplate,
                                     SessionPrompts& prompts) {
     const int32_t status = asTemplate ? document_.LoadTemplate() : document_.Load(path);
     ShowLoaded();
-    if (status > 0) {
-        prompts.Tell(Error(message::kCatalogNotFound,
+    if (status > 0)
+        prompts.Tell(Error(LoadFailureMessage(status),
                            DescribeLoadFailure(path, status) + "\n\n" + KeptUntouchedNote(path)));
-    }
     return status;
 }
 
@@ -234,7 +243,10 @@ SaveResult EditingSession::WriteOwnFiles(bool papers, bool attributes, SessionPr
         case CatalogSetResult::kAttributesNotSaved:
             prompts.Tell(Error(
                 message::kSaveAttributesFailed,
-                DescribeWriteFailure(ToNativePath(CompanionAttributePath(document_.path())))));
+                DescribeWriteFailure(ToNativePath(CompanionAttributePath(document_.path()))) +
+                    (papers ? "\n\nThe catalog file was not written either: the two are saved "
+                              "together or not at all."
+                            : "")));
             break;
     }
     // A save that failed offers another name at once.
@@ -278,7 +290,9 @@ SaveResult EditingSession::SaveAs(SessionPrompts& prompts) {
             return SaveResult::kFailed;
         case SaveAsResult::kAttributesNotSaved:
             prompts.Tell(Error(message::kSaveAsAttributesFailed,
-                               DescribeWriteFailure(ToNativePath(CompanionAttributePath(*chosen))),
+                               DescribeWriteFailure(ToNativePath(CompanionAttributePath(*chosen))) +
+                                   "\n\nThe catalog file was not written either: the two are "
+                                   "saved together or not at all.",
                                message::kSaveAsAttributesCopy));
             return SaveResult::kFailed;
     }

@@ -28,6 +28,10 @@ std::string ToTextMode(std::string_view bytes);
 // True when something exists under the path (name case resolved).
 bool FileExists(const std::string& path);
 
+// True when a regular file is under the path (a link to one included). Otherwise the reason is
+// recorded as the last file failure (FileFailure.h): no such file, a folder, something else.
+bool IsRegularFile(const std::string& path);
+
 enum class CopyResult { kCopied, kAlreadyThere, kFailed };
 
 // Copies a regular file to a name that nothing holds yet, the way a save writes (AtomicFile): the

@@ -53,7 +53,7 @@ TEST_F(CliImportTest, OutWritesWhatFileImportAndSaveAsWriteAndWarnsAsTheEditor) 
         Run({"import", ini, "--base", Base(), "--out", dir.File("new.cat")}),
         (CliRun{1, "",
                 "sheetwise-cli: warning: Some papers had the colon character (:) changed to the "
-                "underscore character (_).\n"
+                "underscore character (_). (PaperDef3: Col:on became Col_on)\n"
                 "sheetwise-cli: warning: The default paper selection cannot be completed. "
                 "(\"Bad#Name\" cannot be made the default paper.)\n"
                 "sheetwise-cli: Add operation cannot be completed because invalid paper "

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "model/MessageIds.h"
 #include "model/SessionFixture.h"
@@ -139,13 +140,50 @@ TEST_F(SessionFilesTest, StartingShowsTheCatalogGivenTheDefaultOneOrWhatCouldBeR
 
     Load("Torn:B\nA:1:75:white:plain:2:0\nB:2:160:blue:cover:1:1\nC:1\n", "torn");
     started.Start(dir.Wide("torn.cat"), prompts);
-    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kCatalogNotFound});
+    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kCatalogReadInPart});
     EXPECT_EQ(Names(started.catalog()), u"A B ");
     EXPECT_EQ(started.selected(), 1);
     EXPECT_TRUE(started.document().untitled());
     prompts.files = {};
     EXPECT_EQ(started.Save(prompts), SaveResult::kCancelled);
     EXPECT_EQ(prompts.choices.back(), FileChoice::kSaveCatalogAs);
+}
+
+// What a catalog that could not be opened, or read only in part, is told as: the file, and the
+// system's reason where the system gave one.
+TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
+    const struct {
+        const char* name;
+        std::function<void()> damage;
+        int message;
+        std::string details;
+    } cases[] = {
+        {"missing", [] {}, message::kDefaultOpenedInstead, "missing.cat: no such file or folder"},
+        {"folder", [this] { std::filesystem::create_directory(dir.File("folder.cat")); },
+         message::kDefaultOpenedInstead, "folder.cat: is a folder"},
+        {"sizes", [this] { WriteBytes(dir.File("sizes.DEF"), "broken\n"); },
+         message::kCatalogNotRead, "sizes.DEF: a size line lacks a field"},
+        {"attributes",
+         [this] {
+             std::filesystem::remove(dir.File("attributes.cat.atr"));
+             std::filesystem::create_directory(dir.File("attributes.cat.atr"));
+         },
+         message::kCatalogNotRead, "attributes.cat.atr: is a folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (std::string(c.name) != "missing" && std::string(c.name) != "folder")
+            Load(testing::kSessionPapers, c.name, testing::kSizes, testing::kSessionAttributes);
+        c.damage();
+        EditingSession started;
+        started.SetDefaultCatalog(dir.Wide("default.cat"));
+        started.Start(dir.Wide(std::string(c.name) + ".cat"), prompts);
+        ASSERT_FALSE(prompts.notices.empty());
+        EXPECT_EQ(prompts.notices.front().message, c.message);
+        EXPECT_NE(prompts.notices.front().details.find(c.details), std::string::npos)
+            << prompts.notices.front().details;
+        prompts.notices.clear();
+    }
 }
 
 }  // namespace

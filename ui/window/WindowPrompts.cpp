@@ -50,8 +50,9 @@ Answer WindowPrompts::Ask(const Question& question) {
     const QString subject = QString::fromStdString(question.subject);
     switch (question.kind) {
         case Question::Kind::kSaveChanges:
-            return FromBox(
-                Show(ui_, owner_, caption, text_(question.message), BoxButtons::kYesNoCancel, {}));
+            // Below the question: the catalog whose changes it is about.
+            return FromBox(Show(ui_, owner_, caption, text_(question.message),
+                                BoxButtons::kYesNoCancel, subject));
         case Question::Kind::kOverwriteChanged:
             return FromBox(
                 Show(ui_, owner_, caption, QString::fromUtf8(kChangedOnDisk).arg(subject),

@@ -145,6 +145,7 @@ TEST_F(FileCommandTest, CancelKeepsEverythingAndNoLetsTheEditsGoOnlyWithTheirCat
     EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Warning"));
     EXPECT_EQ(ui.boxes[0].icon, BoxIcon::kQuestion);
     EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::kYesNoCancel);
+    EXPECT_EQ(ui.boxes[0].details, QString::fromStdString(dir.File("Office.cat")));
     EXPECT_EQ(window.catalog().GetName(0), u"B");
     Answer(BoxAnswer::kCancel);
     window.close();  // the close box
