@@ -8,6 +8,8 @@
 #include "model/WeightRange.h"
 #include "platform/NativePath.h"
 
+#include <unistd.h>
+
 namespace sheetwise {
 namespace {
 
@@ -76,10 +78,15 @@ std::vector<SizeListItem> EditingSession::SizeItems() const {
     return SizeListItemsOf(catalog(), decimalSeparator_);
 }
 
-std::string EditingSession::ChoiceFolder() const {
+std::string EditingSession::ChoiceFolder(FileChoice choice) const {
     const std::string shown = ToNativePath(document_.shownPath());
     const size_t slash = shown.rfind('/');
-    return slash == std::string::npos ? std::string() : shown.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : shown.substr(0, slash + 1);
+    if (choice != FileChoice::kSaveCatalogAs || folder.empty())
+        return folder;
+    const std::string installed = FolderOf(ToNativePath(document_.defaultPath())) + "/";
+    return access(folder.c_str(), W_OK) != 0 || folder == installed ? std::string() : folder;
 }
 
 void EditingSession::ShowPaper(int32_t index) {

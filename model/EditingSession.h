@@ -152,8 +152,10 @@ class EditingSession {
     std::u16string WeightFieldText() const;
     // The sizes list: each size text once.
     std::vector<SizeListItem> SizeItems() const;
-    // Where file choices start: the folder of the catalog shown (or of its source).
-    std::string ChoiceFolder() const;
+    // Where a file choice starts: the folder of the catalog shown (or of its source). For Save
+    // As, nothing (the user's documents folder) when that folder takes no file of the user's or
+    // is the installed default catalog's, which is only ever read.
+    std::string ChoiceFolder(FileChoice choice = FileChoice::kOpenCatalog) const;
 
     // Start-up: which catalog is the installation's default, for the program at
     // executablePath named programName; then the first catalog, the one given or the default.

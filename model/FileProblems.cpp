@@ -102,7 +102,7 @@ std::string DescribeWriteFailure(const std::string& path) {
     // The reason the system gave, where the file layer met one; else what the file, its folder
     // and the disk show now.
     if (const std::optional<FileFailure> failure = LastFileFailure())
-        return "Cannot write " + failure->path + ": " + FileErrorText(failure->error) + ".";
+        return "Cannot write " + failure->path + ": " + FileFailureText(*failure) + ".";
     const std::string folder = FolderOf(path);
     struct stat info;
     if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))

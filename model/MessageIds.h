@@ -26,6 +26,14 @@ inline constexpr int kCatalogNameUnusable = 17300;  // a name whose companions w
 // Import.
 inline constexpr int kColonsReplaced = 17255;
 inline constexpr int kNamesNumbered = 17352;  // names an import made unique
+
+// The file layer.
+inline constexpr int kWaitingForLock = 17353;  // another program saves in the folder
+inline constexpr int kForeignLink = 17354;     // a link of another user's was not followed
+inline constexpr int kLinkLoop = 17355;
+inline constexpr int kSetCompleted = 17356;  // an interrupted save was completed
+inline constexpr int kSetRolledBack = 17357;
+inline constexpr int kSetStuck = 17358;
 inline constexpr int kImportFailed = 57668;
 
 // Papers.

@@ -10,8 +10,8 @@ thread_local std::optional<FileFailure> lastFailure;
 
 }  // namespace
 
-void RecordFileFailure(int error, const std::string& path) {
-    lastFailure = FileFailure{error, path};
+void RecordFileFailure(int error, const std::string& path, std::string detail) {
+    lastFailure = FileFailure{error, path, std::move(detail)};
 }
 
 void ClearFileFailure() {
@@ -47,6 +47,8 @@ std::string FileErrorText(int error) {
             return "not a regular file";
         case kReadOnlyFile:
             return "the file is read-only";
+        case kLockHeld:
+            return "another program is saving in its folder";
         default: {
             std::string text = std::strerror(error);
             if (!text.empty())
@@ -54,6 +56,11 @@ std::string FileErrorText(int error) {
             return text;
         }
     }
+}
+
+std::string FileFailureText(const FileFailure& failure) {
+    const std::string reason = FileErrorText(failure.error);
+    return failure.detail.empty() ? reason : reason + " (" + failure.detail + ")";
 }
 
 }  // namespace sheetwise

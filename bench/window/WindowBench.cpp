@@ -33,6 +33,8 @@ class QuietUserInterface final : public UserInterface {
     }
     QString ChooseFile(QWidget*, const FileDialogRequest&) override { return {}; }
     void Beep() override {}
+    bool Waiting(QWidget*, const QString&, const QString&) override { return true; }
+    void EndWait() override {}
     bool Help(QWidget*, const QString&, int, int) override { return false; }
 };
 

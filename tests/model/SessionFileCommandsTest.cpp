@@ -2,11 +2,14 @@
 // and the questions that keep unsaved work from being lost.
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 
 #include "model/MessageIds.h"
 #include "model/SessionFixture.h"
+#include "platform/NativePath.h"
 
 namespace sheetwise {
 namespace {
@@ -184,6 +187,29 @@ TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
             << prompts.notices.front().details;
         prompts.notices.clear();
     }
+}
+
+// Save As starts where the catalog lives, except for the installed default catalog, which is
+// only ever read: then in the user's documents folder (an empty folder to the prompts). A catalog
+// named relative to the current folder is shown by its full path.
+TEST_F(SessionFilesTest, SaveAsStartsBesideTheCatalogButNeverBesideTheDefault) {
+    std::filesystem::create_directory(dir.File("installed"));
+    for (const char* file : {"default.cat", "default.cat.atr", "default.DEF"})
+        std::filesystem::copy_file(dir.File(file), dir.File(std::string("installed/") + file));
+    session->SetDefaultCatalog(dir.Wide("installed/default.cat"));
+    session->SaveAs(prompts);
+    session->New(prompts);
+    session->SaveAs(prompts);
+    EXPECT_EQ(prompts.folders, (std::vector<std::string>{dir.path() + "/", ""}));
+
+    const std::string before = CurrentFolder();
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    EditingSession started;
+    started.SetDefaultCatalog(dir.Wide("default.cat"));
+    started.Start(u"test.cat", prompts);
+    ASSERT_EQ(chdir(before.c_str()), 0);
+    EXPECT_EQ(started.document().shownPath(),
+              dir.Wide("").substr(0, dir.Wide("").size() - 1) + u"/test.cat");
 }
 
 }  // namespace

@@ -54,6 +54,12 @@ class ScriptedUserInterface final : public UserInterface {
 
     void Beep() override { ++beeps; }
 
+    bool Waiting(QWidget*, const QString& text, const QString& details) override {
+        waits.push_back(text + QStringLiteral(" | ") + details);
+        return --waitsBeforeCancel > 0;
+    }
+    void EndWait() override { ++endedWaits; }
+
     bool Help(QWidget*, const QString& file, int command, int data) override {
         helpRequests.push_back({file, command, data});
         return false;
@@ -74,6 +80,9 @@ class ScriptedUserInterface final : public UserInterface {
     std::vector<FileDialogRequest> fileRequests;
     std::vector<RecordedHelp> helpRequests;
     int beeps = 0;
+    QStringList waits;
+    int waitsBeforeCancel = 1000;  // Waiting answers Cancel when this reaches 0
+    int endedWaits = 0;
 };
 
 }  // namespace sheetwise::testing

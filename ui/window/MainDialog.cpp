@@ -38,7 +38,8 @@ MainDialog::MainDialog(UserInterface& ui, DialogTemplate dialog, MenuTemplate me
       environment_(std::move(environment)),
       decimalSeparator_(SystemDecimalSeparator().value_or(QStringLiteral("."))),
       session_(decimalSeparator_.toStdU16String()),
-      prompts_(ui, *this, [this](int id) { return Label(id); }) {
+      prompts_(ui, *this, [this](int id) { return Label(id); }),
+      fileLayer_(ui, *this, [this](int id) { return Label(id); }) {
     BuildWindow();
     ConnectControls();
 }

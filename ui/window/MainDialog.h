@@ -24,6 +24,7 @@
 #include "ui/resources/MenuTemplate.h"
 #include "ui/resources/StringProvider.h"
 #include "ui/window/ControlIds.h"
+#include "ui/window/FileLayerUi.h"
 #include "ui/window/UserInterface.h"
 #include "ui/window/WindowPrompts.h"
 
@@ -167,6 +168,7 @@ class MainDialog : public QWidget {
     QString decimalSeparator_;
     EditingSession session_;
     WindowPrompts prompts_;
+    FileLayerUi fileLayer_;
     QString helpPath_;
 
     // Which list Delete acts on: the paper list, or the list box clicked last.

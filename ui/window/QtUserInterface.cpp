@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace sheetwise {
@@ -97,6 +98,23 @@ bool QtUserInterface::Help(QWidget*, const QString& helpFile, int command, int d
     if (!help_)
         help_ = std::make_unique<HelpWindow>();
     return help_->Show(helpFile, command == kHelpContextPopup ? HelpTopicAnchor(data) : QString());
+}
+
+bool QtUserInterface::Waiting(QWidget* owner, const QString& text, const QString& details) {
+    if (!wait_) {
+        wait_ = std::make_unique<QProgressDialog>(owner);
+        wait_->setWindowModality(Qt::WindowModal);
+        wait_->setRange(0, 0);  // no end to show: it ends when the other program lets go
+        wait_->setMinimumDuration(0);
+        wait_->show();
+    }
+    wait_->setLabelText(details.isEmpty() ? text : text + QStringLiteral("\n\n") + details);
+    QApplication::processEvents();
+    return !wait_->wasCanceled();
+}
+
+void QtUserInterface::EndWait() {
+    wait_.reset();
 }
 
 }  // namespace sheetwise

@@ -33,6 +33,10 @@ class UserInterface {
     // The chosen path, or an empty text when the dialog was cancelled.
     virtual QString ChooseFile(QWidget* owner, const FileDialogRequest& request) = 0;
     virtual void Beep() = 0;
+    // A wait the operator may end: shows (or keeps showing) the text with a Cancel button while
+    // something else is waited for; false once the operator cancelled. EndWait takes it away.
+    virtual bool Waiting(QWidget* owner, const QString& text, const QString& details) = 0;
+    virtual void EndWait() = 0;
     // Asks the help system for a help file; false when there is no help system or it failed.
     // command 9 opens the file, command 8 shows the pop-up topic `data`.
     virtual bool Help(QWidget* owner, const QString& helpFile, int command, int data) = 0;

@@ -1,5 +1,7 @@
 #include "ui/window/WindowPrompts.h"
 
+#include <QStandardPaths>
+
 #include "model/MessageIds.h"
 #include "ui/window/FileDialogFilter.h"
 
@@ -72,10 +74,13 @@ Answer WindowPrompts::Ask(const Question& question) {
 std::optional<std::u16string> WindowPrompts::ChooseFile(FileChoice choice,
                                                         const std::string& folder) {
     const bool import = choice == FileChoice::kImportFile;
+    // Saved catalogs go where the user keeps documents when the session names no folder.
+    const QString start = !folder.empty() || choice != FileChoice::kSaveCatalogAs
+                              ? QString::fromStdString(folder)
+                              : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const FileDialogRequest request{QtFileFilter(text_(import ? kImportFilter : kCatalogFilter)),
                                     import ? QStringLiteral("ini") : QStringLiteral("cat"),
-                                    choice == FileChoice::kSaveCatalogAs,
-                                    QString::fromStdString(folder)};
+                                    choice == FileChoice::kSaveCatalogAs, start};
     const QString chosen = ui_.ChooseFile(&owner_, request);
     if (chosen.isEmpty())
         return std::nullopt;
