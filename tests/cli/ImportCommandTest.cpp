@@ -83,7 +83,8 @@ TEST_F(CliImportTest, WritesNothingFromAFailedImportOrOntoABaseThatDoesNotOpenCl
          "noatr.cat.atr is missing, and so is"},
         {ini, WriteCatalog("damaged", "D:A\nA B:1:75:white:plain\n"), 2,
          "damaged.cat: the base catalog cannot be used; nothing written"},
-        {dir.File("missing.ini"), Base(), 2, "missing.ini: cannot open the import file"},
+        {dir.File("missing.ini"), Base(), 2,
+         "missing.ini: cannot open the import file: no such file or folder"},
     };
     for (const auto& c : cases) {
         const CliRun run = Run({"import", c.ini, "-b", c.base, "--out", dir.File("new.cat")});
