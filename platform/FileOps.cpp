@@ -15,21 +15,6 @@
 namespace sheetwise {
 namespace {
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
 ReadResult ReadUpTo(int fd, size_t maxBytes, std::string& bytes) {
     struct stat info;
     if (fstat(fd, &info) == 0 && info.st_size > 0) {
@@ -52,6 +37,11 @@ ReadResult ReadUpTo(int fd, size_t maxBytes, std::string& bytes) {
 }
 
 }  // namespace
+
+Descriptor::~Descriptor() {
+    if (fd_ >= 0)
+        close(fd_);
+}
 
 bool IsRegularFile(const std::string& path) {
     struct stat info;

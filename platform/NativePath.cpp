@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "platform/CodePage.h"
+
 namespace sheetwise {
 namespace {
 
@@ -13,24 +15,6 @@ constexpr char16_t kEscapedByteBase = 0xDC00;
 
 bool IsEscapedByte(char16_t unit) {
     return unit >= 0xDC80 && unit <= 0xDCFF;
-}
-
-void AppendUtf8(std::string& bytes, char32_t code) {
-    if (code < 0x80) {
-        bytes.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        bytes.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        bytes.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        bytes.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
 }
 
 // The length of the valid UTF-8 sequence at the start of bytes and the character it encodes;
