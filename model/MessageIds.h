@@ -24,6 +24,8 @@ inline constexpr int kCatalogNameUnusable = 17300;  // a name whose companions w
 // Import.
 inline constexpr int kColonsReplaced = 17255;
 inline constexpr int kImportFailed = 57668;
+inline constexpr int kMergeFailed = 17304;     // the import file to merge gave nothing
+inline constexpr int kNamesNotMerged = 17305;  // papers of names the catalog has were left out
 
 // Papers.
 inline constexpr int kWildcardNotDeletable = 17003;

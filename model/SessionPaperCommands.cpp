@@ -376,4 +376,23 @@ EditOutcome EditingSession::MoveTo(int32_t index, SessionPrompts& prompts) {
     return EditOutcome::kDone;
 }
 
+bool EditingSession::AppendPapers(EditAction action, std::u16string subject,
+                                  const std::vector<PaperDefinition>& papers,
+                                  const std::vector<std::pair<int32_t, std::u16string>>& values) {
+    const int32_t first = catalog().PaperCount();
+    CatalogDocument::Edit edit(document_, action, std::move(subject), selected_);
+    for (const PaperDefinition& paper : papers) {
+        edit.Make(PaperInserted{catalog().PaperCount(), paper});
+        CompleteLists(edit, paper);
+    }
+    for (const auto& [kind, value] : values)
+        AddValueIfMissing(edit, kind, value);
+    if (edit.empty())
+        return false;
+    const int32_t shown = papers.empty() ? selected_ : first;
+    edit.Commit(shown);
+    ShowPaper(shown);
+    return true;
+}
+
 }  // namespace sheetwise
