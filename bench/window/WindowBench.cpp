@@ -32,6 +32,7 @@ class QuietUserInterface final : public UserInterface {
         return BoxAnswer::kYes;
     }
     QString ChooseFile(QWidget*, const FileDialogRequest&) override { return {}; }
+    std::optional<QString> AskName(QWidget*, const NameRequest&) override { return {}; }
     void Beep() override {}
     bool Help(QWidget*, const QString&, int, int) override { return false; }
 };

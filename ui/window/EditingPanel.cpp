@@ -8,6 +8,7 @@
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/PaperListView.h"
 #include "ui/window/MainDialog.h"
+#include "ui/window/PaperListPanel.h"
 
 namespace sheetwise {
 namespace {
@@ -126,6 +127,8 @@ void MainDialog::OnCheckOrRadio(int id) {
 }
 
 void MainDialog::OnMove(int id) {
+    if (!paperPanel_->MovesAllowed())
+        return;
     QAbstractButton* move = button(id);
     if (move == nullptr) {
         ShowFixedError(id == control::kMoveUp
@@ -216,7 +219,7 @@ void MainDialog::OnPaperListItemChanging(int row, bool selected) {
         activeList_ = control::kPaperList;
     } else if (selected) {
         activeList_ = control::kPaperList;
-        session_.ShowPaper(row);
+        session_.ShowPaper(paperPanel_->IndexAt(row));
     }
     Render();
 }

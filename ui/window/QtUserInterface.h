@@ -15,6 +15,7 @@ class QtUserInterface final : public UserInterface {
     BoxAnswer ShowBox(QWidget* owner, const QString& caption, const QString& text, BoxIcon icon,
                       BoxButtons buttons, const QString& details) override;
     QString ChooseFile(QWidget* owner, const FileDialogRequest& request) override;
+    std::optional<QString> AskName(QWidget* owner, const NameRequest& request) override;
     void Beep() override;
     bool Help(QWidget* owner, const QString& helpFile, int command, int data) override;
 
