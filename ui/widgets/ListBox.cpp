@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <cstdlib>
 
 namespace sheetwise {
 namespace {
@@ -59,53 +60,82 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 void ListBox::ShowItems(const std::vector<Item>& items) {
-    bool same = static_cast<int>(items.size()) == count();
-    for (int row = 0; same && row < count(); ++row)
-        same = ItemText(row) == items[static_cast<size_t>(row)].text &&
-               ItemData(row) == items[static_cast<size_t>(row)].data;
     const QSignalBlocker blocker(this);
-    if (!same) {
-        RemoveAll();
-        for (const Item& item : items)
-            AddItem(item.text, item.data, item.note, item.tip);
-        return;
+    if (!FollowOneChange(items))
+        Refill(items);
+    TakeDetails(items);
+}
+
+// Inserts, removes or renames the one row by which the texts shown differ from the items';
+// true when the list shows the items' texts now.
+bool ListBox::FollowOneChange(const std::vector<Item>& items) {
+    const int shown = count();
+    const int wanted = static_cast<int>(items.size());
+    if (std::abs(shown - wanted) > 1)
+        return false;
+    const auto text = [&items](int row) -> const QString& {
+        return items[static_cast<size_t>(row)].text;
+    };
+    int same = 0;
+    while (same < shown && same < wanted && ItemText(same) == text(same))
+        ++same;
+    int sameAtEnd = 0;
+    while (sameAtEnd < shown - same && sameAtEnd < wanted - same &&
+           ItemText(shown - 1 - sameAtEnd) == text(wanted - 1 - sameAtEnd))
+        ++sameAtEnd;
+    const int removed = shown - same - sameAtEnd;
+    const int inserted = wanted - same - sameAtEnd;
+    if (removed > 1 || inserted > 1)
+        return false;
+    const auto at = [same](auto& column) { return column.begin() + same; };
+    if (removed == 1 && inserted == 1) {
+        item(same)->setText(text(same));
+    } else if (removed == 1) {
+        delete takeItem(same);
+        data_.erase(at(data_));
+        notes_.erase(at(notes_));
+        tips_.erase(at(tips_));
+    } else if (inserted == 1) {
+        insertItem(same, text(same));
+        data_.insert(at(data_), -1);
+        notes_.insert(at(notes_), QString());
+        tips_.insert(at(tips_), QString());
     }
-    for (int row = 0; row < count(); ++row) {
-        const Item& wanted = items[static_cast<size_t>(row)];
-        QListWidgetItem* shown = item(row);
-        if (shown->data(kNoteRole).toString() != wanted.note)
-            shown->setData(kNoteRole, wanted.note);
-        if (shown->toolTip() != wanted.tip)
-            shown->setToolTip(wanted.tip);
+    if (removed + inserted > 0) {
+        exact_.clear();
+        folded_.clear();
     }
+    return true;
 }
 
-int ListBox::AddItem(const QString& text, int data, const QString& note, const QString& tip) {
-    auto* item = new QListWidgetItem(text);
-    item->setData(Qt::UserRole, data);
-    if (!note.isEmpty())
-        item->setData(kNoteRole, note);
-    if (!tip.isEmpty())
-        item->setToolTip(tip);
-    addItem(item);
-    const int row = count() - 1;
-    IndexRow(row, text);
-    return row;
-}
-
-void ListBox::DeleteItem(int row) {
-    if (row < 0 || row >= count())
-        return;
-    const QSignalBlocker blocker(this);
-    delete takeItem(row);
-    RebuildIndexes();
-}
-
-void ListBox::RemoveAll() {
-    const QSignalBlocker blocker(this);
+void ListBox::Refill(const std::vector<Item>& items) {
     clear();
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
+    for (const Item& item : items)
+        texts << item.text;
+    addItems(texts);
+    data_.assign(items.size(), -1);
+    notes_.assign(items.size(), {});
+    tips_.assign(items.size(), {});
     exact_.clear();
     folded_.clear();
+}
+
+void ListBox::TakeDetails(const std::vector<Item>& items) {
+    for (size_t row = 0; row < items.size(); ++row) {
+        const Item& wanted = items[row];
+        data_[row] = wanted.data;
+        QListWidgetItem* shown = item(static_cast<int>(row));
+        if (notes_[row] != wanted.note) {
+            notes_[row] = wanted.note;
+            shown->setData(kNoteRole, wanted.note);
+        }
+        if (tips_[row] != wanted.tip) {
+            tips_[row] = wanted.tip;
+            shown->setToolTip(wanted.tip);
+        }
+    }
 }
 
 QString ListBox::ItemText(int row) const {
@@ -114,20 +144,33 @@ QString ListBox::ItemText(int row) const {
 }
 
 int ListBox::ItemData(int row) const {
-    const QListWidgetItem* it = item(row);
-    return it ? it->data(Qt::UserRole).toInt() : -1;
+    return row >= 0 && row < count() ? data_[static_cast<size_t>(row)] : -1;
 }
 
 QString ListBox::ItemNote(int row) const {
-    const QListWidgetItem* it = item(row);
-    return it ? it->data(kNoteRole).toString() : QString();
+    return row >= 0 && row < count() ? notes_[static_cast<size_t>(row)] : QString();
+}
+
+QHash<QString, int> ListBox::FirstRows(const QListWidget& list, bool fold) {
+    QHash<QString, int> rows;
+    rows.reserve(list.count());
+    // From the last row up, so that the first row of a text is the one kept.
+    for (int row = list.count() - 1; row >= 0; --row) {
+        const QString text = list.item(row)->text();
+        rows.insert(fold ? text.toCaseFolded() : text, row);
+    }
+    return rows;
 }
 
 int ListBox::FindExact(const QString& text) const {
+    if (exact_.isEmpty())
+        exact_ = FirstRows(*this, false);
     return exact_.value(text, -1);
 }
 
 int ListBox::FindIgnoringCase(const QString& text) const {
+    if (folded_.isEmpty())
+        folded_ = FirstRows(*this, true);
     return folded_.value(text.toCaseFolded(), -1);
 }
 
@@ -156,19 +199,6 @@ void ListBox::focusInEvent(QFocusEvent* event) {
 void ListBox::focusOutEvent(QFocusEvent* event) {
     QListWidget::focusOutEvent(event);
     emit Notified();
-}
-
-void ListBox::RebuildIndexes() {
-    exact_.clear();
-    folded_.clear();
-    for (int row = 0; row < count(); ++row)
-        IndexRow(row, item(row)->text());
-}
-
-void ListBox::IndexRow(int row, const QString& text) {
-    exact_.insert(text, std::min(row, exact_.value(text, row)));
-    const QString folded = text.toCaseFolded();
-    folded_.insert(folded, std::min(row, folded_.value(folded, row)));
 }
 
 }  // namespace sheetwise

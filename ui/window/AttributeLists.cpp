@@ -29,6 +29,7 @@ std::vector<ListBox::Item> ValueItems(const PaperCatalog& catalog, int32_t kind)
 std::vector<ListBox::Item> NameItems(const PaperCatalog& catalog) {
     std::vector<ListBox::Item> items;
     QSet<QString> shown;
+    shown.reserve(catalog.PaperCount());
     for (int32_t i = 0; i < catalog.PaperCount(); ++i) {
         const QString name = ToQString(catalog.papers()[static_cast<size_t>(i)].name);
         const QString folded = name.toCaseFolded();
@@ -65,13 +66,27 @@ void AttributeLists::Fill(const EditingSession& session) {
         if (ListBox* list = list_(id))
             list->ShowItems(ValueItems(catalog, kind));
     }
-    if (ListBox* names = list_(control::kNameList))
-        names->ShowItems(NameItems(catalog));
+    ShowNames(catalog);
     const std::vector<SizeListItem> sizes = session.SizeItems();
     const std::vector<ValueUse> uses = SizeUses(catalog, sizes, session.decimalSeparator());
     sizes_.clear();
     for (size_t i = 0; i < sizes.size(); ++i)
         sizes_.push_back(UsedItem(ToQString(sizes[i].text), sizes[i].sizeIndex, uses[i]));
+}
+
+void AttributeLists::ShowNames(const PaperCatalog& catalog) {
+    ListBox* list = list_(control::kNameList);
+    const std::vector<PaperDefinition>& papers = catalog.papers();
+    if (list == nullptr || std::equal(papers.begin(), papers.end(), names_.begin(), names_.end(),
+                                      [](const PaperDefinition& paper, const std::u16string& name) {
+                                          return paper.name == name;
+                                      }))
+        return;
+    list->ShowItems(NameItems(catalog));
+    names_.clear();
+    names_.reserve(papers.size());
+    for (const PaperDefinition& paper : papers)
+        names_.push_back(paper.name);
 }
 
 // A paper's size that is none of the catalog's is shown, and cannot be chosen.

@@ -21,12 +21,16 @@ class AttributeLists {
 
   private:
     void Fill(const EditingSession& session);
+    void ShowNames(const PaperCatalog& catalog);
     void ShowSizes(const EditingSession& session);
     void SelectHeld(const EditingSession& session);
 
     std::function<ListBox*(int id)> list_;
     // The sizes list as the catalog gives it; the size held is added when it is none of these.
     std::vector<ListBox::Item> sizes_;
+    // The papers' names the names list was last filled from: most changes leave them alone, and
+    // filling the list afresh is the dearest part of drawing a large catalog.
+    std::vector<std::u16string> names_;
 };
 
 }  // namespace sheetwise
