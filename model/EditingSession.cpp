@@ -61,13 +61,9 @@ std::u16string EditingSession::SizeText(int32_t sizeIndex) const {
     return SizeListText(size.widthText, size.heightText, size.unit, decimalSeparator_);
 }
 
-// The paper list knows two units only: millimetres, and inches for anything else. A paper
-// without a valid size shows an empty size.
+// The paper list knows two units only: millimetres, and inches for anything else.
 std::u16string EditingSession::PaperSizeText(const PaperDefinition& paper) const {
-    PaperSize size;
-    if (!catalog().GetSize(paper.sizeIndex, size))
-        return SizeListText({}, {}, 0, decimalSeparator_);
-    return SizeListText(size.widthText, size.heightText, size.unit == 1 ? 1 : 0, decimalSeparator_);
+    return PaperSizeListText(catalog(), paper.sizeIndex, decimalSeparator_);
 }
 
 std::u16string EditingSession::WeightFieldText() const {

@@ -35,6 +35,8 @@ inline constexpr int kSetCompleted = 17356;  // an interrupted save was complete
 inline constexpr int kSetRolledBack = 17357;
 inline constexpr int kSetStuck = 17358;
 inline constexpr int kImportFailed = 57668;
+inline constexpr int kMergeFailed = 17304;     // the import file to merge gave nothing
+inline constexpr int kNamesNotMerged = 17305;  // papers of names the catalog has were left out
 
 // Papers.
 inline constexpr int kWildcardNotDeletable = 17003;

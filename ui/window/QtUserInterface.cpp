@@ -2,6 +2,7 @@
 
 #include "ui/window/HelpFile.h"
 #include "ui/window/HelpWindow.h"
+#include "ui/window/RenameDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -82,6 +83,13 @@ QString QtUserInterface::ChooseFile(QWidget* owner, const FileDialogRequest& req
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
+}
+
+std::optional<QString> QtUserInterface::AskName(QWidget* owner, const NameRequest& request) {
+    RenameDialog dialog(request, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.name();
 }
 
 void QtUserInterface::Beep() {

@@ -16,6 +16,7 @@ class QtUserInterface final : public UserInterface {
     BoxAnswer ShowBox(QWidget* owner, const QString& caption, const QString& text, BoxIcon icon,
                       BoxButtons buttons, const QString& details) override;
     QString ChooseFile(QWidget* owner, const FileDialogRequest& request) override;
+    std::optional<QString> AskName(QWidget* owner, const NameRequest& request) override;
     void Beep() override;
     bool Waiting(QWidget* owner, const QString& text, const QString& details) override;
     void EndWait() override;
