@@ -23,10 +23,20 @@ std::string MessageTextOf(int id) {
     return Utf8(MessageText(id));
 }
 
-void ToolPrompts::Refuse(const std::string& why) {
-    ReportError(console_, why);
+void ToolPrompts::Report(ToldNotice notice) {
+    const std::string shown = context_.empty() ? notice.text : context_ + ": " + notice.text;
     toldAnything_ = true;
-    toldError_ = true;
+    if (notice.error) {
+        ReportError(console_, shown);
+        toldError_ = true;
+    } else {
+        ReportWarning(console_, shown);
+    }
+    told_.push_back(std::move(notice));
+}
+
+void ToolPrompts::Refuse(const std::string& why) {
+    Report({0, why, true});
 }
 
 void ToolPrompts::Tell(const Notice& notice) {
@@ -36,13 +46,7 @@ void ToolPrompts::Tell(const Notice& notice) {
     text = OneLine(text, " ");
     if (!notice.details.empty())
         text += " (" + OneLine(notice.details, "; ") + ")";
-    toldAnything_ = true;
-    if (notice.caption == message::kWarning) {
-        ReportWarning(console_, text);
-    } else {
-        ReportError(console_, text);
-        toldError_ = true;
-    }
+    Report({notice.message, std::move(text), notice.caption != message::kWarning});
 }
 
 Answer ToolPrompts::Ask(const Question& question) {
