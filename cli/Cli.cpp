@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/HelpText.h"
+#include "cli/JsonWriter.h"
 
 namespace sheetwise::cli {
 
@@ -33,14 +34,19 @@ int RunParsed(const ParsedArguments& parsed, Console& console, const Environment
             return RunExport(invocation, console);
         case Command::kDiff:
             return RunDiff(invocation, console, environment);
+        case Command::kApply:
+            return RunApply(invocation, console, environment);
+        default:
+            return RunEdit(invocation, console, environment);
     }
-    return kExitUnusable;
 }
 
 }  // namespace
 
 int RunCommandLine(const QStringList& arguments, Console& console, const Environment& environment) {
-    const int exitCode = RunParsed(ParseArguments(arguments), console, environment);
+    const ParsedArguments parsed = ParseArguments(arguments);
+    SetCompactJson(console.out, parsed.invocation.compact);
+    const int exitCode = RunParsed(parsed, console, environment);
     // A full disk or a closed file behind standard output must not pass for a result.
     console.out.flush();
     if (console.out.good())

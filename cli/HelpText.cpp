@@ -7,13 +7,14 @@ namespace {
 
 constexpr const char* kOverview = R"(Usage: sheetwise-cli COMMAND [OPTIONS] FILE...
 
-Looks into, checks, converts and builds Sheetwise paper catalogs without a window.
+Looks into, checks, converts, builds and edits Sheetwise paper catalogs without a window.
 
 A catalog is three files: NAME.cat (the papers and the default paper), NAME.cat.atr (the
 weights, types and colours offered) and NAME.DEF (the printer's paper sizes). Companion
 names are found in any letter case, as the editor finds them. Commands read catalogs exactly
-as the editor reads them, and the ones that write (import --out, convert) write exactly what
-the editor's Save As writes. Nothing else creates, copies or changes a file.
+as the editor reads them, and the ones that write (import --out, convert, the edit commands)
+write exactly what the editor's Save or Save As writes. Nothing else creates, copies or
+changes a file.
 
 Commands:
   show CATALOG [--json]           print a catalog as the editor reads it
@@ -28,20 +29,40 @@ Commands:
                                   write a catalog again with the editor's own writers
   export CATALOG [--format csv|json | --json]
                                   print the papers for spreadsheets and scripts
-  diff A.cat B.cat [--bytes] [--json]
-                                  what differs between two catalogs as the editor reads them
+  diff GOLDEN CATALOG... [--bytes] [--json | --stat | --quiet]
+                                  what differs between each catalog and the golden one, as
+                                  the editor reads them
   help [COMMAND]                  print this overview, or the page of a command
 
+Edit commands, each on one or more catalogs, all of them changed or none, each written as
+the editor's Save writes it, with the editor's rules and messages:
+  add NAME --size S --weight W --colour C --type T [--sides 0|1|2] [--precollated]
+  modify NAME [--size S] [--weight W] [--colour C] [--type T] [--sides 0|1|2]
+              [--precollated | --no-precollated]
+  rename OLD NEW                  delete NAME
+  move NAME --up|--down|--to POSITION
+  set-default NAME
+  add-value colour|type|weight VALUE
+  delete-value colour|type|weight VALUE
+  apply EDITS.json                the edits of an edit script (JSON), all or nothing
+Each takes CATALOG... and --dry-run, --out NEW.cat, --force, --drop-bad-lines, --json.
+
 Options:
-  --json                 show, check, import, export, diff: print JSON (schemas in
-                         docs/schema of the source, one per command)
+  --json                 show, check, import, export, diff and the edit commands: print
+                         JSON (schemas in /usr/share/sheetwise/schema, one per output)
+  --compact              with --json: each JSON document on one line
   -o, --out FILE         import, convert: the catalog file to write
   -b, --base CATALOG     import: the catalog the import starts from
   -f, --format FORMAT    export: csv (the default) or json
   --max N                check: findings printed per file (1000; 0 prints all)
   --bytes                diff: also tell which files differ byte for byte
-  --drop-bad-lines       convert: write a catalog without the lines its reader drops
-  --force                import, convert: replace a file at --out (in any letter case)
+  --stat                 diff: one line a catalog, "same" or how many papers differ
+  --quiet                diff: print nothing, the exit status tells
+  --dry-run              edits: print what would change, write nothing
+  --drop-bad-lines       convert, edits: write a catalog without the lines its reader
+                         drops
+  --force                import, convert, edits: replace a file at --out (in any letter
+                         case); edits: overwrite a catalog changed since it was read
   -h, --help             print help (after a command: that command's page)
   --version              print the version
 
@@ -52,13 +73,13 @@ Exit status:
   0  success
   1  a catalog or import file with problems: every problem is reported; output that
      could still be made (show, export, convert, import) is made; for diff: the catalogs
-     differ
+     differ; for the edit commands: an edit refused (nothing written)
   2  a file that cannot be read or written, or wrong arguments
 
 Run 'sheetwise-cli help COMMAND' for a command's details; see also sheetwise-cli(1).
 )";
 
-constexpr const char* kShow = R"(Usage: sheetwise-cli show CATALOG [--json]
+constexpr const char* kShow = R"(Usage: sheetwise-cli show CATALOG [--json [--compact]]
 
 Loads the catalog as the editor does (the header text from the first line, then the size-
 definition file, the attribute file and the catalog file) and prints its status, header
@@ -94,7 +115,8 @@ are shown as \xNN. Status values:
 Exit status: 0 for status 0, 2 when a file cannot be opened, 1 otherwise.
 )";
 
-constexpr const char* kCheck = R"(Usage: sheetwise-cli check CATALOG... [--max N] [--json]
+constexpr const char* kCheck =
+    R"(Usage: sheetwise-cli check CATALOG... [--max N] [--json [--compact]]
 
 Reads each catalog with its companions line by line, as the editor's readers do, and
 prints one line for each finding, the moment it is found:
@@ -129,7 +151,7 @@ companion cannot be opened.
 
 constexpr const char* kImport =
     R"(Usage: sheetwise-cli import INI --out NEW.cat [--base CATALOG] [--force]
-       sheetwise-cli import INI --json
+       sheetwise-cli import INI --json [--compact]
 
 With --out: does what File > Import followed by Save As does in the editor, on the editor's
 own editing session. The import file is read and cleaned; the base catalog is opened as the
@@ -206,7 +228,8 @@ Exit status: 0 for a clean catalog, 1 when the catalog was refused, written with
 --drop-bad-lines, or cannot be read to its end, 2 when a file cannot be read or written.
 )";
 
-constexpr const char* kExport = R"(Usage: sheetwise-cli export CATALOG [--format csv|json | --json]
+constexpr const char* kExport =
+    R"(Usage: sheetwise-cli export CATALOG [--format csv|json | --json] [--compact]
 
 Prints the catalog's papers for spreadsheets and scripts.
 
@@ -225,29 +248,43 @@ Exit status: 0 for a clean catalog, 1 when lines were dropped (the rest is expor
 catalog cannot be read to its end, 2 when a file cannot be opened.
 )";
 
-constexpr const char* kDiff = R"(Usage: sheetwise-cli diff A.cat B.cat [--bytes] [--json]
+constexpr const char* kDiff =
+    R"(Usage: sheetwise-cli diff GOLDEN CATALOG... [--bytes] [--json | --stat | --quiet]
 
-Loads both catalogs as 'show' does and prints what differs from A to B, one line each:
+Loads the catalogs as 'show' does and prints what differs from GOLDEN to each CATALOG: for
+each, the two files named, then one line a difference, or "same":
 
+  --- golden.cat
+  +++ server1.cat
   header: "A" -> "B"
   default paper: "Letter" -> "A4"
-  paper "Old": removed from 3 (Old:1:75:white:plain:2:0)
-  paper "New": added at 3 (New:2:75:white:plain:2:0)
-  paper "Tab": moved from 2 to 0
+  paper "Old": removed from 4 (Old:1:75:white:plain:2:0)
+  paper "New": added at 4 (New:2:75:white:plain:2:0)
+  paper "Tab": moved from 3 to 1
   paper "Letter": weight 75 -> 90, colour "white" -> "blue"
   weights: added "90"          (removed, and "the values both hold stand in another order")
-  size 1: text "A4" -> "A4 long"          (added, removed: the size line)
+  size 2: text "A4" -> "A4 long"          (added, removed: the size line)
 
-Papers are matched by name (the n-th paper of a name in A with the n-th in B) and compared
-by what a catalog file stores: sizeIndex, weight, colour, type, imagedSides, precollated.
-Positions count from 0. A paper is called moved only when its order among the papers both
-hold changed, not when papers before it were added or removed; as few papers as possible
-are called moved. Sizes are compared position by position, since papers refer to them by
-position. Catalogs that read the same are the same whatever their bytes: narrow or UTF-16,
-LF or CR LF, lines the reader drops. With --bytes diff also says which of the three files
-differ byte for byte; that alone does not make the catalogs differ.
+Papers are matched by name (the n-th paper of a name in GOLDEN with the n-th in CATALOG) and
+compared by what a catalog file stores: sizeIndex, weight, colour, type, imagedSides,
+precollated. Positions are rows of the editor's paper list, counted from 1; sizes are
+numbered as a catalog file numbers them (1 is the first size). A paper is called moved only
+when its order among the papers both hold changed, not when papers before it were added or
+removed; as few papers as possible are called moved, and of the papers that could be, those
+whose position changed most: the paper that was moved, not one it was moved past. Sizes are
+compared position by position, since papers refer to them by position. Catalogs that read
+the same are the same whatever their bytes: narrow or UTF-16, LF or CR LF, lines the reader
+drops. With --bytes diff also says which of the three files differ byte for byte; that
+alone does not make the catalogs differ.
 
-With --json: {"same": B, "header": null or {"from": S, "to": S}, "defaultName": idem,
+--stat prints one line a catalog: "golden.cat -> server1.cat: same", or "... 1 added,
+0 removed, 2 changed, 1 moved" (papers), followed by "; also the default paper, the
+colours" for what else differs. --quiet prints nothing: the exit status tells.
+
+With --json: one JSON object a CATALOG (with --compact, one a line):
+ {"golden": S, "file": S, "same": B,
+  "counts": {"added": N, "removed": N, "changed": N, "moved": N},
+  "header": null or {"from": S, "to": S}, "defaultName": idem,
   "papers": {"added": [{"index": N, "paper": paper}], "removed": [idem],
              "moved": [{"name": S, "from": N, "to": N}],
              "changed": [{"name": S, "from": N, "to": N, "fields": [field]}]},
@@ -256,13 +293,14 @@ With --json: {"same": B, "header": null or {"from": S, "to": S}, "defaultName": 
             "changed": [{"index": N, "fields": [field]}]},
   "bytes": null, or with --bytes {"catalog": B, "attributes": B, "sizes": B}}
 where a field is {"field": key, "from": V, "to": V}, and paper and size objects are those
-of 'show --json'.
+of 'show --json'. Indexes in JSON count from 0, as in every JSON output ("from": in
+GOLDEN, "to": in CATALOG).
 
 A catalog that cannot be opened, or whose files cannot be read to their end (a missing
-companion, a line longer than 2047 bytes), cannot be compared.
+companion, a line longer than 2047 bytes), cannot be compared; the others still are.
 
-Exit status: 0 when the catalogs read the same, 1 when they differ, 2 when one cannot be
-compared.
+Exit status: 0 when every catalog reads the same as GOLDEN, 1 when one differs, 2 when one
+cannot be compared.
 )";
 
 }  // namespace
@@ -281,8 +319,11 @@ std::string HelpText(Command topic) {
             return kExport;
         case Command::kDiff:
             return kDiff;
-        default:
+        case Command::kHelp:
+        case Command::kVersion:
             return kOverview;
+        default:
+            return EditHelpText(topic);
     }
 }
 
