@@ -5,7 +5,9 @@
 
 Times `export` and `show --json` of a catalog of N papers (100,000 unless given) against awk
 splitting the same bytes into the same fields, each as a whole process writing to /dev/null, and
-measures the peak memory of `check` over a 20 MB damaged attribute file. Runs are interleaved so
+measures the peak memory of `check` over a 20 MB damaged attribute file, and of `check` and
+`show` over 60 MB catalog files of blank lines, of long lines and with a first line too long to
+read, against the file's size (target: at most 4 x the file). Runs are interleaved so
 that a busy machine slows every command alike; the table gives medians (wall clock and CPU time,
 user plus system) and each command's CPU time as a multiple of awk's.
 """
@@ -40,16 +42,43 @@ def write_catalog(folder, name, papers, attributes=ATTRIBUTES):
 
 
 def damaged_attributes(megabytes):
-    """An attribute file whose every value is refused: one finding a line."""
-    lines = ["[PaperColors]"]
+    """An attribute file whose every value is refused: one finding a line, line by line."""
+    yield "[PaperColors]\n"
     size = 0
     n = 0
     while size < megabytes << 20:
-        line = f"dark blue {n}"
-        lines.append(line)
-        size += len(line) + 1
+        line = f"dark blue {n}\n"
+        yield line
+        size += len(line)
         n += 1
-    return "\n".join(lines) + "\n\n"
+    yield "\n"
+
+
+def write_shape(path, shape, megabytes):
+    """A catalog file of a shape that once took many times its size to read, written a piece at a
+    time: the measured peak is the largest of the whole process tree, this script's included."""
+    size = megabytes << 20
+    head = "Shape:A\nA:1:75:white:plain\n"
+    tail = ":1:75:white:plain\n"
+    with open(path, "w") as out:
+        out.write(head)
+        written = len(head)
+        n = 0
+        while written < size:
+            if shape == "blank lines":
+                piece = "\n" * min(1 << 20, size - written)
+            elif shape == "first line too long":
+                piece = "x" * min(1 << 20, size - written)
+            else:
+                name = f"N{n}"
+                piece = name + "x" * (2047 - len(name) - len(tail) + 1) + tail
+                n += 1
+            out.write(piece)
+            written += len(piece)
+    return written / (1 << 20)
+
+
+SHAPES = ["blank lines", "long lines (2047 bytes)", "first line too long"]
 
 
 def run(command):
@@ -62,6 +91,28 @@ def run(command):
     return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss
 
 
+def peak_memory(tool, folder):
+    """Peak memory of check and show over the shapes, and of check over a damaged attribute file.
+    A child's peak counts this script's own memory from before the child's exec, so these come
+    first, while the script holds nothing large, and the files are written a piece at a time."""
+    print(f"{'catalog file':<28}{'MB':>6}{'check MB':>10}{'x file':>8}{'show MB':>9}"
+          f"{'x file':>8}")
+    catalog = write_catalog(folder, "shape", 0)
+    for shape in SHAPES:
+        megabytes = write_shape(catalog, shape, 60)
+        peaks = [run([tool, command, catalog])[2] / 1024 for command in ("check", "show")]
+        print(f"{shape:<28}{megabytes:>6.0f}{peaks[0]:>10.0f}{peaks[0] / megabytes:>8.2f}"
+              f"{peaks[1]:>9.0f}{peaks[1] / megabytes:>8.2f}")
+    damaged = write_catalog(folder, "damaged", 1000)
+    with open(damaged + ".atr", "w") as out:
+        for line in damaged_attributes(20):
+            out.write(line)
+    megabytes = pathlib.Path(damaged + ".atr").stat().st_size / (1 << 20)
+    _, _, peak = run([tool, "check", damaged])
+    print(f"check, {megabytes:.0f} MB damaged attribute file: peak memory {peak / 1024:.0f} MB"
+          f" (target: under 256 MB)")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("tool")
@@ -70,6 +121,7 @@ def main():
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as temp:
         folder = pathlib.Path(temp)
+        peak_memory(args.tool, folder)
         catalog = write_catalog(folder, "bench", args.papers)
         commands = {
             "awk, split and print": AWK_PRINT + [catalog],
@@ -92,12 +144,6 @@ def main():
             cpu = statistics.median(t[1] for t in samples)
             print(f"{name:<22}{wall:>9.1f}{cpu * 1000:>9.1f}{cpu / printing:>9.2f}"
                   f"{cpu / splitting:>9.2f}")
-
-        damaged = write_catalog(folder, "damaged", 1000, damaged_attributes(20))
-        megabytes = pathlib.Path(damaged + ".atr").stat().st_size / (1 << 20)
-        _, _, peak = run([args.tool, "check", damaged])
-        print(f"check, {megabytes:.0f} MB damaged attribute file: peak memory {peak / 1024:.0f} MB"
-              f" (target: under 256 MB)")
 
 
 if __name__ == "__main__":

@@ -9,10 +9,14 @@
 #include "cli/CompanionChecks.h"
 #include "cli/Console.h"
 #include "formats/CatalogFile.h"
+#include "formats/CharacterCheck.h"
 #include "model/FileProblems.h"
 #include "model/PaperCatalog.h"
 #include "model/WeightRange.h"
+#include "platform/CatalogWriteLock.h"
 #include "platform/FileOps.h"
+#include "platform/NativePath.h"
+#include "platform/SymbolicLinks.h"
 
 namespace sheetwise::cli {
 namespace {
@@ -47,6 +51,9 @@ class CatalogFileCheck final : public CheckListener {
             AddInconsistency(line, "the name " + Quoted(paper.name) + " is taken already (line " +
                                        std::to_string(first->second) +
                                        "): finding a paper by this name gives the first one");
+        WarnOfDisplayHazard(line, "the name", paper.name);
+        WarnOfDisplayHazard(line, "the colour", paper.colour);
+        WarnOfDisplayHazard(line, "the type", paper.type);
         papers.push_back({line, std::move(paper.name), paper.weight, std::move(paper.colour),
                           std::move(paper.type)});
         read_.pop_back();
@@ -157,10 +164,13 @@ void CheckCatalogFile(const std::u16string& path, const SizeFileReport& sizes,
     }
     const bool firstLineRead = read.readToEnd || check.tooLongLine() > 1;
     if (!firstLineRead) {
-        if (check.tooLongLine() == 0)
+        if (check.tooLongLine() == 0 && !check.tooLarge())
             check.Add(0, "the file is empty: it has no first line (status 7)");
         return;
     }
+    check.WarnOfDisplayHazard(1, "the header text", contents.headerText);
+    if (!FirstDisallowed(contents.defaultName))
+        check.WarnOfDisplayHazard(1, "the default paper name", contents.defaultName);
     CheckDefaultPaper(contents.defaultName, check.papers, check);
     if (attributes.opened)
         CheckListMembership(check.papers, attributes, check);
@@ -169,9 +179,16 @@ void CheckCatalogFile(const std::u16string& path, const SizeFileReport& sizes,
 }  // namespace
 
 // The companions first, since the catalog is read against them; each file's findings together.
+// The files are read under the shared side of the folder's lock, so never in the middle of a save.
 void CheckOneCatalog(const std::u16string& path, Findings& findings) {
     if (!CanReadFile(path)) {
         findings.AddUnreadable(Utf8(path), "the catalog file cannot be opened");
+        return;
+    }
+    const CatalogReadLock lock(RealFileOf(ToNativePath(path)));
+    if (lock.gaveUp()) {
+        findings.AddUnreadable(Utf8(path),
+                               "the catalog's folder stayed locked by a save: not checked");
         return;
     }
     // Loaded before the checks hold their own copy of the values, so that a huge attribute

@@ -4,7 +4,7 @@
 
 #include "cli/Console.h"
 #include "cli/JsonWriter.h"
-#include "platform/CodePage.h"
+#include "platform/NativePath.h"
 
 namespace sheetwise::cli {
 
@@ -30,16 +30,16 @@ void Findings::Add(const std::string& file, int32_t line, std::string message) {
         return;
     if (json_) {
         json_->BeginObject();
-        json_->Field("file", std::u16string_view(Utf8ToUtf16(file)));
+        json_->Field("file", std::u16string_view(WideFromNative(file)));
         json_->Field("line", line);
-        json_->Field("message", std::u16string_view(Utf8ToUtf16(message)));
+        json_->Field("message", std::u16string_view(WideFromNative(message)));
         json_->EndObject();
         return;
     }
-    *out_ << file;
+    *out_ << ShownUtf8(file);
     if (line > 0)
         *out_ << ':' << line;
-    *out_ << ": " << message << '\n';
+    *out_ << ": " << ShownUtf8(message) << '\n';
 }
 
 void Findings::AddUnreadable(const std::string& file, std::string message) {
@@ -56,7 +56,8 @@ void Findings::EndFile() {
         notShown_.emplace_back(file_, notShown);
         return;
     }
-    *out_ << file_ << ": " << notShown << " more findings not printed (--max " << max_ << ")\n";
+    *out_ << ShownUtf8(file_) << ": " << notShown << " more findings not printed (--max " << max_
+          << ")\n";
 }
 
 void Findings::Finish() {
@@ -71,7 +72,7 @@ void Findings::Finish() {
     json_->BeginArray();
     for (const auto& [file, notShown] : notShown_) {
         json_->BeginObject();
-        json_->Field("file", std::u16string_view(Utf8ToUtf16(file)));
+        json_->Field("file", std::u16string_view(WideFromNative(file)));
         json_->Key("count");
         json_->Integer(static_cast<int64_t>(notShown));
         json_->EndObject();
@@ -83,8 +84,7 @@ void Findings::Finish() {
 std::string DescribeCharacter(char16_t unit) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(unit));
-    const bool noGlyph =
-        unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || (unit >= 0xD800 && unit <= 0xDFFF);
+    const bool noGlyph = IsDisplayHazard(unit) || (unit >= 0xD800 && unit <= 0xDFFF);
     if (noGlyph)
         return code;
     // Appended piece by piece: GCC 12 misreports "'" + string as an overlapping copy at -O3.
@@ -99,6 +99,23 @@ std::string DescribeCharacter(char16_t unit) {
 std::string DisallowedMessage(std::string_view what, std::u16string_view text, size_t at) {
     return std::string(what) + " " + Quoted(text) + " holds " + DescribeCharacter(text[at]) +
            " at position " + std::to_string(at + 1) + ", which is not allowed";
+}
+
+std::optional<size_t> FirstDisplayHazard(std::u16string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsDisplayHazard(text[i]))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::string DisplayHazardMessage(std::string_view what, std::u16string_view text, size_t at) {
+    const bool control = text[at] < 0x20 || (text[at] >= 0x7F && text[at] <= 0x9F);
+    return "warning: " + std::string(what) + " " + Quoted(text) + " holds " +
+           DescribeCharacter(text[at]) + " at position " + std::to_string(at + 1) +
+           (control ? ", a control character: a terminal may act on it"
+                    : ", which changes how the text around it displays: it may display as other "
+                      "text");
 }
 
 }  // namespace sheetwise::cli

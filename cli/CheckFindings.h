@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,8 +19,9 @@ class JsonWriter;
 inline constexpr size_t kDefaultMaxFindings = 1000;
 
 // Prints findings the moment they are found, so that memory does not grow with their number:
-// "file:line: message" lines, or the elements of check's JSON object. At most
-// `max` findings of a file are printed (0: all); the rest are counted and the count is printed
+// "file:line: message" lines, made safe for a terminal (ShownUtf8 in Console.h), or the elements
+// of check's JSON object, where a file name that is no UTF-8 keeps its bytes as \udcNN escapes. At
+// most `max` findings of a file are printed (0: all); the rest are counted and the count is printed
 // when the next file starts or the check ends.
 class Findings {
   public:
@@ -64,11 +66,21 @@ class Findings {
     std::vector<std::pair<std::string, size_t>> notShown_;  // JSON: printed after the findings
 };
 
-// A character as a finding names it: "' ' (U+0020)", or "U+0009" for one without a glyph.
+// A character as a finding names it: "' ' (U+0020)", or "U+0009" for one without a glyph or
+// one that changes how text displays (U+202E).
 std::string DescribeCharacter(char16_t unit);
 
 // "the name "A B" holds ' ' (U+0020) at position 2, which is not allowed" for a text whose
 // character at `at` is refused.
 std::string DisallowedMessage(std::string_view what, std::u16string_view text, size_t at);
+
+// The position of the first character of text that must not be shown as it is (IsDisplayHazard in
+// Console.h), if any.
+std::optional<size_t> FirstDisplayHazard(std::u16string_view text);
+
+// The warning for such a character: "warning: the name "A\u202eB" holds U+202E at position 2,
+// which changes how the text around it displays: it may display as other text", or for a control
+// character "..., a control character: a terminal may act on it".
+std::string DisplayHazardMessage(std::string_view what, std::u16string_view text, size_t at);
 
 }  // namespace sheetwise::cli

@@ -1,5 +1,7 @@
 #include "cli/CheckListener.h"
 
+#include <cstdio>
+
 #include "cli/CatalogTable.h"
 #include "cli/Console.h"
 #include "formats/TextLines.h"
@@ -19,6 +21,19 @@ const char* LostFromHere(CheckedFile kind) {
             break;
     }
     return "reading stops here (status 7), this paper and all after it are lost";
+}
+
+// What is lost when a file is refused for its size, by file.
+const char* NotReadAtAll(CheckedFile kind) {
+    switch (kind) {
+        case CheckedFile::kSizes:
+            return "it is not read (status 3), nor are the catalog's attribute file and papers";
+        case CheckedFile::kAttributes:
+            return "it is not read (status 3), nor are the catalog's papers";
+        case CheckedFile::kCatalog:
+            break;
+    }
+    return "it is not read (status 7)";
 }
 
 std::string TooLong(const char* what) {
@@ -94,7 +109,18 @@ const char* FieldName(LineField field) {
 void CheckListener::LineDropped(const LineNote& note) {
     if (note.fault == LineFault::kTooLong)
         tooLongLine_ = note.line;
+    if (note.fault == LineFault::kTooLarge) {
+        tooLarge_ = true;
+        findings_.AddUnreadable(file_, Dropped(note));
+        return;
+    }
     Add(note.line, Dropped(note));
+}
+
+void CheckListener::WarnOfDisplayHazard(int32_t line, std::string_view what,
+                                        std::u16string_view text) {
+    if (const auto at = FirstDisplayHazard(text))
+        AddInconsistency(line, DisplayHazardMessage(what, text, *at));
 }
 
 void CheckListener::LineChanged(const LineNote& note) {
@@ -110,6 +136,10 @@ std::string CheckListener::Dropped(const LineNote& note) const {
             if (kind_ == CheckedFile::kCatalog && note.line == 1)
                 return TooLong("the first line") + ": nothing can be read (status 7)";
             return TooLong("the line") + ": " + LostFromHere(kind_);
+        case LineFault::kTooLarge:
+            return "the file has " + std::to_string(note.number) + " bytes, more than the " +
+                   std::to_string(note.limit) +
+                   " a catalog's file may have: " + NotReadAtAll(kind_);
         case LineFault::kNoKey:
             if (kind_ == CheckedFile::kAttributes)
                 return "ignored: the line starts with ':'";
@@ -157,6 +187,12 @@ std::string CheckListener::Describe(const LineNote& note) const {
         case LineFault::kCutAtColon:
             return The(note.field) + " " + Quoted(note.written) +
                    " is cut at its ':' and read as " + Quoted(note.read);
+        case LineFault::kOddFinalByte: {
+            char byte[8];
+            std::snprintf(byte, sizeof byte, "0x%02x", static_cast<unsigned>(note.number));
+            return std::string("the file is UTF-16 but ends in a lone byte (") + byte +
+                   ") that is no character and is dropped: the file may have been cut short";
+        }
         default:
             break;
     }

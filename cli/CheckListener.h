@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "cli/CheckFindings.h"
 #include "formats/ReadListener.h"
@@ -28,8 +29,14 @@ class CheckListener : public ReadListener {
     }
 
     const std::string& file() const { return file_; }
+    // A warning when the text holds a character that must not be shown as it is (a control or
+    // bidirectional character): readers keep such text, and a name can display as another.
+    void WarnOfDisplayHazard(int32_t line, std::string_view what, std::u16string_view text);
+
     // The line reading stopped at because it was too long; 0 when none was.
     int32_t tooLongLine() const { return tooLongLine_; }
+    // Whether the file was refused for its size (reported as a file that cannot be read).
+    bool tooLarge() const { return tooLarge_; }
     // Whether the size-definition file was read, so that size numbers can be out of its range.
     void SetSizesKnown(bool known) { sizesKnown_ = known; }
 
@@ -42,6 +49,7 @@ class CheckListener : public ReadListener {
     std::string file_;
     Findings& findings_;
     int32_t tooLongLine_ = 0;
+    bool tooLarge_ = false;
     bool sizesKnown_ = true;
 };
 

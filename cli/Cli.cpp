@@ -1,20 +1,100 @@
 #include "cli/Cli.h"
 
+#include <algorithm>
+#include <string>
+
 #include "cli/CommandLine.h"
 #include "cli/HelpText.h"
 #include "cli/JsonWriter.h"
+#include "platform/FileNotices.h"
+#include "platform/LockWait.h"
 
 namespace sheetwise::cli {
 
 namespace {
 
-int RunParsed(const ParsedArguments& parsed, Console& console, const Environment& environment) {
-    const Invocation& invocation = parsed.invocation;
-    if (!parsed.ok) {
-        ReportError(console, parsed.error);
-        console.err << UsageHint(invocation.command);
-        return kExitUnusable;
+using std::chrono::milliseconds;
+
+// Tells once, after a second, that a command waits for a lock, and says who holds it when it
+// gives up; `gaveUp` remembers that, so that the command exits with 2 whatever it made of it.
+LockWaitPolicy LockWaitFor(const Invocation& invocation, Console& console, bool& gaveUp) {
+    LockWaitPolicy policy = CurrentLockWaitPolicy();
+    if (invocation.wait)
+        policy.timeout = *invocation.wait;
+    const auto seconds = [](milliseconds time) {
+        const long long tenths = (time.count() + 50) / 100;
+        return std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "");
+    };
+    auto told = std::make_shared<bool>(false);
+    policy.stillWaiting = [&console, told, seconds](const LockWaitStatus& status) {
+        if (!*told && status.waited >= std::chrono::seconds(1)) {
+            *told = true;
+            ReportWarning(console, status.lockFile + ": waiting up to " + seconds(status.timeout) +
+                                       " seconds for the lock, which " + status.holder.Describe() +
+                                       " holds (--wait SECONDS)");
+        }
+        return true;
+    };
+    policy.gaveUp = [&console, &gaveUp, seconds](const LockWaitStatus& status, bool) {
+        gaveUp = true;
+        ReportError(console, status.lockFile + ": gave up waiting for the lock after " +
+                                 seconds(status.waited) + " seconds: " + status.holder.Describe() +
+                                 " holds it");
+    };
+    return policy;
+}
+
+void ReportFileNotice(Console& console, FileNotice notice, const std::string& path) {
+    switch (notice) {
+        case FileNotice::kForeignLink:
+            ReportError(console, path +
+                                     ": a symbolic link of another user's, or to another "
+                                     "user's file: not written through");
+            return;
+        case FileNotice::kLinkLoop:
+            ReportError(console, path + ": too many symbolic links: not written");
+            return;
+        case FileNotice::kSetCompleted:
+            ReportWarning(console, path +
+                                       ": a save of a catalog there had been interrupted; "
+                                       "it was completed first");
+            return;
+        case FileNotice::kSetRolledBack:
+            ReportWarning(console, path +
+                                       ": a save of a catalog there had been interrupted; "
+                                       "it was rolled back first");
+            return;
+        case FileNotice::kSetStuck:
+            ReportError(console, path +
+                                     ": a save of a catalog there could be neither completed "
+                                     "nor rolled back; its files stay as they are until the "
+                                     "next save or reading of the catalog tries again");
+            return;
     }
+}
+
+// The file layer's waits and notices, for the time of one command.
+class FileLayerScope {
+  public:
+    FileLayerScope(const Invocation& invocation, Console& console)
+        : policy_(LockWaitFor(invocation, console, gaveUp_)),
+          previousHandler_(
+              SetFileNoticeHandler([&console](FileNotice notice, const std::string& path) {
+                  ReportFileNotice(console, notice, path);
+              })) {}
+    ~FileLayerScope() { SetFileNoticeHandler(std::move(previousHandler_)); }
+    FileLayerScope(const FileLayerScope&) = delete;
+    FileLayerScope& operator=(const FileLayerScope&) = delete;
+
+    bool gaveUp() const { return gaveUp_; }
+
+  private:
+    bool gaveUp_ = false;
+    ScopedLockWaitPolicy policy_;
+    FileNoticeHandler previousHandler_;
+};
+
+int RunCommand(const Invocation& invocation, Console& console, const Environment& environment) {
     switch (invocation.command) {
         case Command::kHelp:
             console.out << HelpText(invocation.helpTopic);
@@ -39,6 +119,18 @@ int RunParsed(const ParsedArguments& parsed, Console& console, const Environment
         default:
             return RunEdit(invocation, console, environment);
     }
+}
+
+int RunParsed(const ParsedArguments& parsed, Console& console, const Environment& environment) {
+    const Invocation& invocation = parsed.invocation;
+    if (!parsed.ok) {
+        ReportError(console, parsed.error);
+        console.err << UsageHint(invocation.command);
+        return kExitUnusable;
+    }
+    const FileLayerScope fileLayer(invocation, console);
+    const int exitCode = RunCommand(invocation, console, environment);
+    return fileLayer.gaveUp() ? std::max<int>(exitCode, kExitUnusable) : exitCode;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
@@ -54,7 +55,13 @@ const std::vector<CommandEntry>& Commands() {
          1,
          "one catalog",
          {"--out", "--drop-bad-lines", "--force"}},
-        {"export", Command::kExport, 0, 1, 1, "one catalog", {"--json", "--compact", "--format"}},
+        {"export",
+         Command::kExport,
+         0,
+         1,
+         1,
+         "one catalog",
+         {"--json", "--compact", "--format", "--raw-csv"}},
         {"diff",
          Command::kDiff,
          0,
@@ -149,10 +156,13 @@ struct Options {
     QCommandLineOption up = Flag("up");
     QCommandLineOption down = Flag("down");
     QCommandLineOption to = Valued({QStringLiteral("to")}, "position");
+    QCommandLineOption rawCsv = Flag("raw-csv");
+    QCommandLineOption wait = Valued({QStringLiteral("wait")}, "seconds");
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version = Flag("version");
 
     // The options a command may or may not take, by the name that messages give them.
+    // (--wait goes with every command.)
     std::vector<std::pair<const QCommandLineOption*, const char*>> Optional() const {
         return {{&json, "--json"},
                 {&compact, "--compact"},
@@ -175,13 +185,15 @@ struct Options {
                 {&notPrecollated, "--no-precollated"},
                 {&up, "--up"},
                 {&down, "--down"},
-                {&to, "--to"}};
+                {&to, "--to"},
+                {&rawCsv, "--raw-csv"}};
     }
 
     QList<QCommandLineOption> All() const {
         QList<QCommandLineOption> all;
         for (const auto& [option, name] : Optional())
             all.append(*option);
+        all.append(wait);
         all.append(help);
         all.append(version);
         return all;
@@ -232,6 +244,24 @@ class Checker {
         return true;
     }
 
+    // Seconds as a whole or decimal number, at most a day; unset when the option is not given.
+    bool Seconds(const QCommandLineOption& option, const char* name,
+                 std::optional<std::chrono::milliseconds>& value) {
+        std::u16string text;
+        if (!SingleValue(option, name, text))
+            return false;
+        if (text.empty())
+            return true;
+        const QString seconds = QString::fromStdU16String(text);
+        static const QRegularExpression kNumber(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+        bool ok = false;
+        const double number = seconds.toDouble(&ok);
+        if (!ok || !kNumber.match(seconds).hasMatch() || number > 86400)
+            return Fail(std::string(name) + " needs a number of seconds (at most 86400)");
+        value = std::chrono::milliseconds(static_cast<long long>(number * 1000 + 0.5));
+        return true;
+    }
+
     bool Fail(std::string error) {
         result_.error = std::move(error);
         return false;
@@ -260,6 +290,8 @@ bool CheckExport(Checker& check, Invocation& invocation) {
         invocation.format = invocation.json ? u"json" : u"csv";
     if (invocation.format != u"csv" && invocation.format != u"json")
         return check.Fail("--format is csv or json");
+    if (invocation.rawCsv && invocation.format != u"csv")
+        return check.Fail("--raw-csv goes with --format csv");
     return true;
 }
 
@@ -421,8 +453,10 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     invocation.dropBadLines = parser.isSet(options.dropBadLines);
     invocation.force = parser.isSet(options.force);
     invocation.dryRun = parser.isSet(options.dryRun);
+    invocation.rawCsv = parser.isSet(options.rawCsv);
     result.ok = TakeFiles(check, EntryOf(*command), positional, invocation) &&
                 check.SingleValue(options.out, "--out", invocation.out) &&
+                check.Seconds(options.wait, "--wait", invocation.wait) &&
                 check.Count(options.max, "--max", invocation.max) &&
                 check.SingleValue(options.base, "--base", invocation.base) &&
                 check.SingleValue(options.format, "--format", invocation.format) &&

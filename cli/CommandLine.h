@@ -5,7 +5,7 @@
 //   sheetwise-cli import INI --out NEW.cat [--base CATALOG] [--force]
 //   sheetwise-cli import INI --json
 //   sheetwise-cli convert CATALOG --out NEW.cat [--drop-bad-lines] [--force]
-//   sheetwise-cli export CATALOG [--format csv|json | --json]
+//   sheetwise-cli export CATALOG [--format csv|json | --json] [--raw-csv]
 //   sheetwise-cli diff GOLDEN CATALOG... [--json] [--bytes] [--stat | --quiet]
 //   sheetwise-cli add NAME --size S --weight W --colour C --type T [--sides M] [--precollated]
 //                 CATALOG... [edit options]
@@ -17,12 +17,15 @@
 //   sheetwise-cli apply EDITS.json CATALOG...
 //   sheetwise-cli help [COMMAND] | --help | --version
 //
+//   --wait SECONDS with any command: how long to wait for a catalog folder's lock
+//
 // The edit options: --dry-run, --out FILE (one catalog), --force, --drop-bad-lines, --json.
 // --compact goes with --json everywhere. Options may stand before, between or after the files;
 // "--" ends the options.
 #pragma once
 
 #include <QStringList>
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -73,6 +76,9 @@ struct Invocation {
     bool force = false;         // convert, import, edits: replace or overwrite files
     bool dryRun = false;        // edits: print what would change, write nothing
     CatalogEdit edit;           // an edit command's edit
+    bool rawCsv = false;        // export: cells as they are, formula-like ones included
+    // How long to wait for a catalog folder's lock; the file layer's default when not given.
+    std::optional<std::chrono::milliseconds> wait;
 };
 
 struct ParsedArguments {

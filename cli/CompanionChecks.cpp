@@ -24,12 +24,15 @@ class SizeCheck final : public CheckListener {
         : CheckListener(CheckedFile::kSizes, std::move(file), findings), sizes_(sizes) {}
 
     void LineKept(int32_t line) override {
-        const int32_t unit = sizes_.back().unit;
-        if (unit != 0 && unit != 1)
+        const PaperSize& size = sizes_.back();
+        if (size.unit != 0 && size.unit != 1)
             AddInconsistency(
-                line, "the unit " + std::to_string(unit) +
+                line, "the unit " + std::to_string(size.unit) +
                           " is neither 0 (inches) nor 1 (millimetres): the sizes list shows no "
                           "unit");
+        WarnOfDisplayHazard(line, "the width", size.widthText);
+        WarnOfDisplayHazard(line, "the height", size.heightText);
+        WarnOfDisplayHazard(line, "the size's text", size.text);
     }
 
   private:
@@ -81,7 +84,10 @@ class AttributeCheck final : public CheckListener {
         const std::string what = std::string("the ") + FieldName(field);
         if (const auto at = FirstDisallowed(text)) {
             AddInconsistency(line, DisallowedMessage(what, text, *at) + ": no paper can have it");
-        } else if (text.size() > kMaxColourLength) {
+            return;
+        }
+        WarnOfDisplayHazard(line, what, text);
+        if (text.size() > kMaxColourLength) {
             AddInconsistency(line, what + " " + Quoted(text) +
                                        " is longer than 20 characters: a paper keeps only " +
                                        Quoted(text.substr(0, kMaxColourLength)));
@@ -101,7 +107,7 @@ SizeFileReport CheckSizeFile(const std::u16string& sizePath, Findings& findings)
     SizeCheck check(ToNativePath(sizePath), findings, report.sizes);
     const int32_t status = ReadSizeFile(sizePath, report.sizes, &check);
     report.opened = !Unread(status, check);
-    if (!report.opened)
+    if (!report.opened && !check.tooLarge())
         findings.AddUnreadable(check.file(),
                                "the size-definition file cannot be opened (status 2): the "
                                "catalog's attribute file and papers are not read");
@@ -114,7 +120,7 @@ AttributeFileReport CheckAttributeFile(const std::u16string& catalogPath, Findin
     AttributeCheck check(report, findings);
     const int32_t status = ReadAttributeLists(catalogPath, check.lists(), &check);
     report.opened = !Unread(status, check);
-    if (!report.opened)
+    if (!report.opened && !check.tooLarge())
         findings.AddUnreadable(report.file,
                                "the attribute file cannot be opened (status 2): the catalog's "
                                "papers are not read");

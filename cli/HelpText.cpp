@@ -27,7 +27,7 @@ Commands:
   import INI --json               print the import file as read and cleaned
   convert CATALOG --out NEW.cat [--drop-bad-lines] [--force]
                                   write a catalog again with the editor's own writers
-  export CATALOG [--format csv|json | --json]
+  export CATALOG [--format csv|json | --json] [--raw-csv]
                                   print the papers for spreadsheets and scripts
   diff GOLDEN CATALOG... [--bytes] [--json | --stat | --quiet]
                                   what differs between each catalog and the golden one, as
@@ -63,18 +63,31 @@ Options:
                          drops
   --force                import, convert, edits: replace a file at --out (in any letter
                          case); edits: overwrite a catalog changed since it was read
+  --raw-csv              export: leave cells that start like a formula as they are
+  --wait SECONDS         every command: how long to wait for a catalog folder's lock,
+                         which a save holds (10 unless given; 0 tries once)
   -h, --help             print help (after a command: that command's page)
   --version              print the version
 
 Results go to standard output, diagnostics to standard error. A result that cannot be
-written to standard output (a full disk) is reported there and exits with 2.
+written to standard output (a full disk) is reported there and exits with 2. File names
+are taken and written as the bytes they are; in messages and tables a control character,
+a byte that is no UTF-8 and a character that changes how text displays (U+202E...) are
+shown escaped (\xNN, \uNNNN). A catalog's file of more than 64 MiB is not read.
+
+Readers take the shared side of a lock file in the catalog's folder (.sheetwise.lock) and
+writers its exclusive side, so that nothing is read while a save replaces the files. A
+command that cannot have the lock within --wait SECONDS says which process holds it and
+exits with 2. A save that was interrupted (a kill between the renames of a set) is
+completed or rolled back by the next command that reads or writes that catalog's folder.
 
 Exit status:
   0  success
   1  a catalog or import file with problems: every problem is reported; output that
      could still be made (show, export, convert, import) is made; for diff: the catalogs
      differ; for the edit commands: an edit refused (nothing written)
-  2  a file that cannot be read or written, or wrong arguments
+  2  a file that cannot be read or written, a lock not had in time, too little memory,
+     or wrong arguments
 
 Run 'sheetwise-cli help COMMAND' for a command's details; see also sheetwise-cli(1).
 )";
@@ -105,11 +118,14 @@ first line gives, which need not be any paper's. "imagedSides" is 0 Inserter,
 1 1-Sided, 2 1, 2-Sided. A size's "line" counts from 0; "listText" is the size as the
 editor's sizes list shows it (with the locale's decimal separator), which imported sizes
 are matched by. A measure too large for a float is null. Control characters in the tables
-are shown as \xNN. Status values:
+are shown as \xNN, characters that change how text displays as \uNNNN; JSON escapes both.
+Status values:
   0 read without problems        5 no catalog path
   1 no companion path            6 the catalog file cannot be opened
-  2 a companion cannot be opened 7 no first line, or a line longer than 2047 bytes
-  3 a companion line too long   11 a paper line lacks a field
+  2 a companion cannot be opened 7 no first line, a line longer than 2047 bytes, or a
+                                   file over 64 MiB
+  3 a companion line too long,  11 a paper line lacks a field
+    or over 64 MiB
   4 a size line lacks a field   12 a character that is not allowed
 
 Exit status: 0 for status 0, 2 when a file cannot be opened, 1 otherwise.
@@ -130,7 +146,11 @@ decoded, a name cut to 32 characters, a colour or type cut to 20, a number read 
 that is not one, a size number out of range, a value cut at ':' in the attribute file), and
 every inconsistency: duplicate paper names, a default paper that no paper carries or that
 several carry, a paper's colour, weight or type missing from its list, a list value no paper
-could have, an unknown section in the attribute file, and a missing or unreadable companion.
+could have, an unknown section in the attribute file, and a missing or unreadable companion
+(one of more than 64 MiB is not read). A UTF-16 file whose length is odd is named, since its
+last byte is dropped. A name, value, header or size text holding a control character or a
+character that changes how text displays (U+202E, U+2066...) gets a finding that starts with
+"warning:": the readers keep such text, and another program may show it as other text.
 For each catalog the size-definition file comes first and the attribute file next, since
 the catalog is read against them; then the catalog file: the status the editor would load
 it with, when not 0, its lines, and last what only the whole file tells (the default paper,
@@ -146,7 +166,7 @@ With --json: {"findings": [{"file": S, "line": N, "message": S}, ...],
 with line 0 for a file as a whole.
 
 Exit status: 0 when no catalog has a finding, 1 when one has, 2 when a catalog file or a
-companion cannot be opened.
+companion cannot be opened or is too large.
 )";
 
 constexpr const char* kImport =
@@ -221,15 +241,17 @@ it is refused, with the reason: a name without an extension of at most three cha
 Nothing is written when it is refused.
 
 NEW.cat and NEW.cat.atr are written as one set: when either cannot be written, neither
-is. Each file is written beside its name and takes it only when complete; writers of
-one folder (the editor, other sheetwise-cli runs) take turns.
+is, and a rename that fails is rolled back. Each file is written beside its name and takes
+it only when complete; writers of one folder (the editor, other sheetwise-cli runs) take
+turns (--wait). A symbolic link at NEW.cat or NEW.cat.atr is written through only when it
+and its file are the user's own, and NEW.cat.atr lies beside the file NEW.cat leads to.
 
 Exit status: 0 for a clean catalog, 1 when the catalog was refused, written with
 --drop-bad-lines, or cannot be read to its end, 2 when a file cannot be read or written.
 )";
 
 constexpr const char* kExport =
-    R"(Usage: sheetwise-cli export CATALOG [--format csv|json | --json] [--compact]
+    R"(Usage: sheetwise-cli export CATALOG [--format csv|json | --json] [--raw-csv] [--compact]
 
 Prints the catalog's papers for spreadsheets and scripts.
 
@@ -237,7 +259,9 @@ csv (the default): a header row, then one record per paper, with the columns
   name,sizeIndex,width,height,weight,colour,colourCode,type,typeCode,imagedSides,
   precollated,loadPosition
 Fields holding a comma, a double quote, CR or LF are quoted as RFC 4180 says; records
-end with CR LF; text is UTF-8.
+end with CR LF; text is UTF-8. A name, colour or type that starts with =, +, -, @, a tab
+or CR, which a spreadsheet would run as a formula, is written with a leading ' (which
+spreadsheets take as "text" and do not show); --raw-csv writes it as it is.
 
 json (or --json): an array of paper objects with the keys of 'show --json'.
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/Console.h"
 #include "platform/CodePage.h"
 
 namespace sheetwise::cli {
@@ -29,10 +30,12 @@ void AppendUnicodeEscape(std::string& out, char16_t unit) {
     out += buffer;
 }
 
-// Quotes, backslashes, control characters and surrogates that are not part of a pair.
+// Quotes, backslashes, surrogates that are not part of a pair, and what must not reach a reader
+// of the output as it is (control and bidirectional characters), each as its \u escape: JSON
+// holds them exactly so, and no terminal or viewer acts on them.
 bool NeedsEscape(char16_t unit) {
-    return unit < 0x20 || unit == u'"' || unit == u'\\' || IsHighSurrogate(unit) ||
-           IsLowSurrogate(unit);
+    return unit == u'"' || unit == u'\\' || IsHighSurrogate(unit) || IsLowSurrogate(unit) ||
+           IsDisplayHazard(unit);
 }
 
 void AppendEscape(std::string& out, char16_t unit) {
@@ -70,7 +73,7 @@ char* PlainAsciiTo(char* to, std::u16string_view text) {
     *to++ = '"';
     bool plain = true;
     for (const char16_t unit : text) {
-        plain &= unit >= 0x20 && unit < 0x80 && unit != u'"' && unit != u'\\';
+        plain &= unit >= 0x20 && unit < 0x7F && unit != u'"' && unit != u'\\';
         *to++ = static_cast<char>(unit);
     }
     if (!plain)

@@ -81,8 +81,10 @@ class JsonWriter {
 // UTF-8 of the text, appended to `out`; ASCII is copied as it is.
 void AppendUtf8(std::string& out, std::u16string_view text);
 
-// A JSON string literal: UTF-8, with quotes, backslashes and control characters escaped. A lone
-// surrogate, which has no UTF-8 form, is written as its \u escape so that no unit is lost.
+// A JSON string literal: UTF-8, with quotes, backslashes, control characters and the characters
+// that change how text displays (IsDisplayHazard) escaped. A lone surrogate, which has no UTF-8
+// form, is written as its \u escape so that no unit is lost; so is a byte of a file name that is
+// no UTF-8 (U+DC80..U+DCFF, as Python's "surrogateescape" reads it back).
 std::string JsonString(std::u16string_view text);
 // The same, appended to `out`.
 void AppendJsonString(std::string& out, std::u16string_view text);

@@ -36,7 +36,13 @@ void AppendField(std::string& out, std::string_view text) {
 
 // A text field of a paper: UTF-8, quoted only when it needs it. Mostly ASCII that needs no
 // quotes, copied unit by unit in the pass that finds out.
-void AppendTextField(std::string& out, std::u16string_view text) {
+void AppendTextField(std::string& out, std::u16string_view text, CsvFormulas formulas) {
+    if (formulas == CsvFormulas::kNeutralise && StartsLikeFormula(text)) {
+        std::string field = "'";
+        AppendUtf8(field, text);
+        AppendField(out, field);
+        return;
+    }
     const size_t at = out.size();
     out.resize(at + text.size());
     char* to = out.data() + at;
@@ -65,8 +71,8 @@ void AppendNumber(std::string& out, int32_t value) {
 
 // One record, built in place: a catalog of 100,000 papers is exported in a blink only when no
 // paper costs a dozen temporary strings.
-void AppendPaper(std::string& out, const PaperDefinition& paper) {
-    AppendTextField(out, paper.name);
+void AppendPaper(std::string& out, const PaperDefinition& paper, CsvFormulas formulas) {
+    AppendTextField(out, paper.name, formulas);
     out += ',';
     AppendNumber(out, paper.sizeIndex);
     out += ',';
@@ -76,11 +82,11 @@ void AppendPaper(std::string& out, const PaperDefinition& paper) {
     out += ',';
     AppendNumber(out, paper.weight);
     out += ',';
-    AppendTextField(out, paper.colour);
+    AppendTextField(out, paper.colour, formulas);
     out += ',';
     AppendNumber(out, paper.colourCode);
     out += ',';
-    AppendTextField(out, paper.type);
+    AppendTextField(out, paper.type, formulas);
     for (const int32_t number :
          {paper.typeCode, paper.imagedSides, paper.precollated, paper.loadPosition}) {
         out += ',';
@@ -90,6 +96,11 @@ void AppendPaper(std::string& out, const PaperDefinition& paper) {
 }
 
 }  // namespace
+
+bool StartsLikeFormula(std::u16string_view text) {
+    return !text.empty() &&
+           std::u16string_view(u"=+-@\t\r").find(text.front()) != std::u16string_view::npos;
+}
 
 std::string CsvField(std::string_view text) {
     std::string field;
@@ -108,10 +119,11 @@ std::string CsvRecord(const std::vector<std::string>& fields) {
     return record;
 }
 
-void WritePapersCsv(std::ostream& out, const std::vector<PaperDefinition>& papers) {
+void WritePapersCsv(std::ostream& out, const std::vector<PaperDefinition>& papers,
+                    CsvFormulas formulas) {
     std::string buffer = CsvRecord(kColumns);
     for (const PaperDefinition& paper : papers) {
-        AppendPaper(buffer, paper);
+        AppendPaper(buffer, paper, formulas);
         if (buffer.size() >= kFlushBytes) {
             out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
             buffer.clear();

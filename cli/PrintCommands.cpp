@@ -40,7 +40,8 @@ int RunExport(const Invocation& invocation, Console& console) {
     if (invocation.format == u"json") {
         WritePapersJson(console.out, catalog.papers());
     } else {
-        WritePapersCsv(console.out, catalog.papers());
+        WritePapersCsv(console.out, catalog.papers(),
+                       invocation.rawCsv ? CsvFormulas::kRaw : CsvFormulas::kNeutralise);
     }
     return ExitCodeForStatus(catalog.status());
 }

@@ -18,15 +18,20 @@ EditResult Refuse(SessionPrompts& prompts, int message, std::string details) {
     return EditResult::kRefused;
 }
 
-// Why a name or value given cannot be one: empty, or a character no catalog can hold. A
-// U+FFFD stands where the command line held bytes that are no UTF-8.
+// Whether a unit stands for bytes of the command line that are no UTF-8: each such byte is kept
+// as a lone surrogate U+DC80..U+DCFF, or was decoded as U+FFFD.
+bool StandsForBadBytes(char16_t unit) {
+    return unit == u'\uFFFD' || (unit >= 0xDC80 && unit <= 0xDCFF);
+}
+
+// Why a name or value given cannot be one: empty, not UTF-8, or a character no catalog can hold.
 std::optional<std::string> TextProblem(const char* what, std::u16string_view text) {
     if (text.empty())
         return std::string(what) + " is empty";
     const std::optional<size_t> at = FirstDisallowed(text);
     if (!at)
         return std::nullopt;
-    if (text[*at] == u'\uFFFD')
+    if (StandsForBadBytes(text[*at]))
         return std::string(what) + " " + Quoted(text) + " is not valid UTF-8 (at position " +
                std::to_string(*at + 1) + ")";
     return DisallowedMessage(what, text, *at);

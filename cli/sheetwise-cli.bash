@@ -1,5 +1,5 @@
-# bash completion for sheetwise-cli: its commands, each command's options, and the values and
-# files they take. Installed as /usr/share/bash-completion/completions/sheetwise-cli.
+# bash completion for sheetwise-cli: its commands, each command's options (--wait goes with
+# every command), and the values and files they take. Installed as /usr/share/bash-completion/completions/sheetwise-cli.
 
 _sheetwise_cli_options() {
     case "$1" in
@@ -7,7 +7,7 @@ _sheetwise_cli_options() {
         check) echo "--json --compact --max" ;;
         import) echo "--json --compact --out --base --force" ;;
         convert) echo "--out --drop-bad-lines --force" ;;
-        export) echo "--json --compact --format" ;;
+        export) echo "--json --compact --format --raw-csv" ;;
         diff) echo "--json --compact --bytes --stat --quiet" ;;
         add) echo "--size --weight --colour --type --sides --precollated $_sheetwise_cli_edit" ;;
         modify) echo "--size --weight --colour --type --sides --precollated --no-precollated" \
@@ -35,7 +35,7 @@ _sheetwise_cli() {
         --sides)
             mapfile -t COMPREPLY < <(compgen -W "0 1 2" -- "$cur")
             return ;;
-        --max | --to | --size | --weight | --colour | --type)
+        --max | --to | --size | --weight | --colour | --type | --wait)
             return ;;
         --out | -o | --base | -b)
             compopt -o filenames 2>/dev/null
@@ -49,7 +49,7 @@ _sheetwise_cli() {
         word=${COMP_WORDS[i]}
         case "$word" in
             --format | -f | --sides | --weight | --max | --to | --size | --colour | --type | \
-            --out | -o | --base | -b) ((i++)) ;;
+            --out | -o | --base | -b | --wait) ((i++)) ;;
             -*) ;;
             *) if [[ -z $command ]]; then command=$word; else ((operands++)); fi ;;
         esac
@@ -57,7 +57,7 @@ _sheetwise_cli() {
 
     if [[ -z $command ]]; then
         if [[ $cur == -* ]]; then
-            mapfile -t COMPREPLY < <(compgen -W "--help --version" -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "--help --version --wait" -- "$cur")
         else
             mapfile -t COMPREPLY < <(compgen -W "$_sheetwise_cli_commands" -- "$cur")
         fi
@@ -65,7 +65,7 @@ _sheetwise_cli() {
     fi
     if [[ $cur == -* ]]; then
         [[ $command == help ]] && return
-        mapfile -t COMPREPLY < <(compgen -W "$(_sheetwise_cli_options "$command") --help" \
+        mapfile -t COMPREPLY < <(compgen -W "$(_sheetwise_cli_options "$command") --wait --help" \
             -- "$cur")
         return
     fi

@@ -1,10 +1,11 @@
 #include "formats/AttributeFile.h"
 
+#include "formats/FileNotes.h"
 #include "formats/ReadListener.h"
 #include "formats/TextLines.h"
 #include "platform/AtomicFile.h"
-#include "platform/FileOps.h"
 #include "platform/NativePath.h"
+#include "platform/SymbolicLinks.h"
 
 namespace sheetwise {
 namespace {
@@ -92,7 +93,7 @@ void WriteSection(TextFileBuilder& file, std::u16string_view header, const Attri
 }  // namespace
 
 std::string AttributeFilePath(const std::u16string& catalogPath) {
-    return ResolveNameCase(ToNativePath(catalogPath) + ".atr");
+    return CompanionBesideRealFile(ToNativePath(catalogPath), ".atr");
 }
 
 int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lists,
@@ -100,9 +101,11 @@ int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lis
     if (catalogPath.empty())
         return kStatusPathEmpty;
     std::string bytes;
-    const ReadResult read = ReadFileBytes(AttributeFilePath(catalogPath), bytes);
-    if (read != ReadResult::kOk) {
-        return read == ReadResult::kOpenFailed ? kStatusCannotOpen : kStatusReadError;
+    LineFileFacts facts;
+    const LineFileResult read = ReadLineFile(AttributeFilePath(catalogPath), bytes, facts);
+    if (read != LineFileResult::kOk) {
+        NoteTooLarge(read, facts, listener);
+        return read == LineFileResult::kOpenFailed ? kStatusCannotOpen : kStatusReadError;
     }
     const SystemTextConverter converter;
     LineReader reader(bytes, LineReader::Narrow::kDecodeAnsi, &converter);
@@ -110,8 +113,10 @@ int32_t ReadAttributeLists(const std::u16string& catalogPath, AttributeLists lis
     std::u16string line;
     for (int32_t number = 1;; ++number) {
         const LineReader::Result result = reader.Next(line);
-        if (result == LineReader::Result::kEnd)
+        if (result == LineReader::Result::kEnd) {
+            NoteOddFinalByte(reader, listener);
             return kStatusOk;
+        }
         if (result == LineReader::Result::kTooLong) {
             if (listener != nullptr)
                 listener->LineDropped({number, LineFault::kTooLong});
@@ -143,8 +148,7 @@ int32_t WriteAttributeLists(const std::u16string& catalogPath, const AttributeLi
     const FileSetResult written = WriteFileSet({{AttributeFilePath(catalogPath), bytes}});
     if (written.error == AtomicFile::Error::kNone)
         return kStatusOk;
-    return written.error == AtomicFile::Error::kCannotCreate ? kStatusCannotOpen
-                                                             : kStatusWriteError;
+    return written.error == AtomicFile::Error::kWriteFailed ? kStatusWriteError : kStatusCannotOpen;
 }
 
 }  // namespace sheetwise

@@ -25,7 +25,8 @@ struct AttributeLists {
     AttributeList& colours;
 };
 
-// The attribute file of a catalog path: the catalog's name as the folder lists it, plus ".atr".
+// The attribute file of a catalog path: the catalog's name as the folder lists it, plus ".atr",
+// beside the catalog's real file when the catalog is a symbolic link (SymbolicLinks.h).
 std::string AttributeFilePath(const std::u16string& catalogPath);
 
 // Appends the file's values to the lists (values before the first known section header, and

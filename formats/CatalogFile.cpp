@@ -4,6 +4,7 @@
 
 #include "formats/CatalogText.h"
 #include "formats/CharacterCheck.h"
+#include "formats/FileNotes.h"
 #include "formats/ReadListener.h"
 #include "formats/TextLines.h"
 #include "platform/AtomicFile.h"
@@ -13,6 +14,9 @@
 
 namespace sheetwise {
 namespace {
+
+// "a:1:1:a:a": a name, a size number, a weight, a colour and a type of one character each.
+constexpr size_t kShortestPaperLine = 9;
 
 constexpr LineField kRequired[] = {LineField::kSizeNumber, LineField::kWeight, LineField::kColour,
                                    LineField::kType};
@@ -272,10 +276,13 @@ CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow
     if (path.empty())
         return {false, kStatusCatalogPathEmpty};
     std::string bytes;
-    const ReadResult read = ReadFileBytes(ToNativePath(path), bytes);
-    if (read != ReadResult::kOk)
-        return {false, read == ReadResult::kOpenFailed ? kStatusCatalogCannotOpen
-                                                       : kStatusCatalogReadError};
+    LineFileFacts facts;
+    const LineFileResult read = ReadLineFile(ToNativePath(path), bytes, facts, kShortestPaperLine);
+    if (read != LineFileResult::kOk) {
+        NoteTooLarge(read, facts, listener);
+        return {false, read == LineFileResult::kOpenFailed ? kStatusCatalogCannotOpen
+                                                           : kStatusCatalogReadError};
+    }
     const SystemTextConverter converter;
     LineReader reader(bytes, narrow, &converter);
     std::u16string line;
@@ -288,19 +295,20 @@ CatalogReadResult ReadCatalogFile(const std::u16string& path, LineReader::Narrow
     PaperLineReader lines(sizes, listener);
     int32_t status = kStatusOk;
     lines.Header(line, contents, status);
-    // One paper a line; the shortest paper line has ten bytes, which bounds what a file of
-    // empty lines can make us reserve.
-    const auto count = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    // One paper at most for each line that is long enough to hold one. A listener may take each
+    // paper as it comes (check does), and then needs no room.
     std::vector<PaperDefinition>& papers = contents.papers;
-    papers.reserve(papers.size() + std::min(count, bytes.size() / 10));
-    // A listener may take each paper as it comes (check does), leaving the room unused.
-    if (listener == nullptr)
+    if (listener == nullptr) {
+        papers.reserve(papers.size() + facts.longLines);
         PrefaultForWriting(papers.data() + papers.size(),
                            (papers.capacity() - papers.size()) * sizeof(PaperDefinition));
+    }
     for (int32_t number = 2;; ++number) {
         const LineReader::Result result = reader.Next(line);
-        if (result == LineReader::Result::kEnd)
+        if (result == LineReader::Result::kEnd) {
+            NoteOddFinalByte(reader, listener);
             return {true, status};
+        }
         if (result == LineReader::Result::kTooLong) {
             if (listener != nullptr)
                 listener->LineDropped({number, LineFault::kTooLong});
@@ -332,8 +340,9 @@ int32_t WriteCatalogFile(const std::u16string& path, const std::string& bytes) {
     const FileSetResult written = WriteFileSet({{ToNativePath(path), bytes}});
     if (written.error == AtomicFile::Error::kNone)
         return kStatusOk;
-    return written.error == AtomicFile::Error::kCannotCreate ? kStatusCatalogCannotOpen
-                                                             : kStatusWriteError;
+    // A file refused (read-only, a link of another user's, a lock not had) is not opened.
+    return written.error == AtomicFile::Error::kWriteFailed ? kStatusWriteError
+                                                            : kStatusCatalogCannotOpen;
 }
 
 }  // namespace sheetwise

@@ -29,6 +29,7 @@ enum class LineField {
 enum class LineFault {
     // Dropped: the reader keeps nothing of the line.
     kTooLong,         // longer than a line may be: reading stops, the rest of the file is lost
+    kTooLarge,        // line 0: the file has `number` bytes, more than `limit`: nothing is read
     kNoKey,           // the line starts with ':', so it has no name (no width)
     kFieldMissing,    // the line ends before `field`
     kFieldEmpty,      // `field` is empty
@@ -42,6 +43,7 @@ enum class LineFault {
     kSizeOutOfRange,  // size number `number` names none of the `limit` sizes: no size
     kRestIgnored,     // the text after the last field, `written`, is ignored
     kCutAtColon,      // an attribute value `written` ends at its ':' and reads as `read`
+    kOddFinalByte,    // line 0: a UTF-16 file ends in the lone byte `number`, which is dropped
 };
 
 struct LineNote {

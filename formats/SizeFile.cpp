@@ -1,6 +1,7 @@
 #include "formats/SizeFile.h"
 
 #include "formats/CatalogText.h"
+#include "formats/FileNotes.h"
 #include "formats/ReadListener.h"
 #include "formats/TextLines.h"
 #include "platform/FileOps.h"
@@ -85,9 +86,12 @@ int32_t ReadSizeFile(const std::u16string& sizePath, std::vector<PaperSize>& siz
     if (sizePath.empty())
         return kStatusPathEmpty;
     std::string bytes;
-    const ReadResult read = ReadFileBytes(ToNativePath(sizePath), bytes);
-    if (read != ReadResult::kOk)
-        return read == ReadResult::kOpenFailed ? kStatusCannotOpen : kStatusReadError;
+    LineFileFacts facts;
+    const LineFileResult read = ReadLineFile(ToNativePath(sizePath), bytes, facts);
+    if (read != LineFileResult::kOk) {
+        NoteTooLarge(read, facts, listener);
+        return read == LineFileResult::kOpenFailed ? kStatusCannotOpen : kStatusReadError;
+    }
     const std::string text = ToTextMode(bytes);
     LineReader reader(text, LineReader::Narrow::kBytes, nullptr);
     SizeLineReader lines(sizes, listener);

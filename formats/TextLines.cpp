@@ -32,8 +32,10 @@ LineReader::LineReader(std::string_view bytes, Narrow narrow, const TextConverte
     wide_ = StartsWithByteOrderMark(bytes_);
     bigEndian_ = IsBigEndianMark(bytes_);
     // Units start at even offsets; a lone byte at the end (a file cut short) is no character.
-    if (wide_ && bytes_.size() % 2 != 0)
+    if (wide_ && bytes_.size() % 2 != 0) {
+        droppedOddByte_ = static_cast<unsigned char>(bytes_.back());
         bytes_.remove_suffix(1);
+    }
 }
 
 LineReader::Result LineReader::Next(std::u16string& line) {

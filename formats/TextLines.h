@@ -33,6 +33,9 @@ class LineReader {
     Result Next(std::u16string& line);
 
     bool wide() const { return wide_; }
+    // A UTF-16 file of an odd length ends in a byte that is no character, which is dropped: the
+    // byte, or -1 when there was none.
+    int droppedOddByte() const { return droppedOddByte_; }
 
   private:
     Result NextNarrow(std::u16string& line);
@@ -45,6 +48,7 @@ class LineReader {
     bool wide_ = false;
     bool bigEndian_ = false;
     bool first_ = true;
+    int droppedOddByte_ = -1;
 };
 
 // The text before the first delimiter; the whole text when there is none; empty when the text

@@ -1,5 +1,6 @@
 // Queries and edits of a catalog's papers and attribute values.
 #include <algorithm>
+#include <new>
 
 #include "formats/AttributeFile.h"
 #include "formats/CharacterCheck.h"
@@ -13,7 +14,11 @@ bool PaperCatalog::ReadAttributeFile(const std::u16string& catalogPath) {
 }
 
 bool PaperCatalog::WriteAttributeFile(const std::u16string& catalogPath) {
-    status_ = WriteAttributeLists(catalogPath, weights_, types_, colours_);
+    try {
+        status_ = WriteAttributeLists(catalogPath, weights_, types_, colours_);
+    } catch (const std::bad_alloc&) {
+        status_ = kStatusWriteError;
+    }
     return status_ == kStatusOk;
 }
 

@@ -1,5 +1,7 @@
 // PaperCatalog's reading and writing of its files, through the readers and writers of formats/.
 // What only a catalog knows stays here: which paper is the default, and the built-in codes.
+#include <new>
+
 #include "formats/CatalogFile.h"
 #include "formats/SizeFile.h"
 #include "model/PaperCatalog.h"
@@ -55,7 +57,11 @@ std::string PaperCatalog::FileBytes() const {
 }
 
 bool PaperCatalog::Save(const std::u16string& path) {
-    status_ = path.empty() ? kStatusCatalogCannotOpen : WriteCatalogFile(path, FileBytes());
+    try {
+        status_ = path.empty() ? kStatusCatalogCannotOpen : WriteCatalogFile(path, FileBytes());
+    } catch (const std::bad_alloc&) {
+        status_ = kStatusWriteError;
+    }
     return status_ == kStatusOk;
 }
 

@@ -1,5 +1,8 @@
 #include "model/CompanionFiles.h"
 
+#include "platform/NativePath.h"
+#include "platform/SymbolicLinks.h"
+
 namespace sheetwise {
 
 std::u16string CompanionSizePath(std::u16string_view catalogPath) {
@@ -10,7 +13,9 @@ std::u16string CompanionSizePath(std::u16string_view catalogPath) {
 }
 
 std::u16string CompanionAttributePath(std::u16string_view catalogPath) {
-    std::u16string path(catalogPath);
+    const std::string native = ToNativePath(catalogPath);
+    const std::string real = RealFileOf(native);
+    std::u16string path = real == native ? std::u16string(catalogPath) : WideFromNative(real);
     path += u".atr";
     return path;
 }

@@ -11,7 +11,9 @@ namespace sheetwise {
 // including its last "." followed by "def"; without a "." the whole path followed by "def".
 std::u16string CompanionSizePath(std::u16string_view catalogPath);
 
-// The attribute file of a catalog: its full path with ".atr" appended.
+// The attribute file of a catalog: its full path with ".atr" appended; for a catalog that is a
+// symbolic link, the path of the file the link leads to with ".atr" appended, since the attribute
+// file belongs beside the catalog file it was written with (SymbolicLinks.h).
 std::u16string CompanionAttributePath(std::u16string_view catalogPath);
 
 // Why a catalog written under this name would not be read back as one catalog with its

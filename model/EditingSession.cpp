@@ -46,6 +46,12 @@ bool EditingSession::HasModification() const {
            fields_.mode != paper.imagedSides || fields_.precollated != paper.precollated;
 }
 
+EditingSession::Evident EditingSession::EnterCommand() const {
+    if (changed_.name && catalog().FindPaper(fields_.name) < 0)
+        return Evident::kAdd;
+    return HasModification() ? Evident::kModify : Evident::kNone;
+}
+
 std::u16string EditingSession::SizeText(int32_t sizeIndex) const {
     PaperSize size;
     if (!catalog().GetSize(sizeIndex, size))

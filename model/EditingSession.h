@@ -140,6 +140,10 @@ class EditingSession {
     bool ShownIsDefault() const;
     // Whether Modify has something to do: a value held for the paper shown differs from it.
     bool HasModification() const;
+    // The command Enter in a field calls for: Add when a new name was typed, Modify when values
+    // of the paper shown were changed, else none.
+    enum class Evident { kNone, kAdd, kModify };
+    Evident EnterCommand() const;
 
     // A size's text as the sizes list shows it, and a paper's as the paper list shows it.
     std::u16string SizeText(int32_t sizeIndex) const;

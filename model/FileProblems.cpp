@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
+#include "formats/LineFile.h"
 #include "formats/PaperDefinition.h"
 #include "model/CompanionFiles.h"
 #include "platform/FileOps.h"
@@ -13,6 +14,10 @@ namespace {
 
 std::string Shown(const std::u16string& path) {
     return ToNativePath(path);
+}
+
+std::string MaxFileSizeText() {
+    return std::to_string(kMaxCatalogFileBytes >> 20) + " MiB";
 }
 
 // The owner's write permission decides, as it does for saving, also when running as root.
@@ -31,7 +36,9 @@ std::string StatusMeaning(int32_t status) {
         case kStatusCannotOpen:
             return "the size-definition or attribute file cannot be opened";
         case kStatusReadError:
-            return "a line of the size-definition or attribute file is too long to read";
+            return "a line of the size-definition or attribute file is too long to read, or the "
+                   "file is larger than " +
+                   MaxFileSizeText();
         case kStatusSizeFieldMissing:
             return "a size line lacks a field";
         case kStatusCatalogPathEmpty:
@@ -39,7 +46,8 @@ std::string StatusMeaning(int32_t status) {
         case kStatusCatalogCannotOpen:
             return "the catalog file cannot be opened";
         case kStatusCatalogReadError:
-            return "the catalog file has no first line, or a line too long to read";
+            return "the catalog file has no first line, a line too long to read, or more than " +
+                   MaxFileSizeText();
         case kStatusWriteError:
             return "a write failed";
         case kStatusFieldMissing:

@@ -1,9 +1,13 @@
 #include "model/PaperCatalog.h"
 
 #include <algorithm>
+#include <new>
 
 #include "formats/CatalogText.h"
 #include "formats/TextLines.h"
+#include "platform/CatalogWriteLock.h"
+#include "platform/NativePath.h"
+#include "platform/SymbolicLinks.h"
 
 namespace sheetwise {
 
@@ -34,14 +38,57 @@ PaperCatalog::PaperCatalog(std::u16string headerText, std::u16string path,
       separator_(separator) {
     builtInColours_ = SplitJoined(joinedColours_, separator_);
     builtInTypes_ = SplitJoined(joinedTypes_, separator_);
-    ReadSizes(sizePath_);
-    if (status_ == kStatusOk) {
-        ReadAttributeFile(path_);
-        Open(path_, false);
-    }
+    ReadOwnFiles();
     // An unreadable catalog still offers one paper to edit and save.
     if (papers_.empty())
         AppendPaper(PaperDefinition());
+}
+
+// A reader that found no lock file may have read while the folder's very first save made one:
+// it reads once more, under the lock.
+void PaperCatalog::ReadOwnFiles() {
+    if (path_.empty()) {
+        ReadFilesInOrder();
+        return;
+    }
+    const std::string catalogFile = RealFileOf(ToNativePath(path_));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const CatalogReadLock lock(catalogFile);
+        if (lock.gaveUp()) {
+            status_ = kStatusCatalogCannotOpen;
+            return;
+        }
+        ReadFilesInOrder();
+        if (!lock.WriterAppeared())
+            return;
+        ForgetWhatWasRead();
+    }
+}
+
+void PaperCatalog::ReadFilesInOrder() {
+    try {
+        ReadSizes(sizePath_);
+        if (status_ == kStatusOk) {
+            ReadAttributeFile(path_);
+            Open(path_, false);
+        }
+    } catch (const std::bad_alloc&) {
+        // What was read so far goes, so that the one default paper can still be made.
+        ForgetWhatWasRead();
+        status_ = kStatusCatalogReadError;
+    }
+}
+
+void PaperCatalog::ForgetWhatWasRead() {
+    std::vector<PaperDefinition>().swap(papers_);
+    std::vector<PaperSize>().swap(sizes_);
+    AttributeList().swap(weights_);
+    AttributeList().swap(types_);
+    AttributeList().swap(colours_);
+    defaultName_.clear();
+    defaultIndex_ = 0;
+    nameIndexValid_ = false;
+    status_ = kStatusOk;
 }
 
 PaperCatalog PaperCatalog::Unread() {

@@ -35,6 +35,10 @@ class PaperCatalog {
     // Reads the size-definition file derived from path, then the attribute file and the
     // catalog file. Whatever fails, the catalog ends up with at least one paper: the defaults of
     // PaperDefinition. status() tells what failed.
+    //
+    // The files are read under the shared side of the catalog folder's lock (CatalogWriteLock.h),
+    // so never in the middle of a save of the set; a lock that cannot be had in time gives
+    // status 6. A catalog too large for memory gives status 7 rather than an exception.
     PaperCatalog(std::u16string headerText, std::u16string path, std::u16string_view joinedColours,
                  std::u16string_view joinedTypes, char16_t separator);
     virtual ~PaperCatalog() = default;
@@ -148,6 +152,9 @@ class PaperCatalog {
     friend CatalogSetResult SaveCatalogSet(PaperCatalog& catalog, const std::u16string& path);
 
     PaperCatalog() = default;
+    void ReadOwnFiles();
+    void ReadFilesInOrder();
+    void ForgetWhatWasRead();
     bool ReadCatalogFile(const std::u16string& path, bool decodeAnsi);
     void TakeReadPaper(PaperDefinition& paper, int32_t index);
     AttributeList* AttributeListOfKind(int32_t kind);

@@ -4,54 +4,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
-#include <atomic>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <random>
-#include <vector>
 
 #include "platform/CatalogWriteLock.h"
+#include "platform/FileNotices.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
+#include "platform/SymbolicLinks.h"
 #include "platform/TemporaryNames.h"
 
 namespace sheetwise {
-namespace file_faults {
-namespace {
-
-struct Fault {
-    std::atomic<int> remaining{0};  // 0: no fault planned
-};
-
-std::array<Fault, 5> faults;
-
-}  // namespace
-
-void FailAt(Step step, int n) {
-    faults[static_cast<size_t>(step)].remaining = n;
-}
-
-void Clear() {
-    for (Fault& fault : faults)
-        fault.remaining = 0;
-}
-
-bool ShouldFail(Step step) {
-    Fault& fault = faults[static_cast<size_t>(step)];
-    int remaining = fault.remaining.load();
-    while (remaining > 0) {
-        if (fault.remaining.compare_exchange_weak(remaining, remaining - 1)) {
-            return remaining == 1;
-        }
-    }
-    return false;
-}
-
-}  // namespace file_faults
-
 namespace {
 
 using file_faults::ShouldFail;
@@ -59,23 +25,30 @@ using file_faults::Step;
 
 constexpr size_t kBufferSize = 1 << 16;
 
-// A symbolic link is followed, so that the file it names is replaced and the link stays.
-std::string FollowLink(const std::string& path) {
+// The folder takes new files by its owner's write permission, as everywhere else (root too).
+bool FolderTakesFiles(int folderFd) {
     struct stat info;
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return path;
-    char* resolved = realpath(path.c_str(), nullptr);
-    if (resolved == nullptr)
-        return path;
-    std::string result = resolved;
-    std::free(resolved);
-    return result;
+    return fstat(folderFd, &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & S_IWUSR);
 }
 
-// The folder takes new files by its owner's write permission, as everywhere else (root too).
-bool FolderTakesFiles(const std::string& folder) {
-    struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & S_IWUSR);
+// In a sticky folder only a file's owner, the folder's owner and root may replace the file.
+bool StickyKeepsIt(int folderFd, const struct stat& target) {
+    struct stat folder;
+    const uid_t writer = geteuid();
+    return fstat(folderFd, &folder) == 0 && (folder.st_mode & S_ISVTX) && writer != 0 &&
+           target.st_uid != writer && folder.st_uid != writer;
+}
+
+// Read where the system tells it, since umask() can only be read by changing it.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    }
+    const mode_t mask = umask(022);
+    umask(mask);
+    return mask;
 }
 
 bool WriteAt(int fd, std::string_view bytes) {
@@ -96,86 +69,155 @@ bool WriteAt(int fd, std::string_view bytes) {
 
 // Moves the temporary file to a name nothing holds. Where the file system has no such rename,
 // a hard link does the same.
-int RenameNoReplace(const std::string& from, const std::string& to) {
-    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+int RenameNoReplace(int folderFd, const std::string& from, const std::string& to) {
+    if (renameat2(folderFd, from.c_str(), folderFd, to.c_str(), RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS)
         return errno;
-    if (link(from.c_str(), to.c_str()) != 0)
+    if (linkat(folderFd, from.c_str(), folderFd, to.c_str(), 0) != 0)
         return errno;
-    unlink(from.c_str());
+    unlinkat(folderFd, from.c_str(), 0);
     return 0;
 }
 
 }  // namespace
 
-AtomicFile::AtomicFile(std::string target, Mode mode) : target_(FollowLink(target)), mode_(mode) {}
+AtomicFile::AtomicFile(std::string target, Mode mode)
+    : requested_(std::move(target)), target_(requested_), mode_(mode) {}
 
 AtomicFile::~AtomicFile() {
     Discard();
+    if (folderFd_ >= 0)
+        close(folderFd_);
 }
 
 bool AtomicFile::Open() {
-    const std::string folder = FolderOf(target_);
-    lock_ = std::make_unique<CatalogWriteLock>(target_);
-    struct stat targetInfo;
-    // A copy must not land on anything, a dangling link included; a save replaces such a link.
-    const bool exists = (mode_ == Mode::kCreateOnly ? lstat(target_.c_str(), &targetInfo)
-                                                    : stat(target_.c_str(), &targetInfo)) == 0;
-    if (exists && mode_ == Mode::kCreateOnly) {
-        error_ = Error::kTargetExists;
+    if (!Resolve())
         return false;
-    }
-    // A name the folder cannot hold would only fail at the rename, after the other files of a
-    // set had taken theirs.
-    if ((exists && (!S_ISREG(targetInfo.st_mode) || (targetInfo.st_mode & S_IWUSR) == 0)) ||
-        NameOf(target_).size() > NameLimit(folder)) {
+    folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd_ < 0) {
         error_ = Error::kCannotCreate;
         return false;
     }
-    if (lock_->held())
-        RemoveStaleTemporaries(folder, NameOf(target_));
-    if (CreateTemporary(folder)) {
-        if (exists) {
-            fchmod(fd_, targetInfo.st_mode & 07777);
-            if (fchown(fd_, targetInfo.st_uid, targetInfo.st_gid) != 0) {
-                // Only root may hand a file to another owner; the file then stays ours.
-            }
-        }
+    lock_ = std::make_unique<CatalogWriteLock>(target_);
+    if (lock_->gaveUp()) {
+        error_ = Error::kLocked;
+        return false;
+    }
+    bool exists = false;
+    struct stat info;
+    if (!CheckTarget(exists, info))
+        return false;
+    // A set whose recovery is still due keeps its files until it is settled.
+    if (lock_->held() && !HasInterruptedSet(folderFd_))
+        RemoveStaleTemporaries(folder_, name_);
+    if (CreateTemporary(exists, info)) {
         buffer_.reserve(kBufferSize);
         return true;
     }
+    if (error_ != Error::kNone)
+        return false;
     if (exists && OpenInPlace())
         return true;
     error_ = Error::kCannotCreate;
     return false;
 }
 
-bool AtomicFile::CreateTemporary(const std::string& folder) {
-    if (!FolderTakesFiles(folder))
+// A copy never lands on anything, a link included, so only a save looks where a link leads.
+bool AtomicFile::Resolve() {
+    if (mode_ == Mode::kReplace) {
+        const WriteTarget where = ResolveWriteTarget(requested_);
+        if (where.check == LinkCheck::kForeign || where.check == LinkCheck::kLoop) {
+            NotifyFile(where.check == LinkCheck::kForeign ? FileNotice::kForeignLink
+                                                          : FileNotice::kLinkLoop,
+                       where.path);
+            error_ = where.check == LinkCheck::kForeign ? Error::kUnsafeLink : Error::kCannotCreate;
+            return false;
+        }
+        if (where.check == LinkCheck::kFollowed)
+            target_ = where.path;
+    }
+    folder_ = FolderOf(target_);
+    name_ = NameOf(target_);
+    return true;
+}
+
+bool AtomicFile::CheckTarget(bool& exists, struct stat& info) {
+    exists = fstatat(folderFd_, name_.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    if (exists && mode_ == Mode::kCreateOnly) {
+        error_ = Error::kTargetExists;
+        return false;
+    }
+    // A link still here is the writer's own that ends nowhere: the save replaces the link.
+    if (exists && S_ISLNK(info.st_mode))
+        exists = false;
+    // A name the folder cannot hold would only fail at the rename, after the other files of a
+    // set had taken theirs.
+    if ((exists && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0)) ||
+        name_.size() > NameLimit(folder_)) {
+        error_ = Error::kCannotCreate;
+        return false;
+    }
+    return true;
+}
+
+bool AtomicFile::CreateTemporary(bool exists, const struct stat& info) {
+    if (!FolderTakesFiles(folderFd_) || (exists && StickyKeepsIt(folderFd_, info)))
         return false;
     std::random_device entropy;
-    const size_t limit = NameLimit(folder);
+    const size_t limit = NameLimit(folder_);
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         const std::string unique =
             std::to_string(getpid()) + "-" + std::to_string(entropy() % 1000000);
-        temporary_ = folder + "/" + TemporaryName(NameOf(target_), unique, limit);
-        fd_ = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newPermissions_);
+        temporaryName_ = TemporaryName(name_, unique, limit);
+        fd_ = openat(folderFd_, temporaryName_.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
         if (fd_ < 0 && errno != EEXIST)
             break;
     }
-    if (fd_ < 0)
-        temporary_.clear();
-    return fd_ >= 0;
+    if (fd_ < 0) {
+        temporaryName_.clear();
+        return false;
+    }
+    bool inPlaceInstead = false;
+    if (TakeOwnerAndMode(exists, info, inPlaceInstead))
+        return true;
+    Discard();
+    if (!inPlaceInstead)
+        error_ = Error::kWriteFailed;
+    return false;
+}
+
+// Only root can give a file to another user: a file of another user's becomes the writer's, as
+// any editor's save makes it. Its group, though, decides who else reads it, so a file whose group
+// the writer cannot give is written in place instead, keeping owner, group and mode.
+bool AtomicFile::TakeOwnerAndMode(bool exists, const struct stat& info, bool& inPlaceInstead) {
+    struct stat mine;
+    if (ShouldFail(Step::kPermissions) || fstat(fd_, &mine) != 0)
+        return false;
+    if (exists) {
+        const bool root = geteuid() == 0;
+        const bool ownerDiffers = root && info.st_uid != mine.st_uid;
+        const bool groupDiffers = info.st_gid != mine.st_gid;
+        if ((ownerDiffers || groupDiffers) &&
+            fchown(fd_, ownerDiffers ? info.st_uid : static_cast<uid_t>(-1),
+                   groupDiffers ? info.st_gid : static_cast<gid_t>(-1)) != 0) {
+            inPlaceInstead = errno == EPERM;
+            return false;
+        }
+    }
+    const mode_t mode = exists ? info.st_mode & 07777 : newPermissions_ & 07777 & ~CurrentUmask();
+    return fchmod(fd_, mode) == 0;
 }
 
 bool AtomicFile::OpenInPlace() {
-    fd_ = OpenRegularFile(target_, O_RDWR);
-    if (fd_ < 0)
-        return false;
-    if (ReadAll(fd_, previous_) != ReadResult::kOk) {
-        close(fd_);
-        fd_ = -1;
+    fd_ = openat(folderFd_, name_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info;
+    const int status = fd_ < 0 ? -1 : fcntl(fd_, F_GETFL);
+    if (fd_ < 0 || fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) || status < 0 ||
+        fcntl(fd_, F_SETFL, status & ~O_NONBLOCK) != 0 ||
+        ReadAll(fd_, previous_) != ReadResult::kOk) {
+        Discard();
         return false;
     }
     inPlace_ = true;
@@ -221,7 +263,8 @@ bool AtomicFile::Stage() {
         Discard();
         return false;
     }
-    const bool synced = !ShouldFail(Step::kSync) && fsync(fd_) == 0;
+    struct stat info;
+    const bool synced = !ShouldFail(Step::kSync) && fsync(fd_) == 0 && fstat(fd_, &info) == 0;
     const bool closeFault = ShouldFail(Step::kClose);
     const bool closed = close(fd_) == 0 && !closeFault;
     fd_ = -1;
@@ -230,6 +273,7 @@ bool AtomicFile::Stage() {
         Discard();
         return false;
     }
+    stagedKey_ = {info.st_dev, info.st_ino};
     staged_ = true;
     return true;
 }
@@ -243,11 +287,12 @@ bool AtomicFile::Commit() {
 
 bool AtomicFile::MoveIntoPlace() {
     int failure = 0;
+    const std::string target = folder_ + "/" + name_;
     if (ShouldFail(Step::kRename)) {
         failure = EIO;
     } else if (mode_ == Mode::kCreateOnly) {
-        failure = RenameNoReplace(temporary_, target_);
-    } else if (rename(temporary_.c_str(), target_.c_str()) != 0) {
+        failure = RenameNoReplace(folderFd_, temporaryName_, name_);
+    } else if (std::rename((folder_ + "/" + temporaryName_).c_str(), target.c_str()) != 0) {
         failure = errno;
     }
     if (failure != 0) {
@@ -255,9 +300,9 @@ bool AtomicFile::MoveIntoPlace() {
                                                                  : Error::kWriteFailed;
         return false;
     }
-    temporary_.clear();
+    temporaryName_.clear();
     if (syncFolder_)
-        SyncFolderOf(target_);
+        fsync(folderFd_);
     return true;
 }
 
@@ -276,14 +321,26 @@ bool AtomicFile::CommitInPlace() {
     return written;
 }
 
+bool AtomicFile::UndoInPlace() {
+    const int fd =
+        openat(folderFd_, name_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool restored = WriteAt(fd, previous_) &&
+                          ftruncate(fd, static_cast<off_t>(previous_.size())) == 0 &&
+                          fsync(fd) == 0;
+    close(fd);
+    return restored;
+}
+
 void AtomicFile::Discard() {
     if (fd_ >= 0) {
         close(fd_);
         fd_ = -1;
     }
-    if (!temporary_.empty()) {
-        unlink(temporary_.c_str());
-        temporary_.clear();
+    if (!temporaryName_.empty()) {
+        unlinkat(folderFd_, temporaryName_.c_str(), 0);
+        temporaryName_.clear();
     }
 }
 
@@ -298,34 +355,6 @@ void SyncFolderOf(const std::string& path) {
 bool CanReplaceFile(const std::string& target) {
     AtomicFile file(target);
     return file.Open();
-}
-
-FileSetResult WriteFileSet(std::initializer_list<FileContent> files) {
-    const std::vector<FileContent> contents(files);
-    if (contents.empty())
-        return {0, AtomicFile::Error::kNone};
-    const CatalogWriteLock lock(contents.front().path);
-    std::vector<std::unique_ptr<AtomicFile>> opened;
-    for (const FileContent& content : contents) {
-        opened.push_back(std::make_unique<AtomicFile>(content.path));
-        if (!opened.back()->Open())
-            return {opened.size() - 1, opened.back()->error()};
-    }
-    for (size_t i = 0; i < contents.size(); ++i) {
-        if (!opened[i]->Write(contents[i].bytes) || !opened[i]->Stage())
-            return {i, opened[i]->error()};
-    }
-    FileSetResult result{contents.size(), AtomicFile::Error::kNone};
-    for (bool inPlace : {true, false}) {
-        for (size_t i = 0; i < contents.size() && result.failed == contents.size(); ++i) {
-            opened[i]->DeferFolderSync();
-            if (opened[i]->inPlace() == inPlace && !opened[i]->Commit())
-                result = {i, opened[i]->error()};
-        }
-    }
-    for (const auto& file : opened)
-        SyncFolderOf(file->target());
-    return result;
 }
 
 }  // namespace sheetwise

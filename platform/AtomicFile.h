@@ -6,15 +6,29 @@
 // untouched, and on any failure the temporary file is removed. Every writer does this under the
 // folder's CatalogWriteLock, which also lets it remove what killed writers left behind.
 //
+// Other users may share the folder. The temporary file is made relative to the folder's
+// descriptor, never through a link and never over an existing name (O_NOFOLLOW, O_EXCL), with
+// permissions for its owner alone (0600); only then does it get the target's group and mode (or,
+// for a new file, the mode asked for, less the umask), and a failure there fails the save rather
+// than leaving a file more open or differently owned than the one it replaces. A target that is
+// a symbolic link is written through only under the rule of SymbolicLinks.h.
+//
 // A folder that takes no new file (one the user may not write) still holds files the user may
-// write. Such a file is written in place: its old bytes are kept in memory and put back when the
-// write fails, so a failure still leaves the old file; only a kill in the middle can tear it.
+// write, and a file whose group a new file could not get (another user's group), or that the
+// folder's sticky bit keeps from being replaced, is in the same case. Such a file is written in
+// place: its old bytes are kept in memory and put back when the write fails, so a failure still
+// leaves the old file; only a kill in the middle can tear it.
 #pragma once
 
-#include <initializer_list>
+#include <sys/stat.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "platform/FileFaults.h"
+#include "platform/FileSet.h"
+#include "platform/SetJournal.h"
 
 namespace sheetwise {
 
@@ -22,25 +36,26 @@ class CatalogWriteLock;
 
 class AtomicFile {
   public:
-    enum class Error { kNone, kCannotCreate, kWriteFailed, kTargetExists };
+    using Error = FileError;
     // kReplace: the file is created or replaced, and a replaced file keeps its permissions.
     // kCreateOnly: the file is created only where nothing is; what another writer puts there
     // meanwhile stays (kTargetExists), so racing copies of a missing file never clash.
     enum class Mode { kReplace, kCreateOnly };
 
-    // target: a resolved UTF-8 path. Nothing is touched before Open().
+    // target: a resolved native path. Nothing is touched before Open().
     explicit AtomicFile(std::string target, Mode mode = Mode::kReplace);
     ~AtomicFile();  // an uncommitted temporary file is removed
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // The permission bits a newly created file gets (otherwise 0666 less the umask).
+    // The permission bits a newly created file gets, less the umask (otherwise 0666).
     void SetNewFilePermissions(unsigned permissions) { newPermissions_ = permissions; }
 
-    // Locks the folder, removes the target's leftover temporary files and creates the temporary
-    // file, or, where the folder takes none, opens the existing file to be written in place.
-    // Fails (kCannotCreate) when the target is read-only or not a regular file, or when neither
-    // way is open; with kCreateOnly, kTargetExists when something is there already.
+    // Follows an own link (SymbolicLinks.h), locks the folder, removes the target's leftover
+    // temporary files and creates the temporary file, or, where that cannot be, opens the existing
+    // file to be written in place. Fails (kCannotCreate) when the target is read-only or not a
+    // regular file, or when neither way is open; kUnsafeLink for a link it may not follow;
+    // kLocked when the lock cannot be had; with kCreateOnly, kTargetExists when something is there.
     bool Open();
 
     // Buffers bytes; writes them out whenever the buffer is full. False once anything failed.
@@ -60,24 +75,45 @@ class AtomicFile {
 
     Error error() const { return error_; }
     bool inPlace() const { return inPlace_; }
+    // The file written: the path given, or the file an own link leads to (after Open).
     const std::string& target() const { return target_; }
 
+    // For a set's commit (FileSet.h), after Stage(): where the file is, and the staged file.
+    int folderFd() const { return folderFd_; }
+    const std::string& folder() const { return folder_; }
+    const std::string& name() const { return name_; }
+    const std::string& temporaryName() const { return temporaryName_; }
+    FileKey stagedKey() const { return stagedKey_; }
+    // The set took care of the temporary file (it took its name, or must stay for a recovery).
+    void ForgetTemporary() { temporaryName_.clear(); }
+    // In place, after a Commit that succeeded: puts the old bytes back, because another file of
+    // the set failed. False when that fails too.
+    bool UndoInPlace();
+
   private:
-    bool CreateTemporary(const std::string& folder);
+    bool Resolve();
+    bool CheckTarget(bool& exists, struct stat& info);
+    bool CreateTemporary(bool exists, const struct stat& info);
+    bool TakeOwnerAndMode(bool exists, const struct stat& info, bool& inPlaceInstead);
     bool OpenInPlace();
     bool Flush();
     bool MoveIntoPlace();
     bool CommitInPlace();
     void Discard();
 
+    std::string requested_;
     std::string target_;
+    std::string folder_;
+    std::string name_;
     Mode mode_;
     std::unique_ptr<CatalogWriteLock> lock_;
-    std::string temporary_;
+    std::string temporaryName_;
     std::string buffer_;
     std::string previous_;  // in place: the bytes to put back
     unsigned newPermissions_ = 0666;
+    int folderFd_ = -1;
     int fd_ = -1;
+    FileKey stagedKey_;
     bool inPlace_ = false;
     bool staged_ = false;
     bool syncFolder_ = true;
@@ -89,35 +125,5 @@ void SyncFolderOf(const std::string& path);
 
 // Opens the file as Open() would and abandons it: true when a save could write it now.
 bool CanReplaceFile(const std::string& target);
-
-struct FileContent {
-    std::string path;  // resolved UTF-8 path
-    std::string_view bytes;
-};
-
-struct FileSetResult {
-    size_t failed;  // the file that failed; the number of files when none did
-    AtomicFile::Error error;
-};
-
-// Writes a set of files as far as a file system allows: under the write lock of the first file's
-// folder, every file is opened (so a file that cannot be written stops the save before anything
-// changed), then written and synced, and only then are they moved into place, the files written
-// in place first, since only those can still fail for lack of space. Only a kill or a failing
-// rename between two moves can leave the set half written.
-FileSetResult WriteFileSet(std::initializer_list<FileContent> files);
-
-// A test seam: make the n-th write, flush, sync, close or rename of AtomicFile fail, counted
-// from the call. Only tests use it.
-namespace file_faults {
-
-enum class Step { kWrite, kFlush, kSync, kClose, kRename };
-
-void FailAt(Step step, int n);
-void Clear();
-// Used by AtomicFile: true when this step is the one that is to fail.
-bool ShouldFail(Step step);
-
-}  // namespace file_faults
 
 }  // namespace sheetwise

@@ -3,10 +3,56 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include "platform/CodePage.h"
-
 namespace sheetwise {
 namespace {
+
+constexpr char16_t kEscapedByteBase = 0xDC00;
+
+bool IsEscapedByte(char16_t unit) {
+    return unit >= 0xDC80 && unit <= 0xDCFF;
+}
+
+void AppendUtf8(std::string& bytes, char32_t code) {
+    if (code < 0x80) {
+        bytes.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        bytes.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        bytes.push_back(static_cast<char>(0xF0 | (code >> 18)));
+        bytes.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+// The length of the valid UTF-8 sequence at the start of bytes and the character it encodes;
+// 0 when the first byte starts none (overlong forms and surrogates are not valid).
+size_t ValidSequence(std::string_view bytes, char32_t& code) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const size_t length = lead < 0x80   ? 1
+                          : lead < 0xC2 ? 0
+                          : lead < 0xE0 ? 2
+                          : lead < 0xF0 ? 3
+                          : lead < 0xF5 ? 4
+                                        : 0;
+    if (length == 0 || length > bytes.size())
+        return 0;
+    code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    for (size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    const char32_t minimum = length == 3 ? 0x800 : length == 4 ? 0x10000 : 0;
+    const bool valid = code >= minimum && code <= 0x10FFFF && !(code >= 0xD800 && code < 0xE000);
+    return valid ? length : 0;
+}
 
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -53,12 +99,49 @@ std::string ResolveNameCase(const std::string& path) {
 }
 
 std::string ToNativePath(std::u16string_view path) {
-    std::u16string unified(path);
-    for (char16_t& unit : unified) {
-        if (unit == u'\\')
-            unit = u'/';
+    return ResolveNameCase(NativeFromWide(path));
+}
+
+std::string NativeFromWide(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        if (IsEscapedByte(text[i])) {
+            bytes.push_back(static_cast<char>(code - kEscapedByteBase));
+            continue;
+        }
+        if (code >= 0xD800 && code < 0xE000) {
+            const bool pair = code < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                              text[i + 1] < 0xE000;
+            code = pair ? 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00) : 0xFFFD;
+        }
+        AppendUtf8(bytes, code);
     }
-    return ResolveNameCase(Utf16ToUtf8(unified));
+    return bytes;
+}
+
+std::u16string WideFromNative(std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size());
+    while (!bytes.empty()) {
+        char32_t code = 0;
+        const size_t length = ValidSequence(bytes, code);
+        if (length == 0) {
+            text.push_back(
+                static_cast<char16_t>(kEscapedByteBase + static_cast<unsigned char>(bytes[0])));
+            bytes.remove_prefix(1);
+            continue;
+        }
+        if (code >= 0x10000) {
+            text.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
+            text.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+        } else {
+            text.push_back(static_cast<char16_t>(code));
+        }
+        bytes.remove_prefix(length);
+    }
+    return text;
 }
 
 std::string FolderOf(const std::string& path) {

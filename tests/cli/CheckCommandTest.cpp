@@ -36,7 +36,7 @@ TEST_F(CliCheckTest, DroppedPaperLinesAreNamedWithTheirCauseLinesTooLongToReadSt
         "6\" holds '\xC3\x97' (U+00D7) at position 2, which is not allowed (status 12)\n");
     const std::string status7 =
         ".cat: the editor loads this catalog with status 7 (the catalog file has no first line, "
-        "or a line too long to read); opening it shows an error\n";
+        "a line too long to read, or more than 64 MiB); opening it shows an error\n";
     EXPECT_EQ(Findings({WriteCatalog("long", "L:A\nA:1:75:white:plain\n" + std::string(2048, 'x') +
                                                  "\nB:1:75:white:plain\n")},
                        1),

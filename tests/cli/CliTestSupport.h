@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "platform/NativePath.h"
 #include "support/SampleCatalog.h"
 #include "support/TempDir.h"
 
@@ -60,12 +61,12 @@ class CliTest : public ::testing::Test {
   protected:
     void SetUp() override { setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1); }
 
-    // Runs the tool with these arguments (UTF-8), as if from a "bin" folder inside the
-    // temporary folder; the folder is taken out of what it prints.
+    // Runs the tool with these arguments (bytes, as main() takes them), as if from a "bin"
+    // folder inside the temporary folder; the folder is taken out of what it prints.
     CliRun Run(const std::vector<std::string>& arguments) {
         QStringList list;
         for (const std::string& argument : arguments)
-            list << QString::fromStdString(argument);
+            list << QString::fromStdU16String(WideFromNative(argument));
         std::ostringstream out;
         std::ostringstream err;
         cli::Console console{out, err};

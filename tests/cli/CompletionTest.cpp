@@ -42,19 +42,20 @@ TEST(CliCompletionTest, OffersEveryCommandAndEachCommandsOwnOptions) {
     const std::vector<std::string> commands = cli::CommandNames();
     EXPECT_EQ(Offered({""}), Set(commands));
     EXPECT_EQ(Offered({"help", ""}), Set(commands));
-    EXPECT_EQ(Offered({"--"}), (std::set<std::string>{"--help", "--version"}));
+    EXPECT_EQ(Offered({"--"}), (std::set<std::string>{"--help", "--version", "--wait"}));
     for (const std::string& name : commands) {
         if (name == "help")
             continue;
         std::vector<std::string> options = cli::OptionsOf(*cli::CommandNamed(name));
         options.push_back("--help");
+        options.push_back("--wait");  // every command's
         EXPECT_EQ(Offered({name, "x.cat", "--"}), Set(options)) << name;
     }
     EXPECT_EQ(Offered({"export", "a.cat", "--format", ""}), (std::set<std::string>{"csv", "json"}));
     EXPECT_EQ(Offered({"add", "N", "--sides", ""}), (std::set<std::string>{"0", "1", "2"}));
     EXPECT_EQ(Offered({"add-value", ""}), (std::set<std::string>{"colour", "type", "weight"}));
     // After an option's value, the next word is an argument again.
-    EXPECT_EQ(Offered({"delete-value", "--out", "x.cat", ""}),
+    EXPECT_EQ(Offered({"delete-value", "--wait", "5", "--out", "x.cat", ""}),
               (std::set<std::string>{"colour", "type", "weight"}));
 }
 

@@ -100,8 +100,8 @@ TEST_F(CliConvertTest, FilesAtTheTargetAreTreatedAsSaveAsTreatsThem) {
         EXPECT_THAT(run.err, HasSubstr("its companion files would not be found")) << name;
     }
     EXPECT_EQ(ListFolder(dir.path()),
-              "DST.DEF Other.cat dst.cat dst.cat.atr half.cat.atr "
-              "locked.cat src.DEF src.cat src.cat.atr ");
+              ".sheetwise.lock DST.DEF Other.cat dst.cat dst.cat.atr half.cat.atr locked.cat "
+              "src.DEF src.cat src.cat.atr ");
 }
 
 }  // namespace

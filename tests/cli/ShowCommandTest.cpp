@@ -55,7 +55,7 @@ TEST_F(CliShowTest, ExitStatusFollowsTheCatalogStatus) {
     run = Run({"show", WriteCatalog("cut", "Cut:A\nA:1:75:white:plain\n" + std::string(2048, 'x') +
                                                "\nB:1:75:white:plain\n")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_THAT(run.err, HasSubstr("a line too long to read): reading stopped there, no paper "
+    EXPECT_THAT(run.err, HasSubstr("or more than 64 MiB): reading stopped there, no paper "
                                    "after that point was read;"));
 
     run = Run({"show", WriteCatalog("damaged", "D:A\nA:1:75:white:plain\nB B:1:75:white:plain\n"),

@@ -47,7 +47,7 @@ TEST_F(AttributeFileTest, RoundTripsAppendsSkipsUnknownSectionsAndFailsWithItsSt
     // A later write in another letter case replaces the file that is there.
     ASSERT_EQ(WriteAttributeLists(dir.Wide("r.cat"), {}, {}, {}), kStatusOk);
     ASSERT_EQ(WriteAttributeLists(dir.Wide("R.CAT"), weights, types, colours), kStatusOk);
-    EXPECT_EQ(ListFolder(dir.path()), "r.cat.atr ");
+    EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock r.cat.atr ");
     Lists back;
     back.weights = {u"kept"};
     ASSERT_EQ(ReadAttributeLists(dir.Wide("r.cat"), back.refs()), kStatusOk);

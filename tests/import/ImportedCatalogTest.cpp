@@ -79,12 +79,12 @@ TEST_F(ImportedCatalogTest, ReadsThePathAsGivenSectionsToTheirFirstGapAndFailsAt
               "8.5 x 11\"|210 x 297 mm|///// A;0;white;75;plain;2;0 A@0 invalid 0 failed");
     EXPECT_TRUE(Import(ImportFileWithPapers({})).failed());
     EXPECT_TRUE(Import(ImportFileWithPapers({"*;0;white;75;plain;0", "B;0;;75;plain;0"})).failed());
-    // The path goes to the reader unchanged: a folder the ANSI code page cannot spell, a file name
-    // in another letter case and Windows' separator.
+    // The path goes to the reader unchanged: a folder the ANSI code page cannot spell and a file
+    // name in another letter case.
     const std::string folder = dir.File("\xE6\x97\xA5\xE6\x9C\xAC \xD0\x9F");
     std::filesystem::create_directory(folder);
     testing::WriteBytes(folder + "/Example.INI", testing::ExampleImportFile());
-    const std::u16string path = Utf8ToUtf16(folder) + u"\\example.ini";
+    const std::u16string path = Utf8ToUtf16(folder) + u"/example.ini";
     const ImportedCatalog example(path);
     EXPECT_EQ(example.path(), path);
     EXPECT_EQ(Summary(example),

@@ -26,7 +26,7 @@ TEST_F(CatalogTest, CatalogSaveFailingKeepsThePreviousFile) {
         file_faults::Clear();
         EXPECT_EQ(catalog.status(), kStatusWriteError);
         EXPECT_EQ(ReadBytes(dir.File("test.cat")), before);
-        EXPECT_EQ(ListFolder(dir.path()), "test.DEF test.cat test.cat.atr ");
+        EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock test.DEF test.cat test.cat.atr ");
     }
     // A file that cannot be replaced, and no file at all, are "cannot open".
     chmod(dir.File("test.cat").c_str(), 0444);
@@ -48,7 +48,8 @@ TEST_F(CatalogTest, ACatalogSetIsSavedWholeOrNotAtAll) {
     const auto expectUntouched = [&](const char* what) {
         EXPECT_EQ(ReadBytes(dir.File("test.cat")), papers) << what;
         EXPECT_EQ(ReadBytes(dir.File("test.cat.atr")), attributes) << what;
-        EXPECT_EQ(ListFolder(dir.path()), "test.DEF test.cat test.cat.atr ") << what;
+        EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock test.DEF test.cat test.cat.atr ")
+            << what;
     };
     chmod(dir.File("test.cat.atr").c_str(), 0444);
     EXPECT_EQ(SaveCatalogSet(catalog, dir.Wide("test.cat")), CatalogSetResult::kAttributesNotSaved);

@@ -27,10 +27,12 @@ TEST(NativePath, FindsFilesWhateverTheirLetterCaseTheExactNameFirst) {
     EXPECT_EQ(ToNativePath(dir.Wide("büro.def")), dir.File("Büro.DEF"));
     // Only A to Z fold: "Ü" is not "ü".
     EXPECT_EQ(ToNativePath(dir.Wide("BÜRO.DEF")), dir.File("BÜRO.DEF"));
-    // Backslashes separate folders; a new file keeps its name.
+    // A backslash is a byte of a name like any other, no folder separator; a new file keeps its
+    // name.
     std::u16string windowsStyle = dir.Wide("New.cat");
     windowsStyle[windowsStyle.rfind(u'/')] = u'\\';
-    EXPECT_EQ(ToNativePath(windowsStyle), dir.File("New.cat"));
+    EXPECT_EQ(ToNativePath(windowsStyle), dir.path() + "\\New.cat");
+    EXPECT_EQ(ToNativePath(dir.Wide("New.cat")), dir.File("New.cat"));
     // Of several cases, the exact name wins, then the first in byte order.
     WriteBytes(dir.File("a.def"), "lower");
     WriteBytes(dir.File("A.DEF"), "upper");
@@ -66,7 +68,7 @@ TEST(AtomicFile, ReplacesTheFileAndKeepsItsPermissions) {
     struct stat info;
     lstat(dir.File("link.cat").c_str(), &info);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
-    EXPECT_EQ(ListFolder(dir.path()), "catalog.cat link.cat ");
+    EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock catalog.cat link.cat ");
 }
 
 TEST(AtomicFile, ReadOnlyTargetMissingFolderOrAbandonedFileWritesNothing) {
@@ -84,7 +86,7 @@ TEST(AtomicFile, ReadOnlyTargetMissingFolderOrAbandonedFileWritesNothing) {
         ASSERT_TRUE(abandoned.Open());
         abandoned.Write("half");
     }
-    EXPECT_EQ(ListFolder(dir.path()), "locked.cat ");
+    EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock locked.cat ");
 }
 
 TEST(AtomicFile, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporary) {
@@ -101,7 +103,7 @@ TEST(AtomicFile, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporary) {
         EXPECT_FALSE(committed) << static_cast<int>(step);
         EXPECT_EQ(file.error(), AtomicFile::Error::kWriteFailed);
         EXPECT_EQ(ReadBytes(target), "previous");
-        EXPECT_EQ(ListFolder(dir.path()), "catalog.cat ");
+        EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock catalog.cat ");
     }
 }
 

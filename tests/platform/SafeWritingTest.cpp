@@ -1,8 +1,6 @@
 // What a save does beyond writing one file: copies that appear whole or not at all, files that
-// are not files, folders that take no new file, long names, leftovers of killed saves, and the
-// lock that makes writers of one folder take turns.
+// are not files, folders that take no new file, long names and leftovers of killed saves.
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,7 +10,6 @@
 #include <future>
 
 #include "platform/AtomicFile.h"
-#include "platform/CatalogWriteLock.h"
 #include "platform/FileOps.h"
 #include "platform/TemporaryNames.h"
 #include "support/TempDir.h"
@@ -54,7 +51,7 @@ TEST(FileOps, OnlyRegularFilesAreOpenedAndCopiesAppearWholeOrNotAtAll) {
     file_faults::FailAt(Step::kRename, 1);
     EXPECT_FALSE(CopyFileNoOverwrite(source, dir.File("copy.def")));
     file_faults::Clear();
-    EXPECT_EQ(ListFolder(dir.path()), "T.DEF pipe.cat ");
+    EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock T.DEF pipe.cat ");
     // A copy keeps the source's permissions unless the owner is to write it.
     chmod(source.c_str(), 0444);
     EXPECT_TRUE(CopyFileNoOverwrite(dir.File("t.def"), dir.File("copy.def")));
@@ -75,7 +72,7 @@ TEST(FileOps, OnlyRegularFilesAreOpenedAndCopiesAppearWholeOrNotAtAll) {
     EXPECT_EQ(CopyFileIfMissing(source, dir.File("LATE.def"), false), CopyResult::kAlreadyThere);
     EXPECT_EQ(CopyFileIfMissing(dir.File("missing"), dir.File("new.def"), false),
               CopyResult::kFailed);
-    EXPECT_EQ(ListFolder(dir.path()), "T.DEF copy.def late.def own.def pipe.cat ");
+    EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock T.DEF copy.def late.def own.def pipe.cat ");
     EXPECT_EQ(ToTextMode("a\r\nb\rc\r\n\r"), "a\nb\rc\n\r");
 }
 
@@ -127,34 +124,9 @@ TEST(AtomicFile, LeftoversOfKilledSavesOfTheSameFileAreRemovedWhateverTheNameLen
     AtomicFile tooLong(dir.File(longName + "L"));
     EXPECT_FALSE(tooLong.Open());
     EXPECT_EQ(ListFolder(dir.path()),
-              ".t.cat.atr.tmp1-2 .t.cat.bak .t.cat.tmp-1 .t.cat.tmp1-2x "
+              ".sheetwise.lock .t.cat.atr.tmp1-2 .t.cat.bak .t.cat.tmp-1 .t.cat.tmp1-2x "
               ".u.cat.tmp1-2 " +
                   longName + " t.cat t.cat.tmp1-2 ");
-}
-
-// Another program's attempt to take the folder's lock.
-bool OthersMayLock(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    const bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
-    close(fd);
-    return free;
-}
-
-TEST(CatalogWriteLock, WritersOfAFolderTakeTurns) {
-    TempDir dir;
-    {
-        const CatalogWriteLock outer(dir.File("a.cat"));
-        { const CatalogWriteLock inner(dir.File("a.cat.atr")); }
-        EXPECT_FALSE(OthersMayLock(dir.path()));  // the outer guard still holds it
-    }
-    EXPECT_TRUE(OthersMayLock(dir.path()));
-    AtomicFile file(dir.File("a.cat"));
-    ASSERT_TRUE(file.Open());
-    EXPECT_FALSE(OthersMayLock(dir.path()));
-    file.Write("x");
-    ASSERT_TRUE(file.Commit());
-    EXPECT_TRUE(OthersMayLock(dir.path()));
-    EXPECT_EQ(ListFolder(dir.path()), "a.cat ");  // no lock file
 }
 
 }  // namespace

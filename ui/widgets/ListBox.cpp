@@ -1,5 +1,6 @@
 #include "ui/widgets/ListBox.h"
 
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace sheetwise {
@@ -84,6 +85,14 @@ void ListBox::SelectRow(int row) {
 int ListBox::SelectedRow() const {
     const QList<QListWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? -1 : row(selected.front());
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->ignore();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
 }
 
 void ListBox::focusInEvent(QFocusEvent* event) {

@@ -47,6 +47,8 @@ class ListBox final : public QListWidget {
     void Notified();
 
   protected:
+    // A right click asks what the list is (What's this); it chooses no item.
+    void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

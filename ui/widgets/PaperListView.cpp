@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QIcon>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
@@ -140,7 +141,19 @@ QItemSelectionModel::SelectionFlags PaperListView::selectionCommand(const QModel
     const QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
     if (!index.isValid() || command.testFlag(QItemSelectionModel::Deselect))
         return QItemSelectionModel::NoUpdate;
+    // A right click asks what the list is (What's this); it chooses no paper.
+    if (event != nullptr && event->type() == QEvent::MouseButtonPress &&
+        static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton)
+        return QItemSelectionModel::NoUpdate;
     return command;
+}
+
+QModelIndex PaperListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if ((action == MoveHome || action == MoveEnd) && model_.rowCount() > 0) {
+        const int row = action == MoveHome ? 0 : model_.rowCount() - 1;
+        return model_.index(row, currentIndex().isValid() ? currentIndex().column() : 0);
+    }
+    return QTableView::moveCursor(action, modifiers);
 }
 
 QString PaperListView::CellText(int row, int column) const {

@@ -78,6 +78,8 @@ class PaperListView final : public QTableView {
   protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    // Home and End go to the first and the last paper.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
   private:
     PaperRowsModel model_;

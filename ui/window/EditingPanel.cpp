@@ -2,6 +2,7 @@
 // The session decides and tells; the window only finds the control that was used, and says so
 // when the template lacks it.
 #include <QAbstractButton>
+#include <QApplication>
 
 #include "ui/resources/QtText.h"
 #include "ui/widgets/EditField.h"
@@ -23,7 +24,8 @@ int32_t ListKind(int listId) {
 bool MainDialog::DispatchEditingCommand(int id) {
     switch (id) {
         case control::kOk:
-            return true;  // Enter does nothing
+            OnEnter();
+            return true;
         case control::kAdd:
             session_.Add(prompts_);
             return true;
@@ -61,6 +63,25 @@ bool MainDialog::DispatchEditingCommand(int id) {
             return true;
         default:
             return false;
+    }
+}
+
+// Enter never closes the window. In an editing field it runs the command the typing calls for:
+// Add for a new name, Modify for changed values of the paper shown; elsewhere nothing.
+void MainDialog::OnEnter() {
+    const int field = controls_.key(QApplication::focusWidget(), 0);
+    if (field != control::kNameField && field != control::kColourField &&
+        field != control::kTypeField && field != control::kWeightField)
+        return;
+    switch (session_.EnterCommand()) {
+        case EditingSession::Evident::kAdd:
+            session_.Add(prompts_);
+            return;
+        case EditingSession::Evident::kModify:
+            OnModify();
+            return;
+        case EditingSession::Evident::kNone:
+            return;
     }
 }
 

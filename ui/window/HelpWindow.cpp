@@ -1,6 +1,8 @@
 #include "ui/window/HelpWindow.h"
 
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -13,6 +15,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     layout->addWidget(browser_);
     // Links to other sites open in the desktop's browser; the manual's own links stay here.
     browser_->setOpenExternalLinks(true);
+    // Esc closes it, as it closes any window that only shows something.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     resize(720, 640);
 }
 

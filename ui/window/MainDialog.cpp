@@ -248,6 +248,11 @@ void MainDialog::ForwardEditCommand(int id) {
 }
 
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
+    // A shortcut (a mnemonic such as Alt+A) can take its key before any KeyPress is sent: Alt
+    // was not pressed alone then.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt)
+        altAlone_ = false;
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
     auto* target = qobject_cast<QWidget*>(watched);
@@ -256,6 +261,10 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     auto* key = static_cast<QKeyEvent*>(event);
+    // While the menu bar has the keyboard (a menu just closed with Esc), its keys are its own:
+    // Esc leaves it rather than closing the window.
+    if (menuBar_->hasFocus() && key->key() != Qt::Key_Alt)
+        return false;
     if (OpensMenuBar(key))
         return true;
     if (event->type() == QEvent::KeyRelease)
@@ -283,6 +292,12 @@ bool MainDialog::TranslateAccelerator(QKeyEvent* event) {
     const QKeyCombination key(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
     if (const auto id = accelerators_.CommandFor(key)) {
         OnCommand(*id);
+        return true;
+    }
+    // Ctrl+Up and Ctrl+Down move the selected paper, the list keeping the keyboard.
+    if (QApplication::focusWidget() == paperList() && event->modifiers() == Qt::ControlModifier &&
+        (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        OnCommand(event->key() == Qt::Key_Up ? control::kMoveUp : control::kMoveDown);
         return true;
     }
     switch (event->key()) {

@@ -116,6 +116,7 @@ class MainDialog : public QWidget {
     void CloseWindow(int commandId);
 
     // What the operator does in the editing panel, passed on to the session.
+    void OnEnter();
     void OnModify();
     void OnDelete();
     void OnDefaultPaper();

@@ -220,6 +220,8 @@ void MainDialog::RenderFields() {
             radio->setAutoExclusive(false);
             radio->setChecked(id == checkedMode);
             radio->setAutoExclusive(true);
+            // Tab enters the group at the checked button; the arrow keys move within it.
+            radio->setFocusPolicy(id == checkedMode ? Qt::StrongFocus : Qt::ClickFocus);
         }
     }
     if (QAbstractButton* box = button(control::kPrecollatedBox))

@@ -79,6 +79,10 @@ TEST(HelpFileTest, TheManualIsFoundAndHasAPlaceForEveryTopic) {
     ASSERT_TRUE(help.Show(QString::fromStdString(kManual), HelpTopicAnchor(control::kDelete)));
     EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("topic-1003"));
     EXPECT_GT(help.browser()->verticalScrollBar()->value(), 0);
+    // Esc closes it, wherever the keyboard is in it.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    QTest::keyClick(help.browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
     EXPECT_FALSE(help.Show(QStringLiteral("/nowhere/sheetwise.html"), {}));
 }
 
