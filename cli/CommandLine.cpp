@@ -40,7 +40,7 @@ const std::vector<CommandEntry>& Commands() {
          1,
          SIZE_MAX,
          "at least one catalog",
-         {"--json", "--compact", "--max"}},
+         {"--json", "--compact", "--max", "--fail-on"}},
         {"import",
          Command::kImport,
          0,
@@ -157,6 +157,7 @@ struct Options {
     QCommandLineOption down = Flag("down");
     QCommandLineOption to = Valued({QStringLiteral("to")}, "position");
     QCommandLineOption rawCsv = Flag("raw-csv");
+    QCommandLineOption failOn = Valued({QStringLiteral("fail-on")}, "severity");
     QCommandLineOption wait = Valued({QStringLiteral("wait")}, "seconds");
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version = Flag("version");
@@ -186,7 +187,8 @@ struct Options {
                 {&up, "--up"},
                 {&down, "--down"},
                 {&to, "--to"},
-                {&rawCsv, "--raw-csv"}};
+                {&rawCsv, "--raw-csv"},
+                {&failOn, "--fail-on"}};
     }
 
     QList<QCommandLineOption> All() const {
@@ -295,6 +297,16 @@ bool CheckExport(Checker& check, Invocation& invocation) {
     return true;
 }
 
+bool ReadFailOn(Checker& check, const std::u16string& given, Invocation& invocation) {
+    const std::pair<const char16_t*, Severity> severities[] = {
+        {u"error", Severity::kError}, {u"warning", Severity::kWarning}, {u"note", Severity::kNote}};
+    for (const auto& [name, severity] : severities) {
+        if (given == name)
+            invocation.failOn = severity;
+    }
+    return given.empty() || invocation.failOn || check.Fail("--fail-on is error, warning or note");
+}
+
 bool CheckDiff(Checker& check, const Invocation& invocation) {
     if (int(invocation.json) + int(invocation.stat) + int(invocation.quiet) > 1)
         return check.Fail("diff takes one of --json, --stat and --quiet");
@@ -348,6 +360,11 @@ bool CheckCommand(Checker& check, const Options& options, Invocation& invocation
     if (invocation.compact && !invocation.json && invocation.format != u"json")
         return check.Fail("--compact goes with --json");
     switch (invocation.command) {
+        case Command::kCheck: {
+            std::u16string failOn;
+            return check.SingleValue(options.failOn, "--fail-on", failOn) &&
+                   ReadFailOn(check, failOn, invocation);
+        }
         case Command::kImport:
             return CheckImport(check, invocation);
         case Command::kConvert:

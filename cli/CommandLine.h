@@ -75,8 +75,10 @@ struct Invocation {
     bool dropBadLines = false;  // convert, edits: write a catalog whose reading dropped lines
     bool force = false;         // convert, import, edits: replace or overwrite files
     bool dryRun = false;        // edits: print what would change, write nothing
-    CatalogEdit edit;           // an edit command's edit
-    bool rawCsv = false;        // export: cells as they are, formula-like ones included
+    // check: the least severity of a finding that makes the exit status 1; any when not given.
+    std::optional<Severity> failOn;
+    CatalogEdit edit;     // an edit command's edit
+    bool rawCsv = false;  // export: cells as they are, formula-like ones included
     // How long to wait for a catalog folder's lock; the file layer's default when not given.
     std::optional<std::chrono::milliseconds> wait;
 };

@@ -18,7 +18,7 @@ changes a file.
 
 Commands:
   show CATALOG [--json]           print a catalog as the editor reads it
-  check CATALOG... [--max N] [--json]
+  check CATALOG... [--max N] [--fail-on error|warning] [--json]
                                   report every line the readers drop or change, and every
                                   inconsistency between papers, default paper and lists
   import INI --out NEW.cat [--base CATALOG] [--force]
@@ -55,6 +55,8 @@ Options:
   -b, --base CATALOG     import: the catalog the import starts from
   -f, --format FORMAT    export: csv (the default) or json
   --max N                check: findings printed per file (1000; 0 prints all)
+  --fail-on SEVERITY     check: exit with 1 only for findings this grave or graver
+                         (error, warning or note; note, any finding, unless given)
   --bytes                diff: also tell which files differ byte for byte
   --stat                 diff: one line a catalog, "same" or how many papers differ
   --quiet                diff: print nothing, the exit status tells
@@ -132,7 +134,7 @@ Exit status: 0 for status 0, 2 when a file cannot be opened, 1 otherwise.
 )";
 
 constexpr const char* kCheck =
-    R"(Usage: sheetwise-cli check CATALOG... [--max N] [--json [--compact]]
+    R"(Usage: sheetwise-cli check CATALOG... [--max N] [--fail-on SEVERITY] [--json [--compact]]
 
 Reads each catalog with its companions line by line, as the editor's readers do, and
 prints one line for each finding, the moment it is found:
@@ -161,12 +163,29 @@ says how many more there were: FILE: K more findings not printed (--max N). Find
 are not kept: however many a file has, check needs about the memory the editor needs to
 open the catalog.
 
-With --json: {"findings": [{"file": S, "line": N, "message": S}, ...],
+With --json: {"findings": [{"file": S, "line": N, "code": S, "severity": S,
+                            "message": S}, ...],
               "notShown": [{"file": S, "count": N}, ...]}
 with line 0 for a file as a whole.
 
+Codes, by severity (a code keeps its meaning; the severity is the code's):
+  error    the editor refuses or drops something: catalog-unreadable, sizes-unreadable,
+           attributes-unreadable, file-too-large, folder-locked, empty-file, editor-status,
+           line-too-long, line-without-key, field-missing, field-empty,
+           character-not-allowed, unknown-section, value-before-section, odd-final-byte
+  warning  the editor reads it, but not as written, or changes it when it shows or saves
+           the catalog: escapes, text-cut, number-from-text, size-out-of-range,
+           extra-fields, value-cut-at-colon, no-default-paper, default-paper-missing,
+           value-not-listed, display-hazard
+  note     read and kept as written, but not what the editor would make:
+           default-paper-repeated, duplicate-name, weight-out-of-range,
+           precollated-not-flag, size-unit-unknown, listed-weight-not-number,
+           listed-weight-out-of-range, listed-value-not-allowed, listed-value-too-long,
+           value-listed-twice
+
 Exit status: 0 when no catalog has a finding, 1 when one has, 2 when a catalog file or a
-companion cannot be opened or is too large.
+companion cannot be opened or is too large. With --fail-on error (or warning, or note) only
+a finding of that severity or a graver one gives 1, whether or not --max printed it.
 )";
 
 constexpr const char* kImport =

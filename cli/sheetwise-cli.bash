@@ -4,7 +4,7 @@
 _sheetwise_cli_options() {
     case "$1" in
         show) echo "--json --compact" ;;
-        check) echo "--json --compact --max" ;;
+        check) echo "--json --compact --max --fail-on" ;;
         import) echo "--json --compact --out --base --force" ;;
         convert) echo "--out --drop-bad-lines --force" ;;
         export) echo "--json --compact --format --raw-csv" ;;
@@ -35,6 +35,9 @@ _sheetwise_cli() {
         --sides)
             mapfile -t COMPREPLY < <(compgen -W "0 1 2" -- "$cur")
             return ;;
+        --fail-on)
+            mapfile -t COMPREPLY < <(compgen -W "error warning note" -- "$cur")
+            return ;;
         --max | --to | --size | --weight | --colour | --type | --wait)
             return ;;
         --out | -o | --base | -b)
@@ -49,7 +52,7 @@ _sheetwise_cli() {
         word=${COMP_WORDS[i]}
         case "$word" in
             --format | -f | --sides | --weight | --max | --to | --size | --colour | --type | \
-            --out | -o | --base | -b | --wait) ((i++)) ;;
+            --out | -o | --base | -b | --wait | --fail-on) ((i++)) ;;
             -*) ;;
             *) if [[ -z $command ]]; then command=$word; else ((operands++)); fi ;;
         esac

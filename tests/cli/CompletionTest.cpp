@@ -53,6 +53,7 @@ TEST(CliCompletionTest, OffersEveryCommandAndEachCommandsOwnOptions) {
     }
     EXPECT_EQ(Offered({"export", "a.cat", "--format", ""}), (std::set<std::string>{"csv", "json"}));
     EXPECT_EQ(Offered({"add", "N", "--sides", ""}), (std::set<std::string>{"0", "1", "2"}));
+    EXPECT_EQ(Offered({"check", "a.cat", "--fail-on", "w"}), (std::set<std::string>{"warning"}));
     EXPECT_EQ(Offered({"add-value", ""}), (std::set<std::string>{"colour", "type", "weight"}));
     // After an option's value, the next word is an argument again.
     EXPECT_EQ(Offered({"delete-value", "--wait", "5", "--out", "x.cat", ""}),
