@@ -4,6 +4,7 @@
 
 #include "cli/CatalogCheck.h"
 #include "cli/CommandSupport.h"
+#include "cli/EditWriting.h"
 #include "cli/ToolPrompts.h"
 #include "model/FileProblems.h"
 
@@ -106,49 +107,6 @@ CatalogEditing EditCatalog(const std::u16string& path, const Invocation& invocat
                          !SameSavedCatalog(*catalog.asRead, catalog.session->catalog());
     catalog.state = changed ? CatalogEditing::State::kChanged : CatalogEditing::State::kUnchanged;
     return catalog;
-}
-
-// Writes the catalog as the editor's Save writes it (or its Save As, for --out). A catalog that
-// was not read whole has no file of its own to the editor: its Save asks for a name, which is
-// its own only with --force.
-bool WriteCatalog(CatalogEditing& catalog, const Invocation& invocation, Console& console) {
-    ToolPrompts prompts(console, invocation.force);
-    EditingSession& session = *catalog.session;
-    SaveResult result;
-    if (!invocation.out.empty()) {
-        prompts.Give(FileChoice::kSaveCatalogAs, invocation.out);
-        result = session.SaveAs(prompts);
-    } else {
-        if (session.document().untitled())
-            prompts.Give(FileChoice::kSaveCatalogAs, catalog.path);
-        result = session.Save(prompts);
-    }
-    catalog.written = result == SaveResult::kSaved ? CatalogEditing::Written::kYes
-                                                   : CatalogEditing::Written::kFailed;
-    return result == SaveResult::kSaved;
-}
-
-// Writes every catalog the edits changed (with --out: the one catalog, changed or not), until a
-// write fails. Returns the exit status.
-int WriteCatalogs(std::vector<CatalogEditing>& catalogs, const Invocation& invocation,
-                  Console& console) {
-    for (size_t i = 0; i < catalogs.size(); ++i) {
-        CatalogEditing& catalog = catalogs[i];
-        if (catalog.state != CatalogEditing::State::kChanged && invocation.out.empty())
-            continue;
-        if (WriteCatalog(catalog, invocation, console))
-            continue;
-        std::string rest;
-        for (size_t j = i + 1; j < catalogs.size(); ++j) {
-            if (catalogs[j].state == CatalogEditing::State::kChanged)
-                rest += (rest.empty() ? "" : ", ") + Shown(catalogs[j].path);
-        }
-        ReportError(console,
-                    Shown(catalog.target) + ": not written" +
-                        (rest.empty() ? std::string() : "; nor, since it was not, " + rest));
-        return kExitUnusable;
-    }
-    return kExitSuccess;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "CliTestSupport.h"
+#include "platform/FileFaults.h"
 
 namespace sheetwise::testing {
 namespace {
@@ -138,6 +139,50 @@ TEST_F(CliApplyTest, ARefusalAnywhereLeavesEveryCatalogUntouched) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_THAT(run.err, HasSubstr("missing.cat"));
     EXPECT_EQ(Stamps({"first", "second", "third"}), before);
+}
+
+// Catalogs of many folders are written side by side; what is printed keeps the order named. When
+// the writes fail, each catalog keeps its whole old set and the failure is told.
+TEST_F(CliApplyTest, CatalogsOfManyFoldersAreWrittenAndToldInTheOrderNamed) {
+    const std::string script = Write("edits.json", kScript);
+    std::vector<std::string> catalogs;
+    std::string told;
+    for (const char* folder : {"e", "d", "c", "b", "a", "a2"}) {
+        std::filesystem::create_directory(dir.File(folder));
+        catalogs.push_back(Shop(std::string(folder) + "/shop"));
+        told += std::string(folder) + "/shop.cat: changed\n";
+    }
+    catalogs.push_back(Shop("a/other"));
+    told += "a/other.cat: changed\n";
+    const std::string alone = Shop("alone");
+    EXPECT_EQ(Run({"apply", script, alone}).exitCode, 0);
+    std::vector<std::string> arguments = {"apply", script};
+    arguments.insert(arguments.end(), catalogs.begin(), catalogs.end());
+    EXPECT_EQ(Run(arguments), (CliRun{0, told, ""}));
+    for (const std::string& catalog : catalogs)
+        EXPECT_EQ(ReadBytes(catalog) + ReadBytes(catalog + ".atr"),
+                  Read("alone.cat") + Read("alone.cat.atr"));
+
+    std::vector<std::string> renewed;
+    for (const char* folder : {"e", "d", "c"})
+        renewed.push_back(Shop(std::string(folder) + "/shop"));
+    const std::vector<Stamp> before = Stamps({"e/shop", "d/shop", "c/shop"});
+    file_faults::FailFrom(file_faults::Step::kIntent, 1);
+    const CliRun run = Run({"apply", script, renewed[0], renewed[1], renewed[2]});
+    file_faults::Clear();
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_THAT(run.err, HasSubstr("Save paper catalog operation cannot be completed."));
+    EXPECT_EQ(Stamps({"e/shop", "d/shop", "c/shop"}), before);
+    // Whichever of them were begun before the first failure are told in the order named.
+    size_t last = 0;
+    for (const char* catalog : {"e/shop.cat", "d/shop.cat", "c/shop.cat"}) {
+        const size_t at = run.err.find(catalog);
+        if (at == std::string::npos)
+            continue;
+        EXPECT_GE(at, last) << run.err;
+        last = at;
+    }
 }
 
 // A script with a fault is refused whole, before any catalog is read: exit 2, the file, the
