@@ -1,6 +1,7 @@
 #include "cli/CommandSupport.h"
 
 #include "model/FileProblems.h"
+#include "platform/FileFailure.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -12,9 +13,13 @@ bool CanReadFile(const std::u16string& path) {
 }
 
 bool RequireReadableFile(Console& console, const std::u16string& path, const char* what) {
+    ClearFileFailure();
     if (CanReadFile(path))
         return true;
-    ReportError(console, Utf8(path) + ": cannot open the " + what);
+    // The system's reason: no such file, permission denied, a folder.
+    const std::optional<FileFailure> failure = LastFileFailure();
+    ReportError(console, Utf8(path) + ": cannot open the " + what +
+                             (failure ? ": " + FileErrorText(failure->error) : std::string()));
     return false;
 }
 

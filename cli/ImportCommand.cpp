@@ -11,15 +11,13 @@
 #include "import/ImportedCatalog.h"
 #include "import/ProfileReader.h"
 #include "model/DefaultCatalog.h"
+#include "model/MessageIds.h"
 #include "model/WeightRange.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
 namespace sheetwise::cli {
 namespace {
-
-constexpr const char* kInvalidAttributes =
-    "Add operation cannot be completed because invalid paper attributes entered.";
 
 bool RequireImportFile(Console& console, const std::u16string& path) {
     if (!RequireReadableFile(console, path, "import file"))
@@ -61,9 +59,7 @@ std::string FailureReason(const ImportedCatalog& imported) {
 bool ReportReadingWarnings(Console& console, const ImportedCatalog& imported) {
     bool warned = false;
     if (imported.colonsReplaced()) {
-        ReportWarning(console,
-                      "Some papers had the colon character (:) changed to the underscore "
-                      "character (_).");
+        ReportWarning(console, MessageTextOf(message::kColonsReplaced));
         warned = true;
     }
     return warned;
@@ -78,7 +74,7 @@ bool ReportInvalidDefinitions(Console& console, const ImportedCatalog& imported)
     if (imported.invalidValue())
         why += std::string(why.empty() ? "" : " or ") +
                "a size number that is not all digits or a weight outside " + WeightRangeText();
-    ReportWarning(console, std::string(kInvalidAttributes) + " (" +
+    ReportWarning(console, MessageTextOf(message::kInvalidPaper) + " (" +
                                std::to_string(imported.invalidPaperCount()) +
                                " paper definitions rejected for " + why + ")");
     return true;

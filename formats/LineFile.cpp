@@ -83,21 +83,6 @@ class LineScanner {
     size_t longLines_ = 0;
 };
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
 // Reads a chunk onto the end of bytes, its pages mapped in with one call (MemoryHints.h). One byte
 // more than the file is expected to hold is asked for, which finds its end in the same read.
 ssize_t ReadChunk(int fd, size_t expected, std::string& bytes) {

@@ -1,58 +1,13 @@
 #include "import/CatalogImport.h"
 
 #include "import/ImportCatalogTarget.h"
+#include "import/ImportFindings.h"
 #include "import/ImportTransfer.h"
 #include "import/ImportedCatalog.h"
 #include "model/MessageIds.h"
-#include "model/MessageTexts.h"
-#include "model/WeightRange.h"
-#include "platform/CodePage.h"
 
 namespace sheetwise {
 namespace {
-
-// The column labels that name a left-out value's kind.
-constexpr int kColourLabel = 10097;
-constexpr int kWeightLabel = 10098;
-constexpr int kTypeLabel = 10099;
-
-std::string Line(std::u16string_view key, std::u16string_view name, const std::string& why) {
-    return Utf16ToUtf8(key) + ": " + Utf16ToUtf8(name) + " (" + why + ")";
-}
-
-// One message for all definitions and values left out, naming each and why, rather than the
-// same message once for each of them.
-void ReportFindings(const ImportedCatalog& imported, const ImportTransferResult& rejected,
-                    SessionPrompts& prompts) {
-    if (imported.colonsReplaced())
-        prompts.Tell({message::kWarning, message::kColonsReplaced, {}, {}});
-    if (imported.defaultPaperFailed())
-        prompts.Tell({message::kWarning,
-                      message::kDefaultPaperFailed,
-                      "\"" + Utf16ToUtf8(imported.defaultPaperName()) +
-                          "\" cannot be made the default paper.",
-                      {}});
-    std::string lines;
-    const auto add = [&lines](const std::string& line) {
-        lines += (lines.empty() ? "" : "\n") + line;
-    };
-    for (const ImportedCatalog::DroppedDefinition& dropped : imported.droppedDefinitions())
-        add(Line(dropped.key, dropped.name,
-                 dropped.missingField
-                     ? "a field is empty"
-                     : "the size is not a number, or the weight is outside " + WeightRangeText()));
-    for (const size_t paper : rejected.rejectedPapers)
-        add(Line(imported.paperKeys()[paper], imported.papers()[paper].name,
-                 "a character a name, colour or type may not hold"));
-    for (const auto& [kind, value] : rejected.rejectedValues) {
-        const int label = kind == kWeights ? kWeightLabel
-                          : kind == kTypes ? kTypeLabel
-                                           : kColourLabel;
-        add(Utf16ToUtf8(MessageText(label)) + " " + Utf16ToUtf8(value));
-    }
-    if (!lines.empty())
-        prompts.Tell({message::kError, message::kInvalidPaper, lines, {}});
-}
 
 void TellDefaultOpened(SessionPrompts& prompts, const char* fallback) {
     prompts.Tell({message::kError, message::kDefaultOpenedInstead, {}, fallback});
@@ -85,7 +40,7 @@ bool ImportCatalogFile(EditingSession& session, SessionPrompts& prompts) {
         return false;
     }
     session.TakeImported(std::move(catalog), *chosen);
-    ReportFindings(imported, result, prompts);
+    ReportImportFindings(imported, result.rejectedPapers, result.rejectedValues, prompts);
     return true;
 }
 

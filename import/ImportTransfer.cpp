@@ -19,10 +19,11 @@ namespace {
 constexpr AttributeKind kKindsInOrder[] = {kWeights, kTypes, kColours};
 
 // Size index of the first sizes-list item of each text.
-std::unordered_map<std::u16string, int32_t> SizeIndexByText(const ImportTarget& target) {
+std::unordered_map<std::u16string, int32_t> SizeIndexByText(
+    const std::vector<SizeListItem>& items) {
     std::unordered_map<std::u16string, int32_t> byText;
-    for (SizeListItem& item : target.SizeListItems())
-        byText.try_emplace(std::move(item.text), item.sizeIndex);
+    for (const SizeListItem& item : items)
+        byText.try_emplace(item.text, item.sizeIndex);
     return byText;
 }
 
@@ -42,10 +43,6 @@ bool AcceptImportedWeight(std::u16string& value) {
     return IsWeightInRange(weight);
 }
 
-bool AcceptImportedValue(AttributeKind kind, std::u16string& value) {
-    return kind == kWeights ? AcceptImportedWeight(value) : PassesCharacterCheck(value);
-}
-
 const std::vector<std::u16string>& ImportedValues(const ImportedCatalog& imported,
                                                   AttributeKind kind) {
     return kind == kWeights ? imported.weights()
@@ -54,6 +51,10 @@ const std::vector<std::u16string>& ImportedValues(const ImportedCatalog& importe
 }
 
 }  // namespace
+
+bool AcceptImportedValue(AttributeKind kind, std::u16string& value) {
+    return kind == kWeights ? AcceptImportedWeight(value) : PassesCharacterCheck(value);
+}
 
 void PrepareImportTarget(ImportTarget& target) {
     PaperCatalog& catalog = target.catalog();
@@ -71,7 +72,11 @@ void PrepareImportTarget(ImportTarget& target) {
 }
 
 void MapImportedSizes(ImportedCatalog& imported, const ImportTarget& target) {
-    const auto byText = SizeIndexByText(target);
+    MapImportedSizes(imported, target.SizeListItems());
+}
+
+void MapImportedSizes(ImportedCatalog& imported, const std::vector<SizeListItem>& sizeItems) {
+    const auto byText = SizeIndexByText(sizeItems);
     const std::vector<std::u16string>& sizes = imported.sizes();
     for (size_t i = 0; i < imported.papers().size(); ++i) {
         const int32_t number = imported.papers()[i].sizeIndex;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "formats/PaperDefinition.h"
+#include "model/SizeList.h"
 
 namespace sheetwise {
 
@@ -29,6 +30,12 @@ void PrepareImportTarget(ImportTarget& target);
 // number with no entry in the imported sizes list, give size 0. Call once: it replaces the
 // papers' size numbers.
 void MapImportedSizes(ImportedCatalog& imported, const ImportTarget& target);
+// The same against the items of a sizes list.
+void MapImportedSizes(ImportedCatalog& imported, const std::vector<SizeListItem>& sizeItems);
+
+// Whether an imported weight, type or colour may enter its list, as AddImportedAttributes
+// decides; a weight may be rewritten on the way (a leading number 0 becomes "*").
+bool AcceptImportedValue(AttributeKind kind, std::u16string& value);
 
 // Adds the imported papers in order, precollated 0. A paper with an empty name, colour or type, or
 // weight -1, and one the catalog refuses (a character outside the permitted set), is rejected; a

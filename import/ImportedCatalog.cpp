@@ -76,7 +76,11 @@ bool ImportedCatalog::ReadAttributeSection(const ProfileReader& profile, const S
         std::u16string value = profile.GetString(section.name, EntryKey(section.name, n));
         if (value.empty())
             break;
-        colon = ReplaceColons(value) || colon;
+        const std::u16string asWritten = value;
+        if (ReplaceColons(value)) {
+            colon = true;
+            changed_.push_back({EntryKey(section.name, n), asWritten, value, true});
+        }
         if (StartsWithDefaultMarker(value))
             value = section.defaultText;
         list.push_back(std::move(value));
@@ -118,10 +122,17 @@ void ImportedCatalog::TakePaperDefinition(PaperReading& reading, std::u16string_
     const bool colonBeforeName = reading.colonSeen || cleaned.nameColonReplaced;
     reading.colonSeen = reading.colonSeen || cleaned.colonReplaced;
     switch (cleaned.result) {
-        case PaperDefinitionResult::kAccepted:
+        case PaperDefinitionResult::kAccepted: {
             paperKeys_.push_back(EntryKey(kPaperDefinitions, reading.key));
+            const std::u16string asWritten(value.substr(0, value.find(u';')));
+            const std::u16string cleanedName = cleaned.paper.name;
             AcceptPaper(reading, std::move(cleaned.paper), colonBeforeName);
+            // What the operator is told: colons made "_", and names given a number.
+            if (cleaned.colonReplaced || papers_.back().name != cleanedName)
+                changed_.push_back(
+                    {paperKeys_.back(), asWritten, papers_.back().name, cleaned.colonReplaced});
             return;
+        }
         case PaperDefinitionResult::kMissingField:
             missingField_ = true;
             break;

@@ -54,6 +54,17 @@ class ImportedCatalog {
     };
     // The definitions dropped for an invalid value or a missing field, in file order.
     const std::vector<DroppedDefinition>& droppedDefinitions() const { return dropped_; }
+    // A value the import took otherwise than the file gives it in a way the operator is told of:
+    // a colon made "_" (in an attribute value or a paper definition), or a paper name given a
+    // number because it was taken.
+    struct ChangedValue {
+        std::u16string key;     // "PaperColor2", "PaperDef5"
+        std::u16string before;  // the value, or the paper's name, as the file gives it
+        std::u16string after;   // as taken (for a paper: its name)
+        bool colon = false;     // a colon was made "_" (for a paper: in any of its fields)
+    };
+    const std::vector<ChangedValue>& changedValues() const { return changed_; }
+
     // The key of each paper of papers(), so that a paper the catalog refuses can be named.
     const std::vector<std::u16string>& paperKeys() const { return paperKeys_; }
 
@@ -101,6 +112,7 @@ class ImportedCatalog {
     std::vector<PaperDefinition> papers_;
     std::vector<std::u16string> paperKeys_;
     std::vector<DroppedDefinition> dropped_;
+    std::vector<ChangedValue> changed_;
     bool failed_ = false;
     bool colonsReplaced_ = false;
     bool invalidValue_ = false;

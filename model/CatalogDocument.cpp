@@ -6,6 +6,7 @@
 #include "model/CompanionFiles.h"
 #include "platform/AtomicFile.h"
 #include "platform/CatalogWriteLock.h"
+#include "platform/FileFailure.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -15,7 +16,8 @@ CatalogDocument::CatalogDocument(std::u16string defaultPath)
     : defaultPath_(std::move(defaultPath)), catalog_(PaperCatalog::Unread()) {}
 
 bool CatalogDocument::EnsureCompanions(const std::u16string& path) const {
-    if (path.empty() || !FileExists(ToNativePath(path)))
+    ClearFileFailure();
+    if (path.empty() || !IsRegularFile(ToNativePath(path)))
         return false;
     // Without a default catalog there is nothing to make companions from.
     if (defaultPath_.empty())
@@ -33,6 +35,7 @@ bool CatalogDocument::EnsureCompanions(const std::u16string& path) const {
 }
 
 int32_t CatalogDocument::Load(const std::u16string& path) {
+    ClearFileFailure();
     std::u16string header;
     int error = 0;
     ReadLeadingField(path, header, error);
@@ -95,6 +98,7 @@ std::optional<std::string> CatalogDocument::ChangedOnDisk(bool papers, bool attr
 }
 
 CatalogSetResult CatalogDocument::SaveOwnFiles(bool papers, bool attributes) {
+    ClearFileFailure();
     const std::u16string target = path();
     CatalogSetResult written = CatalogSetResult::kSaved;
     if (papers && attributes)
@@ -112,6 +116,7 @@ CatalogSetResult CatalogDocument::SaveOwnFiles(bool papers, bool attributes) {
 }
 
 SaveAsResult CatalogDocument::SaveAs(const std::u16string& newPath) {
+    ClearFileFailure();
     const std::string target = ToNativePath(newPath);
     const std::string newAttributes = ToNativePath(CompanionAttributePath(newPath));
     // One writer at a time from the copy to the last rename; the set itself writes nothing,

@@ -8,6 +8,8 @@
 #include "model/WeightRange.h"
 #include "platform/NativePath.h"
 
+#include <unistd.h>
+
 namespace sheetwise {
 namespace {
 
@@ -59,13 +61,9 @@ std::u16string EditingSession::SizeText(int32_t sizeIndex) const {
     return SizeListText(size.widthText, size.heightText, size.unit, decimalSeparator_);
 }
 
-// The paper list knows two units only: millimetres, and inches for anything else. A paper
-// without a valid size shows an empty size.
+// The paper list knows two units only: millimetres, and inches for anything else.
 std::u16string EditingSession::PaperSizeText(const PaperDefinition& paper) const {
-    PaperSize size;
-    if (!catalog().GetSize(paper.sizeIndex, size))
-        return SizeListText({}, {}, 0, decimalSeparator_);
-    return SizeListText(size.widthText, size.heightText, size.unit == 1 ? 1 : 0, decimalSeparator_);
+    return PaperSizeListText(catalog(), paper.sizeIndex, decimalSeparator_);
 }
 
 std::u16string EditingSession::WeightFieldText() const {
@@ -76,10 +74,15 @@ std::vector<SizeListItem> EditingSession::SizeItems() const {
     return SizeListItemsOf(catalog(), decimalSeparator_);
 }
 
-std::string EditingSession::ChoiceFolder() const {
+std::string EditingSession::ChoiceFolder(FileChoice choice) const {
     const std::string shown = ToNativePath(document_.shownPath());
     const size_t slash = shown.rfind('/');
-    return slash == std::string::npos ? std::string() : shown.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : shown.substr(0, slash + 1);
+    if (choice != FileChoice::kSaveCatalogAs || folder.empty())
+        return folder;
+    const std::string installed = FolderOf(ToNativePath(document_.defaultPath())) + "/";
+    return access(folder.c_str(), W_OK) != 0 || folder == installed ? std::string() : folder;
 }
 
 void EditingSession::ShowPaper(int32_t index) {

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/CatalogDocument.h"
@@ -152,8 +153,10 @@ class EditingSession {
     std::u16string WeightFieldText() const;
     // The sizes list: each size text once.
     std::vector<SizeListItem> SizeItems() const;
-    // Where file choices start: the folder of the catalog shown (or of its source).
-    std::string ChoiceFolder() const;
+    // Where a file choice starts: the folder of the catalog shown (or of its source). For Save
+    // As, nothing (the user's documents folder) when that folder takes no file of the user's or
+    // is the installed default catalog's, which is only ever read.
+    std::string ChoiceFolder(FileChoice choice = FileChoice::kOpenCatalog) const;
 
     // Start-up: which catalog is the installation's default, for the program at
     // executablePath named programName; then the first catalog, the one given or the default.
@@ -215,6 +218,15 @@ class EditingSession {
     EditOutcome Duplicate(SessionPrompts& prompts);
     // Moves the paper shown to a position (a catalog index), the default staying on its paper.
     EditOutcome MoveTo(int32_t index, SessionPrompts& prompts);
+
+    // Papers made elsewhere (an import file merged into the catalog) appended to the catalog,
+    // and values to their lists where they lack them, as one step named after subject. Each
+    // paper's colour, weight and type join the lists as with Add. The papers must pass the
+    // catalog's checks and have names no paper has; the first one is shown. False when nothing
+    // was new.
+    bool AppendPapers(EditAction action, std::u16string subject,
+                      const std::vector<PaperDefinition>& papers,
+                      const std::vector<std::pair<int32_t, std::u16string>>& values);
 
     // Undo and redo of the last step; the paper shown is the one shown around that step.
     bool Undo();

@@ -3,9 +3,12 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
+#include <cerrno>
+
 #include "formats/LineFile.h"
 #include "formats/PaperDefinition.h"
 #include "model/CompanionFiles.h"
+#include "platform/FileFailure.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -64,6 +67,11 @@ bool PapersReadToEnd(int32_t status) {
 }
 
 std::string DescribeLoadFailure(const std::u16string& catalogPath, int32_t status) {
+    // The system's own reason, where opening a file failed: a missing file, one the user may
+    // not read, a folder.
+    const std::optional<FileFailure> failure = LastFileFailure();
+    if (failure && (status == kStatusCannotOpen || status == kStatusCatalogCannotOpen))
+        return "Cannot open " + failure->path + ": " + FileErrorText(failure->error) + ".";
     // The size-definition file is read first, then the attribute file; the status does not say
     // which of the two failed, so both are named.
     const std::string companions =
@@ -91,6 +99,10 @@ std::string KeptUntouchedNote(const std::u16string& catalogPath) {
 }
 
 std::string DescribeWriteFailure(const std::string& path) {
+    // The reason the system gave, where the file layer met one; else what the file, its folder
+    // and the disk show now.
+    if (const std::optional<FileFailure> failure = LastFileFailure())
+        return "Cannot write " + failure->path + ": " + FileFailureText(*failure) + ".";
     const std::string folder = FolderOf(path);
     struct stat info;
     if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
@@ -113,8 +125,12 @@ std::string DescribeWriteFailure(const std::string& path) {
 std::string DescribeCompanionFailure(const std::u16string& catalogPath,
                                      const std::u16string& defaultPath) {
     const std::string catalog = ToNativePath(catalogPath);
-    if (!FileExists(catalog))
-        return catalog + " does not exist.";
+    ClearFileFailure();
+    if (!IsRegularFile(catalog)) {
+        const std::optional<FileFailure> failure = LastFileFailure();
+        return "Cannot open " + catalog + ": " + FileErrorText(failure ? failure->error : ENOENT) +
+               ".";
+    }
     const std::pair<std::u16string, std::u16string> companions[] = {
         {CompanionAttributePath(catalogPath), CompanionAttributePath(defaultPath)},
         {CompanionSizePath(catalogPath), CompanionSizePath(defaultPath)}};

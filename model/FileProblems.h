@@ -16,14 +16,14 @@ std::string StatusMeaning(int32_t status);
 bool PapersReadToEnd(int32_t status);
 
 // The file (or files: the status does not tell which companion failed) and the cause behind a
-// load status above 0.
+// load status above 0; for a file that could not be opened, the file and the system's reason.
 std::string DescribeLoadFailure(const std::u16string& catalogPath, int32_t status);
 
 // What the editor does about a catalog it could not read whole: it leaves the file alone.
 std::string KeptUntouchedNote(const std::u16string& catalogPath);
 
-// Why a file (a resolved path) cannot be written, judged after the fact from the file, its
-// folder and the disk: missing folder, not a regular file, read-only file or folder, full disk.
+// Why a file (a resolved path) cannot be written: the system's reason the file layer recorded
+// (FileFailure.h), or else judged after the fact from the file, its folder and the disk.
 std::string DescribeWriteFailure(const std::string& path);
 
 // Why the companions of a catalog could not be made beside it from the default catalog's.

@@ -10,7 +10,9 @@ inline constexpr int kWarning = 12040;
 
 // Start-up and catalog files.
 inline constexpr int kErrorOccurred = 17001;         // "The following error occurred: %d"
-inline constexpr int kCatalogNotFound = 17002;       // the catalog could not be read
+inline constexpr int kCatalogNotFound = 17002;       // the catalog file could not be found
+inline constexpr int kCatalogReadInPart = 17350;     // lines of it could not be read
+inline constexpr int kCatalogNotRead = 17351;        // a companion failed: no paper was read
 inline constexpr int kControlMissing = 17005;        // a control of the window is missing
 inline constexpr int kDefaultOpenedInstead = 17254;  // ...A Default Paper Catalog has been opened
 inline constexpr int kCatalogFilesProblem = 17256;   // companions could not be made
@@ -23,7 +25,18 @@ inline constexpr int kCatalogNameUnusable = 17300;  // a name whose companions w
 
 // Import.
 inline constexpr int kColonsReplaced = 17255;
+inline constexpr int kNamesNumbered = 17352;  // names an import made unique
+
+// The file layer.
+inline constexpr int kWaitingForLock = 17353;  // another program saves in the folder
+inline constexpr int kForeignLink = 17354;     // a link of another user's was not followed
+inline constexpr int kLinkLoop = 17355;
+inline constexpr int kSetCompleted = 17356;  // an interrupted save was completed
+inline constexpr int kSetRolledBack = 17357;
+inline constexpr int kSetStuck = 17358;
 inline constexpr int kImportFailed = 57668;
+inline constexpr int kMergeFailed = 17304;     // the import file to merge gave nothing
+inline constexpr int kNamesNotMerged = 17305;  // papers of names the catalog has were left out
 
 // Papers.
 inline constexpr int kWildcardNotDeletable = 17003;

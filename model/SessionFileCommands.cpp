@@ -16,6 +16,7 @@
 #include "model/WeightRange.h"
 #include "platform/CatalogWriteLock.h"
 #include "platform/CodePage.h"
+#include "platform/FileFailure.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
 
@@ -44,6 +45,16 @@ bool SameContent(const PaperCatalog& a, const PaperCatalog& b) {
            a.GetAttributeList(kColours) == b.GetAttributeList(kColours);
 }
 
+// What a load that failed says: the catalog file could not be found (opened), a companion
+// could not be read (no paper was read), or lines of the catalog file could not be.
+int LoadFailureMessage(int32_t status) {
+    if (status == kStatusCatalogCannotOpen || status == kStatusCatalogPathEmpty)
+        return message::kCatalogNotFound;
+    return PapersReadToEnd(status) || status == kStatusCatalogReadError
+               ? message::kCatalogReadInPart
+               : message::kCatalogNotRead;
+}
+
 }  // namespace
 
 void EditingSession::LocateDefaultCatalog(const std::u16string& executablePath,
@@ -62,6 +73,11 @@ void EditingSession::SetDefaultCatalog(std::u16string path) {
 
 void EditingSession::Start(const std::optional<std::u16string>& catalogPath,
                            SessionPrompts& prompts) {
+    // A name given relative to the current folder is shown as the full path, as Open shows one.
+    if (catalogPath && !catalogPath->empty() && catalogPath->front() != u'/') {
+        std::u16string absolute = WideFromNative(CurrentFolder()) + u"/" + *catalogPath;
+        return Start(std::optional<std::u16string>(std::move(absolute)), prompts);
+    }
     if (catalogPath && !document_.EnsureCompanions(*catalogPath)) {
         prompts.Tell(Error(message::kDefaultOpenedInstead,
                            DescribeCompanionFailure(*catalogPath, document_.defaultPath()),
@@ -107,10 +123,9 @@ int32_t EditingSession::LoadAndShow(const std::u16string& path, bool asTemplate,
                                     SessionPrompts& prompts) {
     const int32_t status = asTemplate ? document_.LoadTemplate() : document_.Load(path);
     ShowLoaded();
-    if (status > 0) {
-        prompts.Tell(Error(message::kCatalogNotFound,
+    if (status > 0)
+        prompts.Tell(Error(LoadFailureMessage(status),
                            DescribeLoadFailure(path, status) + "\n\n" + KeptUntouchedNote(path)));
-    }
     return status;
 }
 
@@ -208,7 +223,15 @@ bool EditingSession::Exit(SessionPrompts& prompts) {
 SaveResult EditingSession::SaveOwnFiles(bool papers, bool attributes, SessionPrompts& prompts) {
     // Held from the check to the last rename, so that no other writer slips in between; let go
     // while the operator is asked, so that no other writer waits on the answer.
+    ClearFileFailure();
     std::optional<CatalogWriteLock> lock(std::in_place, ToNativePath(document_.path()));
+    // Another program kept the folder's lock (or the operator stopped waiting for it): nothing
+    // is written, and the message says who held it.
+    if (lock->gaveUp()) {
+        prompts.Tell(Error(message::kSaveCatalogFailed,
+                           DescribeWriteFailure(ToNativePath(document_.path()))));
+        return SaveAs(prompts);
+    }
     if (const std::optional<std::string> changed = document_.ChangedOnDisk(papers, attributes)) {
         lock.reset();
         switch (prompts.Ask({Question::Kind::kOverwriteChanged, 0, *changed})) {
@@ -234,7 +257,10 @@ SaveResult EditingSession::WriteOwnFiles(bool papers, bool attributes, SessionPr
         case CatalogSetResult::kAttributesNotSaved:
             prompts.Tell(Error(
                 message::kSaveAttributesFailed,
-                DescribeWriteFailure(ToNativePath(CompanionAttributePath(document_.path())))));
+                DescribeWriteFailure(ToNativePath(CompanionAttributePath(document_.path()))) +
+                    (papers ? "\n\nThe catalog file was not written either: the two are saved "
+                              "together or not at all."
+                            : "")));
             break;
     }
     // A save that failed offers another name at once.
@@ -247,8 +273,8 @@ SaveResult EditingSession::WriteOwnFiles(bool papers, bool attributes, SessionPr
 // operator chooses again.
 std::optional<std::u16string> EditingSession::ChooseSaveAsTarget(SessionPrompts& prompts) {
     for (;;) {
-        std::optional<std::u16string> chosen =
-            prompts.ChooseFile(FileChoice::kSaveCatalogAs, ChoiceFolder());
+        std::optional<std::u16string> chosen = prompts.ChooseFile(
+            FileChoice::kSaveCatalogAs, ChoiceFolder(FileChoice::kSaveCatalogAs));
         if (!chosen)
             return std::nullopt;
         if (const std::optional<std::string> problem = CatalogNameProblem(*chosen)) {
@@ -278,7 +304,9 @@ SaveResult EditingSession::SaveAs(SessionPrompts& prompts) {
             return SaveResult::kFailed;
         case SaveAsResult::kAttributesNotSaved:
             prompts.Tell(Error(message::kSaveAsAttributesFailed,
-                               DescribeWriteFailure(ToNativePath(CompanionAttributePath(*chosen))),
+                               DescribeWriteFailure(ToNativePath(CompanionAttributePath(*chosen))) +
+                                   "\n\nThe catalog file was not written either: the two are "
+                                   "saved together or not at all.",
                                message::kSaveAsAttributesCopy));
             return SaveResult::kFailed;
     }

@@ -11,6 +11,7 @@
 #include "formats/CharacterCheck.h"
 #include "model/EditingSession.h"
 #include "model/MessageIds.h"
+#include "model/ValueUsage.h"
 #include "model/WeightRange.h"
 #include "platform/CodePage.h"
 
@@ -23,33 +24,6 @@ bool Contains(const AttributeList& list, const std::u16string& value) {
 
 Notice Error(int message, std::string details = {}) {
     return {message::kError, message, std::move(details), {}};
-}
-
-// The papers that use an offered value. Weights are numbers ("*" is 0, "90 gsm" is 90); types
-// and colours are texts that must match exactly, letter case included.
-std::vector<std::u16string> PapersUsing(const PaperCatalog& catalog, int32_t kind,
-                                        const std::u16string& value) {
-    const int32_t weight = value == u"*" ? 0 : ReadLeadingInteger(value);
-    std::vector<std::u16string> names;
-    for (const PaperDefinition& paper : catalog.papers()) {
-        const bool uses = kind == kWeights ? paper.weight == weight
-                          : kind == kTypes ? paper.type == value
-                                           : paper.colour == value;
-        if (uses)
-            names.push_back(paper.name);
-    }
-    return names;
-}
-
-// "Used by A, B and 3 more papers."
-std::string UsersText(const std::vector<std::u16string>& names) {
-    constexpr size_t kNamed = 10;
-    std::string text = "Used by ";
-    for (size_t i = 0; i < names.size() && i < kNamed; ++i)
-        text += (i == 0 ? "" : ", ") + Utf16ToUtf8(names[i]);
-    if (names.size() > kNamed)
-        text += " and " + std::to_string(names.size() - kNamed) + " more papers";
-    return text + ".";
 }
 
 int DeleteQuestion(int32_t kind) {
@@ -282,8 +256,8 @@ EditOutcome EditingSession::DeleteValue(int32_t kind, int32_t position, SessionP
         prompts.Tell(Error(message::kWildcardNotDeletable));
         return EditOutcome::kWildcardNotDeletable;
     }
-    if (const auto users = PapersUsing(catalog(), kind, value); !users.empty()) {
-        prompts.Tell(Error(message::kAttributeInUse, UsersText(users)));
+    if (const ValueUse use = UseOf(catalog(), kind, value); use.papers > 0) {
+        prompts.Tell(Error(message::kAttributeInUse, UsersText(use)));
         return EditOutcome::kValueInUse;
     }
     const Question question{Question::Kind::kDeleteValue, DeleteQuestion(kind), Utf16ToUtf8(value)};
@@ -400,6 +374,25 @@ EditOutcome EditingSession::MoveTo(int32_t index, SessionPrompts& prompts) {
     edit.Commit(index);
     ShowPaper(index);
     return EditOutcome::kDone;
+}
+
+bool EditingSession::AppendPapers(EditAction action, std::u16string subject,
+                                  const std::vector<PaperDefinition>& papers,
+                                  const std::vector<std::pair<int32_t, std::u16string>>& values) {
+    const int32_t first = catalog().PaperCount();
+    CatalogDocument::Edit edit(document_, action, std::move(subject), selected_);
+    for (const PaperDefinition& paper : papers) {
+        edit.Make(PaperInserted{catalog().PaperCount(), paper});
+        CompleteLists(edit, paper);
+    }
+    for (const auto& [kind, value] : values)
+        AddValueIfMissing(edit, kind, value);
+    if (edit.empty())
+        return false;
+    const int32_t shown = papers.empty() ? selected_ : first;
+    edit.Commit(shown);
+    ShowPaper(shown);
+    return true;
 }
 
 }  // namespace sheetwise

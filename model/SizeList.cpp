@@ -40,6 +40,14 @@ std::u16string SizeListText(std::u16string_view widthText, std::u16string_view h
     return text;
 }
 
+std::u16string PaperSizeListText(const PaperCatalog& catalog, int32_t sizeIndex,
+                                 std::u16string_view decimalSeparator) {
+    PaperSize size;
+    if (!catalog.GetSize(sizeIndex, size))
+        return SizeListText({}, {}, 0, decimalSeparator);
+    return SizeListText(size.widthText, size.heightText, size.unit == 1 ? 1 : 0, decimalSeparator);
+}
+
 std::vector<SizeListItem> SizeListItemsOf(const PaperCatalog& catalog,
                                           std::u16string_view decimalSeparator) {
     std::vector<SizeListItem> items;

@@ -29,6 +29,12 @@ struct SizeListItem {
 std::u16string SizeListText(std::u16string_view widthText, std::u16string_view heightText,
                             int32_t unit, std::u16string_view decimalSeparator);
 
+// A paper's size as the paper list shows it: the list text of the size at sizeIndex in
+// millimetres (unit 1) or else inches; a size index the catalog has no size for shows an empty
+// width and height.
+std::u16string PaperSizeListText(const PaperCatalog& catalog, int32_t sizeIndex,
+                                 std::u16string_view decimalSeparator);
+
 // The items of the sizes list filled afresh from a catalog: one per size in catalog order, except
 // that a text equal to an earlier one, ignoring the case of A to Z, is not added again; the item
 // keeps the first size's index.

@@ -11,6 +11,7 @@
 #include <random>
 
 #include "platform/CatalogWriteLock.h"
+#include "platform/FileFailure.h"
 #include "platform/FileNotices.h"
 #include "platform/FileOps.h"
 #include "platform/NativePath.h"
@@ -96,6 +97,7 @@ bool AtomicFile::Open() {
         return false;
     folderFd_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd_ < 0) {
+        RecordFileFailure(errno, target_);
         error_ = Error::kCannotCreate;
         return false;
     }
@@ -119,6 +121,9 @@ bool AtomicFile::Open() {
         return false;
     if (exists && OpenInPlace())
         return true;
+    // Neither a new file nor the old one in place: say why the folder took no new file.
+    if (!exists && !FolderTakesFiles(folderFd_))
+        RecordFileFailure(EACCES, target_);
     error_ = Error::kCannotCreate;
     return false;
 }
@@ -155,6 +160,11 @@ bool AtomicFile::CheckTarget(bool& exists, struct stat& info) {
     // set had taken theirs.
     if ((exists && (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0)) ||
         name_.size() > NameLimit(folder_)) {
+        RecordFileFailure(!exists                  ? ENAMETOOLONG
+                          : S_ISDIR(info.st_mode)  ? EISDIR
+                          : !S_ISREG(info.st_mode) ? kNotRegularFile
+                                                   : kReadOnlyFile,
+                          target_);
         error_ = Error::kCannotCreate;
         return false;
     }
@@ -176,6 +186,7 @@ bool AtomicFile::CreateTemporary(bool exists, const struct stat& info) {
             break;
     }
     if (fd_ < 0) {
+        RecordFileFailure(errno, target_);
         temporaryName_.clear();
         return false;
     }
@@ -212,6 +223,8 @@ bool AtomicFile::TakeOwnerAndMode(bool exists, const struct stat& info, bool& in
 
 bool AtomicFile::OpenInPlace() {
     fd_ = openat(folderFd_, name_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0)
+        RecordFileFailure(errno, target_);
     struct stat info;
     const int status = fd_ < 0 ? -1 : fcntl(fd_, F_GETFL);
     if (fd_ < 0 || fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) || status < 0 ||
@@ -243,6 +256,7 @@ bool AtomicFile::Flush() {
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
+            RecordFileFailure(written < 0 ? errno : ENOSPC, target_);
             error_ = Error::kWriteFailed;
             return false;
         }
@@ -269,6 +283,7 @@ bool AtomicFile::Stage() {
     const bool closed = close(fd_) == 0 && !closeFault;
     fd_ = -1;
     if (!synced || !closed) {
+        RecordFileFailure(errno != 0 ? errno : EIO, target_);
         error_ = Error::kWriteFailed;
         Discard();
         return false;
@@ -296,6 +311,7 @@ bool AtomicFile::MoveIntoPlace() {
         failure = errno;
     }
     if (failure != 0) {
+        RecordFileFailure(failure, target_);
         error_ = failure == EEXIST && mode_ == Mode::kCreateOnly ? Error::kTargetExists
                                                                  : Error::kWriteFailed;
         return false;
@@ -312,6 +328,7 @@ bool AtomicFile::CommitInPlace() {
                     ftruncate(fd_, static_cast<off_t>(buffer_.size())) == 0) &&
                    !ShouldFail(Step::kSync) && fsync(fd_) == 0;
     if (!written) {
+        RecordFileFailure(errno != 0 ? errno : EIO, target_);
         // The old bytes still fit where they were: the file never shrank below their size.
         WriteAt(fd_, previous_);
         if (ftruncate(fd_, static_cast<off_t>(previous_.size())) == 0)

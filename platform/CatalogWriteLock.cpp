@@ -11,6 +11,7 @@
 #include <thread>
 #include <utility>
 
+#include "platform/FileFailure.h"
 #include "platform/NativePath.h"
 #include "platform/SetJournal.h"
 
@@ -82,14 +83,19 @@ FolderLock::State WaitFor(int fd, int operation, const std::string& lockFile) {
             return FolderLock::State::kUnavailable;
         const Clock::time_point now = Clock::now();
         if (now - start >= policy.timeout) {
+            const LockWaitStatus status = StatusOf(fd, lockFile, start, policy.timeout);
+            RecordFileFailure(kLockHeld, lockFile,
+                              "the lock is held by " + status.holder.Describe());
             if (policy.gaveUp)
-                policy.gaveUp(StatusOf(fd, lockFile, start, policy.timeout), false);
+                policy.gaveUp(status, false);
             return FolderLock::State::kTimedOut;
         }
         if (policy.stillWaiting && now >= nextReport) {
             nextReport = now + kReportEvery;
             const LockWaitStatus status = StatusOf(fd, lockFile, start, policy.timeout);
             if (!policy.stillWaiting(status)) {
+                RecordFileFailure(kLockHeld, lockFile,
+                                  "the wait for " + status.holder.Describe() + " was cancelled");
                 if (policy.gaveUp)
                     policy.gaveUp(status, true);
                 return FolderLock::State::kCancelled;

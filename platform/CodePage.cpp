@@ -349,6 +349,24 @@ std::shared_ptr<const CodePage> CodePage::Get(int number) {
     return slot;
 }
 
+void AppendUtf8(std::string& bytes, char32_t code) {
+    if (code < 0x80) {
+        bytes.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        bytes.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        bytes.push_back(static_cast<char>(0xF0 | (code >> 18)));
+        bytes.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
 std::string Utf16ToUtf8(std::u16string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
@@ -364,21 +382,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
                 code = 0xFFFD;
             }
         }
-        if (code < 0x80) {
-            bytes.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            bytes.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            bytes.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            bytes.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
+        AppendUtf8(bytes, code);
     }
     return bytes;
 }

@@ -41,6 +41,8 @@ class CodePage {
 
 // UTF-16 and UTF-8. A lone surrogate becomes U+FFFD in UTF-8; invalid UTF-8 becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& bytes, char32_t code);
 std::u16string Utf8ToUtf16(std::string_view text);
 
 // Each byte becomes the character with that code (U+0000..U+00FF).

@@ -8,26 +8,12 @@
 #include <cerrno>
 
 #include "platform/AtomicFile.h"
+#include "platform/FileFailure.h"
 #include "platform/MemoryHints.h"
 #include "platform/NativePath.h"
 
 namespace sheetwise {
 namespace {
-
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 ReadResult ReadUpTo(int fd, size_t maxBytes, std::string& bytes) {
     struct stat info;
@@ -52,16 +38,35 @@ ReadResult ReadUpTo(int fd, size_t maxBytes, std::string& bytes) {
 
 }  // namespace
 
+Descriptor::~Descriptor() {
+    if (fd_ >= 0)
+        close(fd_);
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        RecordFileFailure(errno, path);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode))
+        RecordFileFailure(S_ISDIR(info.st_mode) ? EISDIR : kNotRegularFile, path);
+    return S_ISREG(info.st_mode);
+}
+
 int OpenRegularFile(const std::string& path, int flags) {
     // O_NONBLOCK lets a FIFO without a writer open at once, so that fstat can turn it away;
     // for the regular file it is cleared again before any read or write.
     const int fd = open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        RecordFileFailure(errno, path);
         return -1;
-    struct stat info;
+    }
+    struct stat info {};
     const int status = fcntl(fd, F_GETFL);
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || status < 0 ||
         fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        RecordFileFailure(S_ISDIR(info.st_mode) ? EISDIR : kNotRegularFile, path);
         close(fd);
         return -1;
     }

@@ -8,6 +8,19 @@ namespace sheetwise {
 
 enum class ReadResult { kOk, kOpenFailed, kReadFailed };
 
+// A file descriptor that is closed when it goes; -1 holds none.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
 // Opens a regular file (flags: O_RDONLY or O_RDWR) and gives its descriptor, or -1. A FIFO, a
 // device or a folder gives -1 at once: the open never waits, so a FIFO put where a catalog or a
 // companion belongs cannot hang the editor.
@@ -27,6 +40,10 @@ std::string ToTextMode(std::string_view bytes);
 
 // True when something exists under the path (name case resolved).
 bool FileExists(const std::string& path);
+
+// True when a regular file is under the path (a link to one included). Otherwise the reason is
+// recorded as the last file failure (FileFailure.h): no such file, a folder, something else.
+bool IsRegularFile(const std::string& path);
 
 enum class CopyResult { kCopied, kAlreadyThere, kFailed };
 

@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 #include <random>
 #include <vector>
 
 #include "platform/AtomicFile.h"
 #include "platform/CatalogWriteLock.h"
+#include "platform/FileFailure.h"
 #include "platform/FileNotices.h"
 #include "platform/FileOps.h"
 #include "platform/TemporaryNames.h"
@@ -98,10 +100,13 @@ bool SameFolder(const FileList& files) {
 }
 
 bool Rename(const AtomicFile& file) {
-    if (ShouldFail(Step::kRename))
-        return false;
-    return std::rename((file.folder() + "/" + file.temporaryName()).c_str(),
-                       (file.folder() + "/" + file.name()).c_str()) == 0;
+    const std::string target = file.folder() + "/" + file.name();
+    const bool renamed =
+        !ShouldFail(Step::kRename) &&
+        std::rename((file.folder() + "/" + file.temporaryName()).c_str(), target.c_str()) == 0;
+    if (!renamed)
+        RecordFileFailure(errno != 0 ? errno : EIO, target);
+    return renamed;
 }
 
 // After a rename failed: the files that took their names get their old ones back, and the

@@ -2,6 +2,11 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/CodePage.h"
 
 namespace sheetwise {
 namespace {
@@ -10,24 +15,6 @@ constexpr char16_t kEscapedByteBase = 0xDC00;
 
 bool IsEscapedByte(char16_t unit) {
     return unit >= 0xDC80 && unit <= 0xDCFF;
-}
-
-void AppendUtf8(std::string& bytes, char32_t code) {
-    if (code < 0x80) {
-        bytes.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        bytes.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        bytes.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        bytes.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
 }
 
 // The length of the valid UTF-8 sequence at the start of bytes and the character it encodes;
@@ -154,6 +141,17 @@ std::string FolderOf(const std::string& path) {
 std::string NameOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string CurrentFolder() {
+    std::string folder(4096, '\0');
+    while (getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE || folder.size() > (1u << 20))
+            return ".";
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(std::char_traits<char>::length(folder.c_str()));
+    return folder;
 }
 
 }  // namespace sheetwise

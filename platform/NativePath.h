@@ -32,6 +32,9 @@ std::u16string WideFromNative(std::string_view bytes);
 
 // The folder part of a native path ("." for a bare name, "/" for the root) and its last component.
 std::string FolderOf(const std::string& path);
+
+// The process's current folder, or "." when it cannot be told.
+std::string CurrentFolder();
 std::string NameOf(const std::string& path);
 
 }  // namespace sheetwise

@@ -1,5 +1,6 @@
 // The window on large catalogs: showing one, selecting a paper, Modify and Delete with their
-// refresh, and the memory a 100,000-paper catalog takes in the window.
+// refresh, a key typed into the find field, undo and redo, and the memory a 100,000-paper
+// catalog takes in the window.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -14,6 +15,7 @@
 #include "ui/resources/MenuTemplateReader.h"
 #include "ui/resources/ProgramStrings.h"
 #include "ui/resources/ResourceIds.h"
+#include "ui/widgets/FindBar.h"
 #include "ui/widgets/PaperListView.h"
 #include "ui/window/MainDialog.h"
 
@@ -32,7 +34,10 @@ class QuietUserInterface final : public UserInterface {
         return BoxAnswer::kYes;
     }
     QString ChooseFile(QWidget*, const FileDialogRequest&) override { return {}; }
+    std::optional<QString> AskName(QWidget*, const NameRequest&) override { return {}; }
     void Beep() override {}
+    bool Waiting(QWidget*, const QString&, const QString&) override { return true; }
+    void EndWait() override {}
     bool Help(QWidget*, const QString&, int, int) override { return false; }
 };
 
@@ -108,6 +113,37 @@ void DeletePaper(benchmark::State& state) {
     }
 }
 BENCHMARK(DeletePaper)->Iterations(200)->Unit(benchmark::kMillisecond);
+
+// A key typed into the find field: the list found afresh and drawn again, with its count.
+void FindInWindow(benchmark::State& state) {
+    BenchWindow bench(static_cast<int>(state.range(0)));
+    MainDialog& window = bench.Open();
+    auto* find = window.findChild<FindBar*>();
+    const QString text = QStringLiteral("paper_99999");
+    int typed = 0;
+    for (auto _ : state) {
+        typed = typed % static_cast<int>(text.size()) + 1;
+        find->field().setText(text.left(typed));
+    }
+}
+BENCHMARK(FindInWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Undo and redo of a Modify with the window's refresh, on a list sorted by name.
+void UndoInWindow(benchmark::State& state) {
+    BenchWindow bench(10000);
+    MainDialog& window = bench.Open();
+    window.OnCommand(control::kFirstColumnHeader);
+    bench.list().SelectRow(5000);
+    auto* weight = qobject_cast<QLineEdit*>(window.Control(control::kWeightField));
+    weight->setText(QStringLiteral("123"));
+    window.OnCommand(control::kModify);
+    for (auto _ : state) {
+        window.OnCommand(command::kUndo);
+        window.OnCommand(command::kRedo);
+    }
+    state.SetLabel("undo + redo");
+}
+BENCHMARK(UndoInWindow)->Unit(benchmark::kMillisecond);
 
 // The peak resident memory of the process after a 100,000-paper catalog is shown.
 void PeakMemoryOfLargeCatalog(benchmark::State& state) {

@@ -92,7 +92,8 @@ TEST_F(CliConvertTest, FilesAtTheTargetAreTreatedAsSaveAsTreatsThem) {
     EXPECT_EQ(Run({"convert", catalog, "-o", dir.File("half.cat")}),
               (CliRun{2, "",
                       "sheetwise-cli: Save As attributes operation cannot be completed. (Cannot "
-                      "write half.cat.atr: the file is read-only.)\n"}));
+                      "write half.cat.atr: the file is read-only. The catalog file was not "
+                      "written either: the two are saved together or not at all.)\n"}));
     EXPECT_EQ(Read("locked.cat") + Read("half.cat.atr"), "old\nold\n");
     for (const char* name : {"newcat", "dir.x/office", "-"}) {
         const CliRun run = Run({"convert", catalog, "-o", name[0] == '-' ? name : dir.File(name)});

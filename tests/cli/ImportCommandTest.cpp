@@ -53,7 +53,7 @@ TEST_F(CliImportTest, OutWritesWhatFileImportAndSaveAsWriteAndWarnsAsTheEditor) 
         Run({"import", ini, "--base", Base(), "--out", dir.File("new.cat")}),
         (CliRun{1, "",
                 "sheetwise-cli: warning: Some papers had the colon character (:) changed to the "
-                "underscore character (_).\n"
+                "underscore character (_). (PaperDef3: Col:on became Col_on)\n"
                 "sheetwise-cli: warning: The default paper selection cannot be completed. "
                 "(\"Bad#Name\" cannot be made the default paper.)\n"
                 "sheetwise-cli: Add operation cannot be completed because invalid paper "
@@ -83,7 +83,8 @@ TEST_F(CliImportTest, WritesNothingFromAFailedImportOrOntoABaseThatDoesNotOpenCl
          "noatr.cat.atr is missing, and so is"},
         {ini, WriteCatalog("damaged", "D:A\nA B:1:75:white:plain\n"), 2,
          "damaged.cat: the base catalog cannot be used; nothing written"},
-        {dir.File("missing.ini"), Base(), 2, "missing.ini: cannot open the import file"},
+        {dir.File("missing.ini"), Base(), 2,
+         "missing.ini: cannot open the import file: no such file or folder"},
     };
     for (const auto& c : cases) {
         const CliRun run = Run({"import", c.ini, "-b", c.base, "--out", dir.File("new.cat")});

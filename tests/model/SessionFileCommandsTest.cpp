@@ -2,10 +2,14 @@
 // and the questions that keep unsaved work from being lost.
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "model/MessageIds.h"
 #include "model/SessionFixture.h"
+#include "platform/NativePath.h"
 
 namespace sheetwise {
 namespace {
@@ -139,13 +143,73 @@ TEST_F(SessionFilesTest, StartingShowsTheCatalogGivenTheDefaultOneOrWhatCouldBeR
 
     Load("Torn:B\nA:1:75:white:plain:2:0\nB:2:160:blue:cover:1:1\nC:1\n", "torn");
     started.Start(dir.Wide("torn.cat"), prompts);
-    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kCatalogNotFound});
+    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kCatalogReadInPart});
     EXPECT_EQ(Names(started.catalog()), u"A B ");
     EXPECT_EQ(started.selected(), 1);
     EXPECT_TRUE(started.document().untitled());
     prompts.files = {};
     EXPECT_EQ(started.Save(prompts), SaveResult::kCancelled);
     EXPECT_EQ(prompts.choices.back(), FileChoice::kSaveCatalogAs);
+}
+
+// What a catalog that could not be opened, or read only in part, is told as: the file, and the
+// system's reason where the system gave one.
+TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
+    const struct {
+        const char* name;
+        std::function<void()> damage;
+        int message;
+        std::string details;
+    } cases[] = {
+        {"missing", [] {}, message::kDefaultOpenedInstead, "missing.cat: no such file or folder"},
+        {"folder", [this] { std::filesystem::create_directory(dir.File("folder.cat")); },
+         message::kDefaultOpenedInstead, "folder.cat: is a folder"},
+        {"sizes", [this] { WriteBytes(dir.File("sizes.DEF"), "broken\n"); },
+         message::kCatalogNotRead, "sizes.DEF: a size line lacks a field"},
+        {"attributes",
+         [this] {
+             std::filesystem::remove(dir.File("attributes.cat.atr"));
+             std::filesystem::create_directory(dir.File("attributes.cat.atr"));
+         },
+         message::kCatalogNotRead, "attributes.cat.atr: is a folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (std::string(c.name) != "missing" && std::string(c.name) != "folder")
+            Load(testing::kSessionPapers, c.name, testing::kSizes, testing::kSessionAttributes);
+        c.damage();
+        EditingSession started;
+        started.SetDefaultCatalog(dir.Wide("default.cat"));
+        started.Start(dir.Wide(std::string(c.name) + ".cat"), prompts);
+        ASSERT_FALSE(prompts.notices.empty());
+        EXPECT_EQ(prompts.notices.front().message, c.message);
+        EXPECT_NE(prompts.notices.front().details.find(c.details), std::string::npos)
+            << prompts.notices.front().details;
+        prompts.notices.clear();
+    }
+}
+
+// Save As starts where the catalog lives, except for the installed default catalog, which is
+// only ever read: then in the user's documents folder (an empty folder to the prompts). A catalog
+// named relative to the current folder is shown by its full path.
+TEST_F(SessionFilesTest, SaveAsStartsBesideTheCatalogButNeverBesideTheDefault) {
+    std::filesystem::create_directory(dir.File("installed"));
+    for (const char* file : {"default.cat", "default.cat.atr", "default.DEF"})
+        std::filesystem::copy_file(dir.File(file), dir.File(std::string("installed/") + file));
+    session->SetDefaultCatalog(dir.Wide("installed/default.cat"));
+    session->SaveAs(prompts);
+    session->New(prompts);
+    session->SaveAs(prompts);
+    EXPECT_EQ(prompts.folders, (std::vector<std::string>{dir.path() + "/", ""}));
+
+    const std::string before = CurrentFolder();
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    EditingSession started;
+    started.SetDefaultCatalog(dir.Wide("default.cat"));
+    started.Start(u"test.cat", prompts);
+    ASSERT_EQ(chdir(before.c_str()), 0);
+    EXPECT_EQ(started.document().shownPath(),
+              dir.Wide("").substr(0, dir.Wide("").size() - 1) + u"/test.cat");
 }
 
 }  // namespace

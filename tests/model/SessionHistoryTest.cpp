@@ -62,5 +62,36 @@ TEST_F(SessionTest, EveryStepUndoneGivesBackTheBytesAndThePaperShownBeforeIt) {
     EXPECT_EQ(SaveBytes(), bytes[std::size(commands) - 1]);
 }
 
+// A history holds well over a thousand steps, saving keeps them, and a catalog opened or started
+// afresh has none.
+TEST_F(SessionTest, ThousandsOfStepsAreKeptUntilAnotherCatalogIsShown) {
+    const std::string opened = SaveBytes();
+    constexpr int kSteps = 1500;
+    for (int step = 0; step < kSteps; ++step) {
+        session->ShowPaper(step % 2);
+        ASSERT_EQ(session->Move(step % 2 == 0 ? +1 : -1, prompts), EditOutcome::kDone);
+    }
+    session->ShowPaper(2);
+    ASSERT_EQ(session->Rename(u"Last", prompts), EditOutcome::kDone);
+    ASSERT_EQ(session->Save(prompts), SaveResult::kSaved);
+    int undone = 0;
+    while (session->Undo())
+        ++undone;
+    EXPECT_EQ(undone, kSteps + 1);
+    EXPECT_EQ(SaveBytes(), opened);
+    EXPECT_TRUE(session->document().Unsaved());  // the files hold the renamed catalog
+
+    prompts.answers = {Answer::kNo};
+    session->New(prompts);
+    EXPECT_EQ(session->document().history().size(), 0u);
+    session->EditColour(u"teal");
+    ASSERT_EQ(session->Add(prompts), EditOutcome::kDone);
+    prompts.answers = {Answer::kNo};
+    prompts.files = {dir.Wide("test.cat")};
+    session->Open(prompts);
+    EXPECT_FALSE(session->Undo());
+    EXPECT_EQ(catalog().GetName(2), u"Last");
+}
+
 }  // namespace
 }  // namespace sheetwise

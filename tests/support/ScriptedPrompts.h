@@ -29,8 +29,10 @@ class ScriptedPrompts final : public SessionPrompts {
         return answer;
     }
 
-    std::optional<std::u16string> ChooseFile(FileChoice choice, const std::string&) override {
+    std::optional<std::u16string> ChooseFile(FileChoice choice,
+                                             const std::string& folder) override {
         choices.push_back(choice);
+        folders.push_back(folder);
         if (files.empty())
             return std::nullopt;  // cancelled
         std::u16string file = files.front();
@@ -50,6 +52,7 @@ class ScriptedPrompts final : public SessionPrompts {
     std::vector<Notice> notices;
     std::vector<Question> questions;
     std::vector<FileChoice> choices;
+    std::vector<std::string> folders;  // where each choice was to start
     std::deque<Answer> answers;
     std::deque<std::u16string> files;
 };

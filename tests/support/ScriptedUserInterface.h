@@ -1,6 +1,6 @@
-// A UserInterface for tests: records every box, file dialog, beep and help request, and answers
-// questions and file dialogs from scripts the test fills in. A question nobody scripted an
-// answer for fails the test, so no test blocks and no question goes unnoticed.
+// A UserInterface for tests: records every box, file dialog, name asked for, beep and help
+// request, and answers questions, file dialogs and names from scripts the test fills in. A question
+// nobody scripted an answer for fails the test, so no test blocks and no question goes unnoticed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -52,7 +52,22 @@ class ScriptedUserInterface final : public UserInterface {
         return file;
     }
 
+    std::optional<QString> AskName(QWidget*, const NameRequest& request) override {
+        nameRequests.push_back(request);
+        if (names.empty())
+            return std::nullopt;  // cancelled
+        const QString name = names.front();
+        names.pop_front();
+        return name;
+    }
+
     void Beep() override { ++beeps; }
+
+    bool Waiting(QWidget*, const QString& text, const QString& details) override {
+        waits.push_back(text + QStringLiteral(" | ") + details);
+        return --waitsBeforeCancel > 0;
+    }
+    void EndWait() override { ++endedWaits; }
 
     bool Help(QWidget*, const QString& file, int command, int data) override {
         helpRequests.push_back({file, command, data});
@@ -72,8 +87,13 @@ class ScriptedUserInterface final : public UserInterface {
     std::deque<BoxAnswer> answers;
     std::deque<QString> files;
     std::vector<FileDialogRequest> fileRequests;
+    std::deque<QString> names;
+    std::vector<NameRequest> nameRequests;
     std::vector<RecordedHelp> helpRequests;
     int beeps = 0;
+    QStringList waits;
+    int waitsBeforeCancel = 1000;  // Waiting answers Cancel when this reaches 0
+    int endedWaits = 0;
 };
 
 }  // namespace sheetwise::testing

@@ -7,13 +7,14 @@ namespace sheetwise {
 
 namespace {
 
-constexpr std::array<std::pair<int, std::uint16_t>, 17> kMenuTexts{{
+constexpr std::array<std::pair<int, std::uint16_t>, 23> kMenuTexts{{
     {0, 7018},       // File
     {1, 7019},       // Edit
     {2, 10116},      // Help
     {57601, 7008},   // Open
     {57600, 7004},   // New
     {32773, 7013},   // Import
+    {32797, 7012},   // Merge
     {32785, 7005},   // Save
     {32787, 7006},   // Save As
     {32775, 9001},   // Exit
@@ -23,6 +24,11 @@ constexpr std::array<std::pair<int, std::uint16_t>, 17> kMenuTexts{{
     {1002, 7009},    // Add
     {1004, 7010},    // Modify
     {1003, 7011},    // Delete
+    {57643, 7020},   // Undo, before anything is done
+    {57644, 7021},   // Redo, the same
+    {32795, 7024},   // Rename
+    {32796, 7025},   // Duplicate
+    {57636, 7026},   // Find
     {57669, 7017},   // Help Topics
     {57664, 10113},  // About
 }};

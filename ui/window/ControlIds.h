@@ -30,6 +30,10 @@ inline constexpr int kWeightList = 1042;
 inline constexpr int kNameList = 1043;
 inline constexpr int kCatalogDisplay = 1053;
 inline constexpr int kPrecollatedBox = 1065;
+// Controls the window adds to the template: the find field above the paper list, and the paper
+// list's column headers (one id per column, from the name's on).
+inline constexpr int kFindField = 1070;
+inline constexpr int kFirstColumnHeader = 1080;
 }  // namespace control
 
 // Command ids of the menu and the accelerators.
@@ -43,6 +47,12 @@ inline constexpr int kExit = 32775;
 inline constexpr int kCut = 57635;
 inline constexpr int kCopy = 57634;
 inline constexpr int kPaste = 57637;
+inline constexpr int kFind = 57636;
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
+inline constexpr int kRename = 32795;
+inline constexpr int kDuplicate = 32796;
+inline constexpr int kMerge = 32797;
 inline constexpr int kHelpTopics = 57669;
 inline constexpr int kAbout = 57664;
 inline constexpr int kWhatsThis = 100;

@@ -9,6 +9,7 @@
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/PaperListView.h"
 #include "ui/window/MainDialog.h"
+#include "ui/window/PaperListPanel.h"
 
 namespace sheetwise {
 namespace {
@@ -147,6 +148,8 @@ void MainDialog::OnCheckOrRadio(int id) {
 }
 
 void MainDialog::OnMove(int id) {
+    if (!paperPanel_->MovesAllowed())
+        return;
     QAbstractButton* move = button(id);
     if (move == nullptr) {
         ShowFixedError(id == control::kMoveUp
@@ -237,7 +240,7 @@ void MainDialog::OnPaperListItemChanging(int row, bool selected) {
         activeList_ = control::kPaperList;
     } else if (selected) {
         activeList_ = control::kPaperList;
-        session_.ShowPaper(row);
+        session_.ShowPaper(paperPanel_->IndexAt(row));
     }
     Render();
 }

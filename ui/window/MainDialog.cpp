@@ -12,16 +12,21 @@
 #include <QVBoxLayout>
 
 #include "import/CatalogImport.h"
+#include "import/CatalogMerge.h"
 #include "model/MessageIds.h"
 #include "ui/resources/MenuTextId.h"
 #include "ui/resources/ProgramIcons.h"
 #include "ui/resources/QtText.h"
 #include "ui/resources/ResourceIds.h"
 #include "ui/widgets/EditField.h"
+#include "ui/widgets/FindBar.h"
 #include "ui/widgets/ListBox.h"
 #include "ui/widgets/PaperListView.h"
+#include "ui/window/AttributeLists.h"
 #include "ui/window/DecimalSeparator.h"
 #include "ui/window/DialogBuilder.h"
+#include "ui/window/EditMenu.h"
+#include "ui/window/PaperListPanel.h"
 #include "ui/window/WindowTexts.h"
 
 namespace sheetwise {
@@ -38,7 +43,8 @@ MainDialog::MainDialog(UserInterface& ui, DialogTemplate dialog, MenuTemplate me
       environment_(std::move(environment)),
       decimalSeparator_(SystemDecimalSeparator().value_or(QStringLiteral("."))),
       session_(decimalSeparator_.toStdU16String()),
-      prompts_(ui, *this, [this](int id) { return Label(id); }) {
+      prompts_(ui, *this, [this](int id) { return Label(id); }),
+      fileLayer_(ui, *this, [this](int id) { return Label(id); }) {
     BuildWindow();
     ConnectControls();
 }
@@ -83,6 +89,15 @@ void MainDialog::BuildWindow() {
     controls_ = BuildControls(template_, body_, units);
     body_->setFixedSize(units.ToPixels(template_.size));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Above the controls, but after them in the tab order.
+    findBar_ = new FindBar(this);
+    layout->insertWidget(0, findBar_);
+    paperPanel_ = std::make_unique<PaperListPanel>(paperList(), *findBar_, session_,
+                                                   [this](int id) { OnCommand(id); });
+    attributeLists_ = std::make_unique<AttributeLists>([this](int id) { return listBox(id); });
+    editMenu_ = std::make_unique<EditMenu>(
+        ui_, *this, session_, prompts_, [this](int id) { return Label(id); },
+        [this](int id) { return MenuAction(id); }, [this](int id) { return Control(id); });
 }
 
 void MainDialog::ConnectControls() {
@@ -120,7 +135,7 @@ bool MainDialog::Initialise() {
     ApplyMenuTexts(*menuBar_, [this](int id) { return Label(id); });
     SetModifyMenuEnabled(false);
     LimitFieldLengths();
-    SetupPaperList();
+    paperPanel_->Setup([this](int id) { return Label(id); });
     if (!SystemDecimalSeparator())
         ShowMessage(message::kError, message::kErrorOccurred, u" 45");
     ComputeHelpPath();
@@ -193,7 +208,8 @@ void MainDialog::OnCommand(int id) {
 }
 
 void MainDialog::Dispatch(int id) {
-    if (DispatchEditingCommand(id))
+    if (DispatchEditingCommand(id) || paperPanel_->Dispatch(id, session_) ||
+        editMenu_->Dispatch(id))
         return;
     switch (id) {
         case command::kOpen:
@@ -205,6 +221,9 @@ void MainDialog::Dispatch(int id) {
             return;
         case command::kImport:
             ImportCatalogFile(session_, prompts_);
+            return;
+        case command::kMerge:
+            MergeCatalogFile(session_, prompts_);
             return;
         case command::kSave:
             session_.Save(prompts_);
@@ -308,6 +327,10 @@ bool MainDialog::TranslateAccelerator(QKeyEvent* event) {
             OnCommand(control::kOk);
             return true;
         case Qt::Key_Escape:
+            // A control that answers Esc itself (the find field: it clears) keeps it.
+            if (const QWidget* focus = QApplication::focusWidget();
+                focus != nullptr && focus->property(kAnswersEscape).toBool())
+                return false;
             OnCommand(control::kCancel);
             return true;
         case Qt::Key_F1:

@@ -24,6 +24,7 @@
 #include "ui/resources/MenuTemplate.h"
 #include "ui/resources/StringProvider.h"
 #include "ui/window/ControlIds.h"
+#include "ui/window/FileLayerUi.h"
 #include "ui/window/UserInterface.h"
 #include "ui/window/WindowPrompts.h"
 
@@ -34,8 +35,12 @@ class QAbstractButton;
 
 namespace sheetwise {
 
+class AttributeLists;
 class EditField;
+class EditMenu;
+class FindBar;
 class ListBox;
+class PaperListPanel;
 class PaperListView;
 
 // What the window gets from the process: its arguments and where its executable lies.
@@ -100,7 +105,6 @@ class MainDialog : public QWidget {
     // Start-up.
     void BuildWindow();
     void ConnectControls();
-    void SetupPaperList();
     void LimitFieldLengths();
     bool SetMoveButtonIcon(int id, int iconId);
     void CentreOnScreen();
@@ -129,8 +133,6 @@ class MainDialog : public QWidget {
 
     // Rendering the session.
     void Render();
-    void RenderPaperList();
-    void RenderLists();
     void RenderFields();
     void RenderButtons();
     void SetModifyMenuEnabled(bool enable);
@@ -138,8 +140,6 @@ class MainDialog : public QWidget {
     void ReportMissing(int id, const QString& text);
     void ShowTitle();
     void ShowCatalogPath();
-    QString ModeLabel(int32_t mode) const;
-    QString PaperCell(int row, int column) const;
     PaperListView* paperList() const;
     ListBox* listBox(int id) const;
     EditField* editField(int id) const;
@@ -163,11 +163,18 @@ class MainDialog : public QWidget {
     QHash<int, QAction*> menuActions_;
     QMenu* whatsThisMenu_ = nullptr;
     QWidget* body_ = nullptr;
+    FindBar* findBar_ = nullptr;
 
     QString decimalSeparator_;
     EditingSession session_;
     WindowPrompts prompts_;
+    FileLayerUi fileLayer_;
     QString helpPath_;
+    // The parts of the window with classes of their own: the paper list with its find bar and
+    // sorting, the list boxes, and the Edit menu's history and paper commands.
+    std::unique_ptr<PaperListPanel> paperPanel_;
+    std::unique_ptr<AttributeLists> attributeLists_;
+    std::unique_ptr<EditMenu> editMenu_;
 
     // Which list Delete acts on: the paper list, or the list box clicked last.
     int activeList_ = 0;

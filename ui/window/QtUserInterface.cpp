@@ -2,11 +2,13 @@
 
 #include "ui/window/HelpFile.h"
 #include "ui/window/HelpWindow.h"
+#include "ui/window/RenameDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace sheetwise {
@@ -83,6 +85,13 @@ QString QtUserInterface::ChooseFile(QWidget* owner, const FileDialogRequest& req
     return dialog.selectedFiles().front();
 }
 
+std::optional<QString> QtUserInterface::AskName(QWidget* owner, const NameRequest& request) {
+    RenameDialog dialog(request, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.name();
+}
+
 void QtUserInterface::Beep() {
     QApplication::beep();
 }
@@ -97,6 +106,23 @@ bool QtUserInterface::Help(QWidget*, const QString& helpFile, int command, int d
     if (!help_)
         help_ = std::make_unique<HelpWindow>();
     return help_->Show(helpFile, command == kHelpContextPopup ? HelpTopicAnchor(data) : QString());
+}
+
+bool QtUserInterface::Waiting(QWidget* owner, const QString& text, const QString& details) {
+    if (!wait_) {
+        wait_ = std::make_unique<QProgressDialog>(owner);
+        wait_->setWindowModality(Qt::WindowModal);
+        wait_->setRange(0, 0);  // no end to show: it ends when the other program lets go
+        wait_->setMinimumDuration(0);
+        wait_->show();
+    }
+    wait_->setLabelText(details.isEmpty() ? text : text + QStringLiteral("\n\n") + details);
+    QApplication::processEvents();
+    return !wait_->wasCanceled();
+}
+
+void QtUserInterface::EndWait() {
+    wait_.reset();
 }
 
 }  // namespace sheetwise

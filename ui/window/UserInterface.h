@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -23,6 +24,15 @@ struct FileDialogRequest {
     QString directory;         // where the dialog opens; empty: Qt's choice
 };
 
+// A name asked for: the dialog's caption, the line above the field, the name the field starts
+// with (selected, so that typing replaces it) and how many characters may be typed.
+struct NameRequest {
+    QString caption;
+    QString prompt;
+    QString name;
+    int limit = 0;
+};
+
 class UserInterface {
   public:
     virtual ~UserInterface() = default;
@@ -32,7 +42,13 @@ class UserInterface {
                               BoxIcon icon, BoxButtons buttons, const QString& details) = 0;
     // The chosen path, or an empty text when the dialog was cancelled.
     virtual QString ChooseFile(QWidget* owner, const FileDialogRequest& request) = 0;
+    // The name typed, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> AskName(QWidget* owner, const NameRequest& request) = 0;
     virtual void Beep() = 0;
+    // A wait the operator may end: shows (or keeps showing) the text with a Cancel button while
+    // something else is waited for; false once the operator cancelled. EndWait takes it away.
+    virtual bool Waiting(QWidget* owner, const QString& text, const QString& details) = 0;
+    virtual void EndWait() = 0;
     // Asks the help system for a help file; false when there is no help system or it failed.
     // command 9 opens the file, command 8 shows the pop-up topic `data`.
     virtual bool Help(QWidget* owner, const QString& helpFile, int command, int data) = 0;

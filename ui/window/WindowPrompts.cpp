@@ -1,5 +1,7 @@
 #include "ui/window/WindowPrompts.h"
 
+#include <QStandardPaths>
+
 #include "model/MessageIds.h"
 #include "ui/window/FileDialogFilter.h"
 
@@ -50,8 +52,9 @@ Answer WindowPrompts::Ask(const Question& question) {
     const QString subject = QString::fromStdString(question.subject);
     switch (question.kind) {
         case Question::Kind::kSaveChanges:
-            return FromBox(
-                Show(ui_, owner_, caption, text_(question.message), BoxButtons::kYesNoCancel, {}));
+            // Below the question: the catalog whose changes it is about.
+            return FromBox(Show(ui_, owner_, caption, text_(question.message),
+                                BoxButtons::kYesNoCancel, subject));
         case Question::Kind::kOverwriteChanged:
             return FromBox(
                 Show(ui_, owner_, caption, QString::fromUtf8(kChangedOnDisk).arg(subject),
@@ -71,10 +74,13 @@ Answer WindowPrompts::Ask(const Question& question) {
 std::optional<std::u16string> WindowPrompts::ChooseFile(FileChoice choice,
                                                         const std::string& folder) {
     const bool import = choice == FileChoice::kImportFile;
+    // Saved catalogs go where the user keeps documents when the session names no folder.
+    const QString start = !folder.empty() || choice != FileChoice::kSaveCatalogAs
+                              ? QString::fromStdString(folder)
+                              : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const FileDialogRequest request{QtFileFilter(text_(import ? kImportFilter : kCatalogFilter)),
                                     import ? QStringLiteral("ini") : QStringLiteral("cat"),
-                                    choice == FileChoice::kSaveCatalogAs,
-                                    QString::fromStdString(folder)};
+                                    choice == FileChoice::kSaveCatalogAs, start};
     const QString chosen = ui_.ChooseFile(&owner_, request);
     if (chosen.isEmpty())
         return std::nullopt;

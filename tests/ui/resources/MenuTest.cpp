@@ -52,7 +52,7 @@ TEST(MenuTest, EveryItemGetsItsOwnTextAndEveryShownShortcutReachesItsCommand) {
             }
         }
     }
-    EXPECT_EQ(shortcuts, 9);
+    EXPECT_EQ(shortcuts, 15);
 }
 
 }  // namespace

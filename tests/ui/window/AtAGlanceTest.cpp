@@ -104,12 +104,12 @@ TEST_F(FileCommandTest, EveryFileMessageSaysWhichFileAndWhy) {
     }
     const std::pair<QString, const char*> expected[] = {
         {kFilesProblemText, "Bare.def is missing, and so is"},
-        {kFilesProblemText, "Gone.cat does not exist."},
+        {kFilesProblemText, "Gone.cat: no such file or folder."},
         {kDefaultOpenedText, "Torn.def: a size line lacks a field"},
         {kDefaultOpenedText, "Gaps.cat: a paper line lacks a field; such lines were left out"},
         {kSaveAsCatalogFailedText, "Locked.cat: the file is read-only."},
-        {kSaveAsCatalogFailedText, "shelf/New.cat: its folder is read-only."},
-        {kSaveAsCatalogFailedText, "gone/New.cat: its folder does not exist."},
+        {kSaveAsCatalogFailedText, "shelf/New.cat: permission denied."},
+        {kSaveAsCatalogFailedText, "gone/New.cat: no such file or folder."},
     };
     ASSERT_EQ(ui.boxes.size(), std::size(expected));
     for (size_t i = 0; i < ui.boxes.size(); ++i) {

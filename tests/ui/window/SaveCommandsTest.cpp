@@ -1,9 +1,13 @@
 // Save, Save As, the unsaved-changes question and Exit, on real files, and the ways an operator
 // could lose a catalog through them.
 #include <filesystem>
+#include <future>
+#include <thread>
 
 #include "import/ImportTestSupport.h"
 #include "platform/AtomicFile.h"
+#include "platform/CatalogWriteLock.h"
+#include "platform/FileNotices.h"
 #include "ui/window/FileCommandFixture.h"
 
 namespace sheetwise {
@@ -145,6 +149,7 @@ TEST_F(FileCommandTest, CancelKeepsEverythingAndNoLetsTheEditsGoOnlyWithTheirCat
     EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Warning"));
     EXPECT_EQ(ui.boxes[0].icon, BoxIcon::kQuestion);
     EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::kYesNoCancel);
+    EXPECT_EQ(ui.boxes[0].details, QString::fromStdString(dir.File("Office.cat")));
     EXPECT_EQ(window.catalog().GetName(0), u"B");
     Answer(BoxAnswer::kCancel);
     window.close();  // the close box
@@ -239,6 +244,42 @@ TEST_F(FileCommandTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
     window.OnCommand(command::kSave);
     EXPECT_EQ(ui.boxes.size(), 3u);
     EXPECT_EQ(ReadBytes(dir.File("Mine.cat")), kOfficeMoved);
+}
+
+// Another program holding the folder's lock: the window says it waits, Cancel ends the wait,
+// and the save says who held the lock and writes nothing. What the file layer settles or refuses
+// is told too.
+TEST_F(FileCommandTest, AWaitForAnotherWriterCanBeCancelledAndSaysWhoHeldTheLock) {
+    const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
+    MainDialog& window = Start(catalog);
+    MakePaperChange();
+    std::promise<void> locked, done;
+    std::thread holder([&] {
+        const FolderLock lock(catalog, FolderLock::Side::kExclusive);
+        locked.set_value();
+        done.get_future().wait();
+    });
+    locked.get_future().wait();
+    ui.waitsBeforeCancel = 2;
+    window.OnCommand(command::kSave);  // the Save As it offers is cancelled
+    done.set_value();
+    holder.join();
+    ASSERT_EQ(ui.waits.size(), 2u);
+    EXPECT_TRUE(ui.waits[0].startsWith(QStringLiteral("Another program is saving")));
+    EXPECT_EQ(ui.endedWaits, 1);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, kSaveCatalogFailedText);
+    EXPECT_TRUE(ui.boxes[0].details.contains(QStringLiteral("was cancelled")))
+        << ui.boxes[0].details.toStdString();
+    EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
+    EXPECT_TRUE(window.session().document().Unsaved());
+
+    ui.boxes.clear();
+    NotifyFile(FileNotice::kSetRolledBack, dir.path());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Warning"));
+    EXPECT_TRUE(ui.boxes[0].text.startsWith(QStringLiteral("A save that was interrupted")));
+    EXPECT_EQ(ui.boxes[0].details, QString::fromStdString(dir.path()));
 }
 
 }  // namespace
