@@ -10,7 +10,14 @@ measures the peak memory of `check` over a 20 MB damaged attribute file, and of 
 read, against the file's size (target: at most 4 x the file). Runs are interleaved so
 that a busy machine slows every command alike; the table gives medians (wall clock and CPU time,
 user plus system) and each command's CPU time as a multiple of awk's.
+
+The edit commands: `apply` of a 10-edit script to 200 catalogs of 300 papers, whole process
+(target: 2 s), each catalog in a folder of its own, as print servers keep them, and all in one
+folder, whose lock lets one save at a time write; and applied again, when it writes nothing. An
+edit command (modify) on the catalog of N papers against `convert` of it (target: at most 3 x
+convert).
 """
+import json
 import argparse
 import os
 import pathlib
@@ -113,6 +120,71 @@ def peak_memory(tool, folder):
           f" (target: under 256 MB)")
 
 
+# Ten edits of every kind but move --up/--down, each of which changes the catalogs below.
+EDIT_SCRIPT = [
+    {"edit": "modify", "name": "Paper_1", "weight": 90, "colour": "blue"},
+    {"edit": "add", "name": "New_A4", "size": 2, "weight": 80, "colour": "white",
+     "type": "plain"},
+    {"edit": "rename", "name": "Paper_2", "newName": "Renamed_2"},
+    {"edit": "move", "name": "Renamed_2", "to": 1},
+    {"edit": "set-default", "name": "New_A4"},
+    {"edit": "add-value", "kind": "colour", "value": "green"},
+    {"edit": "add-value", "kind": "weight", "value": 95},
+    {"edit": "add-value", "kind": "type", "value": "bond"},
+    {"edit": "delete", "name": "Paper_7"},
+    {"edit": "modify", "name": "Paper_9", "colour": "green", "sides": 1},
+]
+
+
+def fleet(folder, shared):
+    """200 catalogs of 300 papers: each in a folder of its own, as each print server keeps its
+    catalog, or all in one folder."""
+    catalogs = []
+    for n in range(200):
+        place = folder if shared else folder / f"server{n}"
+        place.mkdir(parents=True, exist_ok=True)
+        catalogs.append(write_catalog(place, "office" if not shared else f"office{n}", 300))
+    return catalogs
+
+
+def edits(tool, folder, papers, runs):
+    """apply to a fleet of catalogs, and an edit command against convert on one large catalog."""
+    script = folder / "edits.json"
+    script.write_text(json.dumps(EDIT_SCRIPT))
+    print("apply of 10 edits to 200 catalogs of 300 papers, whole process, medians "
+          "(target: 2 s)")
+    for layout, shared in (("a folder each", False), ("one folder", True)):
+        applied, again = [], []
+        for _ in range(max(3, runs // 3)):
+            catalogs = fleet(folder / ("shared" if shared else "servers"), shared)
+            applied.append(run([tool, "apply", str(script), *catalogs]))
+            again.append(run([tool, "apply", str(script), *catalogs]))
+        for name, samples in ((f"apply, {layout}", applied),
+                              (f"again, {layout} (nothing to write)", again)):
+            wall = statistics.median(t[0] for t in samples) * 1000
+            cpu = statistics.median(t[1] for t in samples) * 1000
+            print(f"  {name:<40}{wall:>9.0f} ms wall{cpu:>9.0f} ms cpu")
+    catalog = write_catalog(folder, "large", papers)
+    converted = str(folder / "converted.cat")
+    commands = {
+        "convert": lambda n: [tool, "convert", catalog, "--out", converted, "--force"],
+        "modify (an edit command)": lambda n: [tool, "modify", f"Paper_{papers // 2}",
+                                               "--weight", str(90 + n % 2), catalog],
+    }
+    times = {name: [] for name in commands}
+    for n in range(runs):
+        for name, command in commands.items():
+            times[name].append(run(command(n)))
+    base = statistics.median(t[0] for t in times["convert"])
+    print(f"an edit command on {papers:,} papers against convert of it, medians "
+          f"(target: at most 3 x convert)")
+    for name, samples in times.items():
+        wall = statistics.median(t[0] for t in samples)
+        cpu = statistics.median(t[1] for t in samples)
+        print(f"  {name:<40}{wall * 1000:>9.0f} ms wall{cpu * 1000:>9.0f} ms cpu"
+              f"{wall / base:>8.2f} x convert")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("tool")
@@ -144,6 +216,7 @@ def main():
             cpu = statistics.median(t[1] for t in samples)
             print(f"{name:<22}{wall:>9.1f}{cpu * 1000:>9.1f}{cpu / printing:>9.2f}"
                   f"{cpu / splitting:>9.2f}")
+        edits(args.tool, folder, args.papers, args.runs)
 
 
 if __name__ == "__main__":

@@ -39,18 +39,20 @@ class CatalogFileCheck final : public CheckListener {
     void LineKept(int32_t line) override {
         PaperDefinition& paper = read_.back();
         if (paper.weight != 0 && !IsWeightInRange(paper.weight))
-            AddInconsistency(line, "the weight " + std::to_string(paper.weight) + " lies outside " +
-                                       WeightRangeText() +
-                                       " gsm: the editor would not take it as typed");
+            AddInconsistency(line, FindingCode::kWeightOutOfRange,
+                             "the weight " + std::to_string(paper.weight) + " lies outside " +
+                                 WeightRangeText() + " gsm: the editor would not take it as typed");
         if (paper.precollated != 0 && paper.precollated != 1)
-            AddInconsistency(line, "the precollated flag " + std::to_string(paper.precollated) +
-                                       " is neither 0 nor 1");
+            AddInconsistency(line, FindingCode::kPrecollatedNotFlag,
+                             "the precollated flag " + std::to_string(paper.precollated) +
+                                 " is neither 0 nor 1");
         // Reported where the second paper of a name is read, so that nothing waits for the end.
         const auto [first, added] = firstLines_.try_emplace(paper.name, line);
         if (!added)
-            AddInconsistency(line, "the name " + Quoted(paper.name) + " is taken already (line " +
-                                       std::to_string(first->second) +
-                                       "): finding a paper by this name gives the first one");
+            AddInconsistency(line, FindingCode::kDuplicateName,
+                             "the name " + Quoted(paper.name) + " is taken already (line " +
+                                 std::to_string(first->second) +
+                                 "): finding a paper by this name gives the first one");
         WarnOfDisplayHazard(line, "the name", paper.name);
         WarnOfDisplayHazard(line, "the colour", paper.colour);
         WarnOfDisplayHazard(line, "the type", paper.type);
@@ -78,7 +80,8 @@ void CheckDefaultPaper(const std::u16string& defaultName, const std::vector<Chec
                        CheckListener& check) {
     if (defaultName.empty()) {
         check.AddInconsistency(
-            1, "the first line names no default paper" + FirstPaperTakesOver(papers));
+            1, FindingCode::kNoDefaultPaper,
+            "the first line names no default paper" + FirstPaperTakesOver(papers));
         return;
     }
     std::vector<int32_t> carriers;
@@ -87,13 +90,15 @@ void CheckDefaultPaper(const std::u16string& defaultName, const std::vector<Chec
             carriers.push_back(paper.line);
     }
     if (carriers.empty()) {
-        check.AddInconsistency(1, "no paper carries the default paper name " + Quoted(defaultName) +
-                                      FirstPaperTakesOver(papers));
+        check.AddInconsistency(1, FindingCode::kDefaultPaperMissing,
+                               "no paper carries the default paper name " + Quoted(defaultName) +
+                                   FirstPaperTakesOver(papers));
     } else if (carriers.size() > 1) {
-        check.AddInconsistency(1, std::to_string(carriers.size()) +
-                                      " papers carry the default paper name " +
-                                      Quoted(defaultName) + ": the last one, on line " +
-                                      std::to_string(carriers.back()) + ", is the default");
+        check.AddInconsistency(1, FindingCode::kDefaultPaperRepeated,
+                               std::to_string(carriers.size()) +
+                                   " papers carry the default paper name " + Quoted(defaultName) +
+                                   ": the last one, on line " + std::to_string(carriers.back()) +
+                                   ", is the default");
     }
 }
 
@@ -127,7 +132,7 @@ void CheckListMembership(const std::vector<CheckedPaper>& papers,
     }
     for (const auto& [kind, value] : order) {
         const MissingValue& entry = missing[kind].at(value);
-        check.AddInconsistency(entry.firstLine,
+        check.AddInconsistency(entry.firstLine, FindingCode::kValueNotListed,
                                std::string("the ") + kinds[kind].what + " " + Quoted(value) +
                                    " (used by " + std::to_string(entry.papers) +
                                    (entry.papers == 1 ? " paper" : " papers") + ") is not in the " +
@@ -154,18 +159,20 @@ void CheckCatalogFile(const std::u16string& path, const SizeFileReport& sizes,
     CatalogFileContents contents;
     CatalogFileCheck check(Utf8(path), findings, contents.papers);
     if (!editorStatus.empty())
-        check.Add(0, editorStatus);
+        check.Add(0, FindingCode::kEditorStatus, editorStatus);
     check.SetSizesKnown(sizes.opened);
     const CatalogReadResult read =
         ReadCatalogFile(path, LineReader::Narrow::kDecodeAnsi, sizes.sizes, contents, &check);
     if (read.status == kStatusCatalogCannotOpen || read.status == kStatusCatalogPathEmpty) {
-        findings.AddUnreadable(check.file(), "the catalog file cannot be opened");
+        findings.AddUnreadable(check.file(), FindingCode::kCatalogUnreadable,
+                               "the catalog file cannot be opened");
         return;
     }
     const bool firstLineRead = read.readToEnd || check.tooLongLine() > 1;
     if (!firstLineRead) {
         if (check.tooLongLine() == 0 && !check.tooLarge())
-            check.Add(0, "the file is empty: it has no first line (status 7)");
+            check.Add(0, FindingCode::kEmptyFile,
+                      "the file is empty: it has no first line (status 7)");
         return;
     }
     check.WarnOfDisplayHazard(1, "the header text", contents.headerText);
@@ -182,12 +189,13 @@ void CheckCatalogFile(const std::u16string& path, const SizeFileReport& sizes,
 // The files are read under the shared side of the folder's lock, so never in the middle of a save.
 void CheckOneCatalog(const std::u16string& path, Findings& findings) {
     if (!CanReadFile(path)) {
-        findings.AddUnreadable(Utf8(path), "the catalog file cannot be opened");
+        findings.AddUnreadable(Utf8(path), FindingCode::kCatalogUnreadable,
+                               "the catalog file cannot be opened");
         return;
     }
     const CatalogReadLock lock(RealFileOf(ToNativePath(path)));
     if (lock.gaveUp()) {
-        findings.AddUnreadable(Utf8(path),
+        findings.AddUnreadable(Utf8(path), FindingCode::kFolderLocked,
                                "the catalog's folder stayed locked by a save: not checked");
         return;
     }

@@ -1,6 +1,7 @@
 #include "cli/CatalogDiff.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <unordered_map>
 
 namespace sheetwise::cli {
@@ -65,24 +66,42 @@ std::vector<PaperPair> PairPapers(const std::vector<PaperDefinition>& first,
     return pairs;
 }
 
+// The best run of pairs in order found so far that ends at a pair: longer is better, and among
+// runs as long, the one whose papers stand nearer their old places.
+struct Run {
+    size_t length = 0;
+    int64_t distance = 0;  // the sum over its pairs of how far each paper's position moved
+    size_t last = SIZE_MAX;
+
+    bool operator<(const Run& other) const {
+        return length != other.length ? length < other.length : distance > other.distance;
+    }
+};
+
 // Marks the pairs that keep their order: the longest run whose second positions increase, so
-// that as few papers as possible are called moved.
-std::vector<bool> KeptInOrder(const std::vector<PaperPair>& pairs) {
-    std::vector<size_t> tails;  // index into pairs of the smallest tail of each run length
+// that as few papers as possible are called moved. Of the runs as long, the one kept is the one
+// whose papers moved least, so that the paper named as moved is the one that was: where a paper
+// before it went and another was moved past it, a paper still at its old position is not the one
+// that moved. A tree of prefix maxima over the second positions finds it in n log n.
+std::vector<bool> KeptInOrder(const std::vector<PaperPair>& pairs, size_t secondCount) {
+    std::vector<Run> tree(secondCount + 1);
     std::vector<size_t> before(pairs.size(), SIZE_MAX);
+    Run best;
     for (size_t i = 0; i < pairs.size(); ++i) {
-        const auto at =
-            std::lower_bound(tails.begin(), tails.end(), pairs[i].to,
-                             [&](size_t tail, int32_t to) { return pairs[tail].to < to; });
-        if (at != tails.begin())
-            before[i] = *(at - 1);
-        if (at == tails.end())
-            tails.push_back(i);
-        else
-            *at = i;
+        Run run;
+        for (size_t at = static_cast<size_t>(pairs[i].to); at > 0; at -= at & (~at + 1))
+            run = std::max(run, tree[at]);
+        before[i] = run.last;
+        run.length += 1;
+        run.distance += std::abs(int64_t{pairs[i].to} - pairs[i].from);
+        run.last = i;
+        for (size_t at = static_cast<size_t>(pairs[i].to) + 1; at <= secondCount;
+             at += at & (~at + 1))
+            tree[at] = std::max(tree[at], run);
+        best = std::max(best, run);
     }
     std::vector<bool> kept(pairs.size(), false);
-    for (size_t i = tails.empty() ? SIZE_MAX : tails.back(); i != SIZE_MAX; i = before[i])
+    for (size_t i = best.last; i != SIZE_MAX; i = before[i])
         kept[i] = true;
     return kept;
 }
@@ -150,7 +169,7 @@ CatalogDiff DiffCatalogs(const PaperCatalog& first, const PaperCatalog& second) 
     diff.header = Differing(first.headerText(), second.headerText());
     diff.defaultName = Differing(first.GetDefaultPaper(), second.GetDefaultPaper());
     const std::vector<PaperPair> pairs = PairPapers(first.papers(), second.papers(), diff);
-    const std::vector<bool> kept = KeptInOrder(pairs);
+    const std::vector<bool> kept = KeptInOrder(pairs, second.papers().size());
     for (size_t i = 0; i < pairs.size(); ++i) {
         if (!kept[i])
             diff.movedPapers.push_back({pairs[i].from, pairs[i].to, {}});

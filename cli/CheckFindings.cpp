@@ -1,5 +1,6 @@
 #include "cli/CheckFindings.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/Console.h"
@@ -20,18 +21,22 @@ Findings::Findings(std::ostream& out, Form form, size_t max) : out_(&out), max_(
 Findings::Findings() = default;
 Findings::~Findings() = default;
 
-void Findings::Add(const std::string& file, int32_t line, std::string message) {
+void Findings::Add(const std::string& file, int32_t line, FindingCode code, std::string message) {
     if (file != file_) {
         EndFile();
         file_ = file;
     }
     ++count_;
+    worst_ = std::max(worst_.value_or(Severity::kNote), SeverityOf(code));
     if (out_ == nullptr || (max_ > 0 && ofFile_++ >= max_))
         return;
     if (json_) {
         json_->BeginObject();
         json_->Field("file", std::u16string_view(WideFromNative(file)));
         json_->Field("line", line);
+        json_->Field("code", std::u16string_view(WideFromNative(CodeName(code))));
+        json_->Field("severity",
+                     std::u16string_view(WideFromNative(SeverityName(SeverityOf(code)))));
         json_->Field("message", std::u16string_view(WideFromNative(message)));
         json_->EndObject();
         return;
@@ -42,8 +47,8 @@ void Findings::Add(const std::string& file, int32_t line, std::string message) {
     *out_ << ": " << ShownUtf8(message) << '\n';
 }
 
-void Findings::AddUnreadable(const std::string& file, std::string message) {
-    Add(file, 0, std::move(message));
+void Findings::AddUnreadable(const std::string& file, FindingCode code, std::string message) {
+    Add(file, 0, code, std::move(message));
     unreadable_ = true;
 }
 

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "cli/FindingCodes.h"
+
 namespace sheetwise::cli {
 
 class JsonWriter;
@@ -34,15 +36,16 @@ class Findings {
     Findings& operator=(const Findings&) = delete;
 
     // line 0: the file as a whole. Findings of one file are expected together.
-    void Add(const std::string& file, int32_t line, std::string message);
+    void Add(const std::string& file, int32_t line, FindingCode code, std::string message);
     // What check says beyond the readers' notes: names taken twice, values missing from their
     // lists and the like, counted apart so that the rest can be held against the readers.
-    void AddInconsistency(const std::string& file, int32_t line, std::string message) {
+    void AddInconsistency(const std::string& file, int32_t line, FindingCode code,
+                          std::string message) {
         ++inconsistencies_;
-        Add(file, line, std::move(message));
+        Add(file, line, code, std::move(message));
     }
     // A file that cannot be opened: reported like any finding, and remembered for the exit status.
-    void AddUnreadable(const std::string& file, std::string message);
+    void AddUnreadable(const std::string& file, FindingCode code, std::string message);
     // Prints the count of the last file's findings that were not printed, and ends the JSON.
     void Finish();
 
@@ -50,6 +53,8 @@ class Findings {
     bool unreadable() const { return unreadable_; }
     size_t count() const { return count_; }
     size_t inconsistencies() const { return inconsistencies_; }
+    // The gravest severity of a finding so far, printed or not; nothing without findings.
+    std::optional<Severity> worst() const { return worst_; }
 
   private:
     void EndFile();
@@ -63,6 +68,7 @@ class Findings {
     bool unreadable_ = false;
     size_t count_ = 0;
     size_t inconsistencies_ = 0;
+    std::optional<Severity> worst_;
     std::vector<std::pair<std::string, size_t>> notShown_;  // JSON: printed after the findings
 };
 

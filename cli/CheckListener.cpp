@@ -111,23 +111,23 @@ void CheckListener::LineDropped(const LineNote& note) {
         tooLongLine_ = note.line;
     if (note.fault == LineFault::kTooLarge) {
         tooLarge_ = true;
-        findings_.AddUnreadable(file_, Dropped(note));
+        findings_.AddUnreadable(file_, FindingCode::kFileTooLarge, Dropped(note));
         return;
     }
-    Add(note.line, Dropped(note));
+    Add(note.line, CodeOfFault(note.fault), Dropped(note));
 }
 
 void CheckListener::WarnOfDisplayHazard(int32_t line, std::string_view what,
                                         std::u16string_view text) {
     if (const auto at = FirstDisplayHazard(text))
-        AddInconsistency(line, DisplayHazardMessage(what, text, *at));
+        AddInconsistency(line, FindingCode::kDisplayHazard, DisplayHazardMessage(what, text, *at));
 }
 
 void CheckListener::LineChanged(const LineNote& note) {
     // Without the size-definition file every size number is out of range; that says nothing.
     if (note.fault == LineFault::kSizeOutOfRange && !sizesKnown_)
         return;
-    Add(note.line, Describe(note));
+    Add(note.line, CodeOfFault(note.fault), Describe(note));
 }
 
 std::string CheckListener::Dropped(const LineNote& note) const {

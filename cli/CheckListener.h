@@ -22,10 +22,12 @@ class CheckListener : public ReadListener {
     void LineChanged(const LineNote& note) override;
 
     // A finding of this file about how it was read (line 0: the file as a whole).
-    void Add(int32_t line, std::string message) { findings_.Add(file_, line, std::move(message)); }
+    void Add(int32_t line, FindingCode code, std::string message) {
+        findings_.Add(file_, line, code, std::move(message));
+    }
     // A finding about what was read as written (see Findings::AddInconsistency).
-    void AddInconsistency(int32_t line, std::string message) {
-        findings_.AddInconsistency(file_, line, std::move(message));
+    void AddInconsistency(int32_t line, FindingCode code, std::string message) {
+        findings_.AddInconsistency(file_, line, code, std::move(message));
     }
 
     const std::string& file() const { return file_; }

@@ -1,10 +1,13 @@
 #include "cli/Cli.h"
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
 #include <string>
 
 #include "cli/CommandLine.h"
 #include "cli/HelpText.h"
+#include "cli/JsonWriter.h"
 #include "platform/FileNotices.h"
 #include "platform/LockWait.h"
 
@@ -16,26 +19,36 @@ using std::chrono::milliseconds;
 
 // Tells once, after a second, that a command waits for a lock, and says who holds it when it
 // gives up; `gaveUp` remembers that, so that the command exits with 2 whatever it made of it.
-LockWaitPolicy LockWaitFor(const Invocation& invocation, Console& console, bool& gaveUp) {
+// Catalogs may be written side by side (EditWriting.h), so the waits tell under `mutex`.
+LockWaitPolicy LockWaitFor(const Invocation& invocation, Console& console,
+                           std::atomic<bool>& gaveUp, std::mutex& mutex) {
     LockWaitPolicy policy = CurrentLockWaitPolicy();
     if (invocation.wait)
         policy.timeout = *invocation.wait;
     const auto seconds = [](milliseconds time) {
         const long long tenths = (time.count() + 50) / 100;
-        return std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "");
+        // Appended piece by piece: GCC 12 misreports literal + string as an overlapping copy at
+        // -O3.
+        std::string text = std::to_string(tenths / 10);
+        if (tenths % 10 != 0) {
+            text += '.';
+            text += std::to_string(tenths % 10);
+        }
+        return text;
     };
-    auto told = std::make_shared<bool>(false);
-    policy.stillWaiting = [&console, told, seconds](const LockWaitStatus& status) {
-        if (!*told && status.waited >= std::chrono::seconds(1)) {
-            *told = true;
+    auto told = std::make_shared<std::atomic<bool>>(false);
+    policy.stillWaiting = [&console, &mutex, told, seconds](const LockWaitStatus& status) {
+        if (status.waited >= std::chrono::seconds(1) && !told->exchange(true)) {
+            const std::lock_guard<std::mutex> lock(mutex);
             ReportWarning(console, status.lockFile + ": waiting up to " + seconds(status.timeout) +
                                        " seconds for the lock, which " + status.holder.Describe() +
                                        " holds (--wait SECONDS)");
         }
         return true;
     };
-    policy.gaveUp = [&console, &gaveUp, seconds](const LockWaitStatus& status, bool) {
+    policy.gaveUp = [&console, &gaveUp, &mutex, seconds](const LockWaitStatus& status, bool) {
         gaveUp = true;
+        const std::lock_guard<std::mutex> lock(mutex);
         ReportError(console, status.lockFile + ": gave up waiting for the lock after " +
                                  seconds(status.waited) + " seconds: " + status.holder.Describe() +
                                  " holds it");
@@ -76,9 +89,10 @@ void ReportFileNotice(Console& console, FileNotice notice, const std::string& pa
 class FileLayerScope {
   public:
     FileLayerScope(const Invocation& invocation, Console& console)
-        : policy_(LockWaitFor(invocation, console, gaveUp_)),
+        : policy_(LockWaitFor(invocation, console, gaveUp_, mutex_)),
           previousHandler_(
-              SetFileNoticeHandler([&console](FileNotice notice, const std::string& path) {
+              SetFileNoticeHandler([&console, this](FileNotice notice, const std::string& path) {
+                  const std::lock_guard<std::mutex> lock(mutex_);
                   ReportFileNotice(console, notice, path);
               })) {}
     ~FileLayerScope() { SetFileNoticeHandler(std::move(previousHandler_)); }
@@ -88,7 +102,8 @@ class FileLayerScope {
     bool gaveUp() const { return gaveUp_; }
 
   private:
-    bool gaveUp_ = false;
+    std::atomic<bool> gaveUp_ = false;
+    std::mutex mutex_;
     ScopedLockWaitPolicy policy_;
     FileNoticeHandler previousHandler_;
 };
@@ -113,8 +128,11 @@ int RunCommand(const Invocation& invocation, Console& console, const Environment
             return RunExport(invocation, console);
         case Command::kDiff:
             return RunDiff(invocation, console, environment);
+        case Command::kApply:
+            return RunApply(invocation, console, environment);
+        default:
+            return RunEdit(invocation, console, environment);
     }
-    return kExitUnusable;
 }
 
 int RunParsed(const ParsedArguments& parsed, Console& console, const Environment& environment) {
@@ -132,7 +150,9 @@ int RunParsed(const ParsedArguments& parsed, Console& console, const Environment
 }  // namespace
 
 int RunCommandLine(const QStringList& arguments, Console& console, const Environment& environment) {
-    const int exitCode = RunParsed(ParseArguments(arguments), console, environment);
+    const ParsedArguments parsed = ParseArguments(arguments);
+    SetCompactJson(console.out, parsed.invocation.compact);
+    const int exitCode = RunParsed(parsed, console, environment);
     // A full disk or a closed file behind standard output must not pass for a result.
     console.out.flush();
     if (console.out.good())

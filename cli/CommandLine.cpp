@@ -3,11 +3,12 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <algorithm>
-#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <utility>
+
+#include "cli/EditArguments.h"
 
 namespace sheetwise::cli {
 namespace {
@@ -15,56 +16,189 @@ namespace {
 struct CommandEntry {
     const char* name;
     Command command;
+    size_t operands;  // the arguments before the files
+    size_t minimumFiles;
+    size_t maximumFiles;
+    const char* needs;  // what the arguments must be, for messages
+    std::vector<const char*> options;
 };
 
-constexpr std::array<CommandEntry, 7> kCommands = {{
-    {"show", Command::kShow},
-    {"check", Command::kCheck},
-    {"import", Command::kImport},
-    {"convert", Command::kConvert},
-    {"export", Command::kExport},
-    {"diff", Command::kDiff},
-    {"help", Command::kHelp},
-}};
+std::vector<const char*> EditOptionsWith(std::initializer_list<const char*> own) {
+    std::vector<const char*> options(own);
+    for (const char* shared :
+         {"--dry-run", "--out", "--force", "--drop-bad-lines", "--json", "--compact"})
+        options.push_back(shared);
+    return options;
+}
+
+const std::vector<CommandEntry>& Commands() {
+    static const std::vector<CommandEntry> commands = {
+        {"show", Command::kShow, 0, 1, 1, "one catalog", {"--json", "--compact"}},
+        {"check",
+         Command::kCheck,
+         0,
+         1,
+         SIZE_MAX,
+         "at least one catalog",
+         {"--json", "--compact", "--max", "--fail-on"}},
+        {"import",
+         Command::kImport,
+         0,
+         1,
+         1,
+         "one import file",
+         {"--json", "--compact", "--out", "--base", "--force"}},
+        {"convert",
+         Command::kConvert,
+         0,
+         1,
+         1,
+         "one catalog",
+         {"--out", "--drop-bad-lines", "--force"}},
+        {"export",
+         Command::kExport,
+         0,
+         1,
+         1,
+         "one catalog",
+         {"--json", "--compact", "--format", "--raw-csv"}},
+        {"diff",
+         Command::kDiff,
+         0,
+         2,
+         SIZE_MAX,
+         "a golden catalog and at least one other",
+         {"--json", "--compact", "--bytes", "--stat", "--quiet"}},
+        {"add", Command::kAdd, 1, 1, SIZE_MAX, "a paper name and at least one catalog",
+         EditOptionsWith({"--size", "--weight", "--colour", "--type", "--sides", "--precollated"})},
+        {"modify", Command::kModify, 1, 1, SIZE_MAX, "a paper name and at least one catalog",
+         EditOptionsWith({"--size", "--weight", "--colour", "--type", "--sides", "--precollated",
+                          "--no-precollated"})},
+        {"rename", Command::kRename, 2, 1, SIZE_MAX,
+         "the paper's name, its new name and at least one catalog", EditOptionsWith({})},
+        {"delete", Command::kDelete, 1, 1, SIZE_MAX, "a paper name and at least one catalog",
+         EditOptionsWith({})},
+        {"move", Command::kMove, 1, 1, SIZE_MAX, "a paper name and at least one catalog",
+         EditOptionsWith({"--up", "--down", "--to"})},
+        {"set-default", Command::kSetDefault, 1, 1, SIZE_MAX,
+         "a paper name and at least one catalog", EditOptionsWith({})},
+        {"add-value", Command::kAddValue, 2, 1, SIZE_MAX,
+         "colour, type or weight, the value and at least one catalog", EditOptionsWith({})},
+        {"delete-value", Command::kDeleteValue, 2, 1, SIZE_MAX,
+         "colour, type or weight, the value and at least one catalog", EditOptionsWith({})},
+        {"apply", Command::kApply, 1, 1, SIZE_MAX, "an edit script and at least one catalog",
+         EditOptionsWith({})},
+        {"help", Command::kHelp, 0, 0, 0, "", {}},
+    };
+    return commands;
+}
+
+const CommandEntry& EntryOf(Command command) {
+    const auto& commands = Commands();
+    return *std::find_if(commands.begin(), commands.end(),
+                         [&](const CommandEntry& entry) { return entry.command == command; });
+}
 
 std::optional<Command> FindCommand(const QString& name) {
-    for (const CommandEntry& entry : kCommands) {
-        if (name == QLatin1String(entry.name))
-            return entry.command;
+    return CommandNamed(name.toStdString());
+}
+
+EditKind EditKindOf(Command command) {
+    switch (command) {
+        case Command::kAdd:
+            return EditKind::kAdd;
+        case Command::kModify:
+            return EditKind::kModify;
+        case Command::kRename:
+            return EditKind::kRename;
+        case Command::kDelete:
+            return EditKind::kDelete;
+        case Command::kMove:
+            return EditKind::kMove;
+        case Command::kSetDefault:
+            return EditKind::kSetDefault;
+        case Command::kAddValue:
+            return EditKind::kAddValue;
+        default:
+            return EditKind::kDeleteValue;
     }
-    return std::nullopt;
+}
+
+QCommandLineOption Flag(const char* name) {
+    return QCommandLineOption(QString::fromLatin1(name));
+}
+
+QCommandLineOption Valued(QStringList names, const char* value) {
+    return QCommandLineOption(names, QString(), QString::fromLatin1(value));
 }
 
 // The options every command shares one parser for; each command accepts only its own.
 struct Options {
-    QCommandLineOption json{QStringLiteral("json")};
-    QCommandLineOption out{
-        {QStringLiteral("o"), QStringLiteral("out")}, QString(), QStringLiteral("file")};
-    QCommandLineOption base{
-        {QStringLiteral("b"), QStringLiteral("base")}, QString(), QStringLiteral("catalog")};
-    QCommandLineOption format{
-        {QStringLiteral("f"), QStringLiteral("format")}, QString(), QStringLiteral("format")};
-    QCommandLineOption max{QStringLiteral("max"), QString(), QStringLiteral("n")};
-    QCommandLineOption bytes{QStringLiteral("bytes")};
-    QCommandLineOption dropBadLines{QStringLiteral("drop-bad-lines")};
-    QCommandLineOption force{QStringLiteral("force")};
-    QCommandLineOption rawCsv{QStringLiteral("raw-csv")};
-    QCommandLineOption wait{QStringLiteral("wait"), QString(), QStringLiteral("seconds")};
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
-    QCommandLineOption version{QStringLiteral("version")};
+    QCommandLineOption json = Flag("json");
+    QCommandLineOption compact = Flag("compact");
+    QCommandLineOption out = Valued({QStringLiteral("o"), QStringLiteral("out")}, "file");
+    QCommandLineOption base = Valued({QStringLiteral("b"), QStringLiteral("base")}, "catalog");
+    QCommandLineOption format = Valued({QStringLiteral("f"), QStringLiteral("format")}, "format");
+    QCommandLineOption max = Valued({QStringLiteral("max")}, "n");
+    QCommandLineOption bytes = Flag("bytes");
+    QCommandLineOption stat = Flag("stat");
+    QCommandLineOption quiet = Flag("quiet");
+    QCommandLineOption dropBadLines = Flag("drop-bad-lines");
+    QCommandLineOption force = Flag("force");
+    QCommandLineOption dryRun = Flag("dry-run");
+    QCommandLineOption size = Valued({QStringLiteral("size")}, "size");
+    QCommandLineOption weight = Valued({QStringLiteral("weight")}, "gsm");
+    QCommandLineOption colour = Valued({QStringLiteral("colour")}, "colour");
+    QCommandLineOption type = Valued({QStringLiteral("type")}, "type");
+    QCommandLineOption sides = Valued({QStringLiteral("sides")}, "mode");
+    QCommandLineOption precollated = Flag("precollated");
+    QCommandLineOption notPrecollated = Flag("no-precollated");
+    QCommandLineOption up = Flag("up");
+    QCommandLineOption down = Flag("down");
+    QCommandLineOption to = Valued({QStringLiteral("to")}, "position");
+    QCommandLineOption rawCsv = Flag("raw-csv");
+    QCommandLineOption failOn = Valued({QStringLiteral("fail-on")}, "severity");
+    QCommandLineOption wait = Valued({QStringLiteral("wait")}, "seconds");
+    QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version = Flag("version");
 
     // The options a command may or may not take, by the name that messages give them.
     // (--wait goes with every command.)
-    std::array<std::pair<const QCommandLineOption*, const char*>, 9> Optional() const {
-        return {{{&json, "--json"},
-                 {&out, "--out"},
-                 {&base, "--base"},
-                 {&format, "--format"},
-                 {&max, "--max"},
-                 {&bytes, "--bytes"},
-                 {&dropBadLines, "--drop-bad-lines"},
-                 {&force, "--force"},
-                 {&rawCsv, "--raw-csv"}}};
+    std::vector<std::pair<const QCommandLineOption*, const char*>> Optional() const {
+        return {{&json, "--json"},
+                {&compact, "--compact"},
+                {&out, "--out"},
+                {&base, "--base"},
+                {&format, "--format"},
+                {&max, "--max"},
+                {&bytes, "--bytes"},
+                {&stat, "--stat"},
+                {&quiet, "--quiet"},
+                {&dropBadLines, "--drop-bad-lines"},
+                {&force, "--force"},
+                {&dryRun, "--dry-run"},
+                {&size, "--size"},
+                {&weight, "--weight"},
+                {&colour, "--colour"},
+                {&type, "--type"},
+                {&sides, "--sides"},
+                {&precollated, "--precollated"},
+                {&notPrecollated, "--no-precollated"},
+                {&up, "--up"},
+                {&down, "--down"},
+                {&to, "--to"},
+                {&rawCsv, "--raw-csv"},
+                {&failOn, "--fail-on"}};
+    }
+
+    QList<QCommandLineOption> All() const {
+        QList<QCommandLineOption> all;
+        for (const auto& [option, name] : Optional())
+            all.append(*option);
+        all.append(wait);
+        all.append(help);
+        all.append(version);
+        return all;
     }
 };
 
@@ -74,10 +208,12 @@ class Checker {
         : parser_(parser), options_(options), result_(result) {}
 
     // Fails for every option set that the command does not take.
-    bool OnlyOptions(std::initializer_list<std::string_view> taken) {
+    bool OnlyOptions(const std::vector<const char*>& taken) {
         for (const auto& [option, name] : options_.Optional()) {
-            if (parser_.isSet(*option) &&
-                std::find(taken.begin(), taken.end(), name) == taken.end())
+            const auto same = [&](const char* takenName) {
+                return std::string_view(takenName) == name;
+            };
+            if (parser_.isSet(*option) && std::none_of(taken.begin(), taken.end(), same))
                 return Fail(CommandName(result_.invocation.command) + " takes no " + name +
                             " option");
         }
@@ -128,14 +264,6 @@ class Checker {
         return true;
     }
 
-    bool FileCount(size_t count, size_t minimum, size_t maximum, const char* what) {
-        if (count < minimum)
-            return Fail(CommandName(result_.invocation.command) + " needs " + what);
-        if (count > maximum)
-            return Fail(CommandName(result_.invocation.command) + " takes only " + what);
-        return true;
-    }
-
     bool Fail(std::string error) {
         result_.error = std::move(error);
         return false;
@@ -169,32 +297,85 @@ bool CheckExport(Checker& check, Invocation& invocation) {
     return true;
 }
 
+bool ReadFailOn(Checker& check, const std::u16string& given, Invocation& invocation) {
+    const std::pair<const char16_t*, Severity> severities[] = {
+        {u"error", Severity::kError}, {u"warning", Severity::kWarning}, {u"note", Severity::kNote}};
+    for (const auto& [name, severity] : severities) {
+        if (given == name)
+            invocation.failOn = severity;
+    }
+    return given.empty() || invocation.failOn || check.Fail("--fail-on is error, warning or note");
+}
+
+bool CheckDiff(Checker& check, const Invocation& invocation) {
+    if (int(invocation.json) + int(invocation.stat) + int(invocation.quiet) > 1)
+        return check.Fail("diff takes one of --json, --stat and --quiet");
+    return true;
+}
+
+// The files (and the operands before them) that the command takes.
+bool TakeFiles(Checker& check, const CommandEntry& entry, const QStringList& positional,
+               Invocation& invocation) {
+    const size_t given = static_cast<size_t>(positional.size()) - 1;
+    if (given < entry.operands + entry.minimumFiles)
+        return check.Fail(std::string(entry.name) + " needs " + entry.needs);
+    if (given - entry.operands > entry.maximumFiles)
+        return check.Fail(std::string(entry.name) + " takes only " + entry.needs);
+    for (qsizetype i = 1; i < positional.size(); ++i) {
+        auto& list =
+            static_cast<size_t>(i) <= entry.operands ? invocation.operands : invocation.files;
+        list.push_back(positional[i].toStdU16String());
+    }
+    return true;
+}
+
+bool CheckEdit(Checker& check, const Options& options, Invocation& invocation,
+               const QCommandLineParser& parser) {
+    if (!invocation.out.empty() && invocation.files.size() != 1)
+        return check.Fail("--out goes with one catalog");
+    if (invocation.command == Command::kApply)
+        return true;
+    EditOptions given;
+    given.precollated = parser.isSet(options.precollated);
+    given.notPrecollated = parser.isSet(options.notPrecollated);
+    given.up = parser.isSet(options.up);
+    given.down = parser.isSet(options.down);
+    std::string error;
+    return check.SingleValue(options.size, "--size", given.size) &&
+           check.SingleValue(options.weight, "--weight", given.weight) &&
+           check.SingleValue(options.colour, "--colour", given.colour) &&
+           check.SingleValue(options.type, "--type", given.type) &&
+           check.SingleValue(options.sides, "--sides", given.sides) &&
+           check.SingleValue(options.to, "--to", given.to) &&
+           (ReadEditArguments(EditKindOf(invocation.command), invocation.operands, given,
+                              invocation.edit, error) ||
+            check.Fail(error));
+}
+
 // The per-command rules once the command and the option values are known.
-bool CheckCommand(Checker& check, Invocation& invocation) {
-    const size_t files = invocation.files.size();
+bool CheckCommand(Checker& check, const Options& options, Invocation& invocation,
+                  const QCommandLineParser& parser) {
+    if (!check.OnlyOptions(EntryOf(invocation.command).options))
+        return false;
+    if (invocation.compact && !invocation.json && invocation.format != u"json")
+        return check.Fail("--compact goes with --json");
     switch (invocation.command) {
-        case Command::kShow:
-            return check.OnlyOptions({"--json"}) && check.FileCount(files, 1, 1, "one catalog");
-        case Command::kCheck:
-            return check.OnlyOptions({"--json", "--max"}) &&
-                   check.FileCount(files, 1, SIZE_MAX, "at least one catalog");
+        case Command::kCheck: {
+            std::u16string failOn;
+            return check.SingleValue(options.failOn, "--fail-on", failOn) &&
+                   ReadFailOn(check, failOn, invocation);
+        }
         case Command::kImport:
-            return check.OnlyOptions({"--json", "--out", "--base", "--force"}) &&
-                   check.FileCount(files, 1, 1, "one import file") &&
-                   CheckImport(check, invocation);
+            return CheckImport(check, invocation);
         case Command::kConvert:
-            if (!check.OnlyOptions({"--out", "--drop-bad-lines", "--force"}) ||
-                !check.FileCount(files, 1, 1, "one catalog"))
-                return false;
             return !invocation.out.empty() || check.Fail("convert needs --out NEW.cat");
         case Command::kExport:
-            return check.OnlyOptions({"--json", "--format", "--raw-csv"}) &&
-                   check.FileCount(files, 1, 1, "one catalog") && CheckExport(check, invocation);
+            return CheckExport(check, invocation);
         case Command::kDiff:
-            return check.OnlyOptions({"--json", "--bytes"}) &&
-                   check.FileCount(files, 2, 2, "two catalogs");
+            return CheckDiff(check, invocation);
         default:
-            return true;
+            return !IsEditCommand(invocation.command) ||
+                   CheckEdit(check, options, invocation, parser);
     }
 }
 
@@ -213,11 +394,35 @@ bool ReadHelpTopic(const QStringList& positional, Checker& check, Invocation& in
 }  // namespace
 
 std::string CommandName(Command command) {
-    for (const CommandEntry& entry : kCommands) {
-        if (entry.command == command && command != Command::kHelp)
-            return entry.name;
+    if (command == Command::kHelp || command == Command::kVersion)
+        return "sheetwise-cli";
+    return EntryOf(command).name;
+}
+
+std::vector<std::string> CommandNames() {
+    std::vector<std::string> names;
+    for (const CommandEntry& entry : Commands())
+        names.emplace_back(entry.name);
+    return names;
+}
+
+std::optional<Command> CommandNamed(const std::string& name) {
+    for (const CommandEntry& entry : Commands()) {
+        if (name == entry.name)
+            return entry.command;
     }
-    return "sheetwise-cli";
+    return std::nullopt;
+}
+
+std::vector<std::string> OptionsOf(Command command) {
+    if (command == Command::kVersion)
+        return {};
+    const std::vector<const char*>& options = EntryOf(command).options;
+    return {options.begin(), options.end()};
+}
+
+bool IsEditCommand(Command command) {
+    return command >= Command::kAdd && command <= Command::kApply;
 }
 
 ParsedArguments ParseArguments(const QStringList& arguments) {
@@ -225,9 +430,7 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
     Invocation& invocation = result.invocation;
     Options options;
     QCommandLineParser parser;
-    parser.addOptions({options.json, options.out, options.base, options.format, options.max,
-                       options.bytes, options.dropBadLines, options.force, options.rawCsv,
-                       options.wait, options.help, options.version});
+    parser.addOptions(options.All());
     Checker check(parser, options, result);
     if (!parser.parse(QStringList(QStringLiteral("sheetwise-cli")) + arguments)) {
         check.Fail(parser.errorText().toStdString());
@@ -259,19 +462,22 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
         result.ok = true;
         return result;
     }
-    for (qsizetype i = 1; i < positional.size(); ++i)
-        invocation.files.push_back(positional[i].toStdU16String());
     invocation.json = parser.isSet(options.json);
+    invocation.compact = parser.isSet(options.compact);
     invocation.bytes = parser.isSet(options.bytes);
+    invocation.stat = parser.isSet(options.stat);
+    invocation.quiet = parser.isSet(options.quiet);
     invocation.dropBadLines = parser.isSet(options.dropBadLines);
     invocation.force = parser.isSet(options.force);
+    invocation.dryRun = parser.isSet(options.dryRun);
     invocation.rawCsv = parser.isSet(options.rawCsv);
-    result.ok = check.SingleValue(options.out, "--out", invocation.out) &&
+    result.ok = TakeFiles(check, EntryOf(*command), positional, invocation) &&
+                check.SingleValue(options.out, "--out", invocation.out) &&
                 check.Seconds(options.wait, "--wait", invocation.wait) &&
                 check.Count(options.max, "--max", invocation.max) &&
                 check.SingleValue(options.base, "--base", invocation.base) &&
                 check.SingleValue(options.format, "--format", invocation.format) &&
-                CheckCommand(check, invocation);
+                CheckCommand(check, options, invocation, parser);
     return result;
 }
 

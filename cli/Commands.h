@@ -25,5 +25,8 @@ int RunImport(const Invocation& invocation, Console& console, const Environment&
 int RunConvert(const Invocation& invocation, Console& console, const Environment& environment);
 int RunExport(const Invocation& invocation, Console& console);
 int RunDiff(const Invocation& invocation, Console& console, const Environment& environment);
+// add, modify, rename, delete, move, set-default, add-value, delete-value.
+int RunEdit(const Invocation& invocation, Console& console, const Environment& environment);
+int RunApply(const Invocation& invocation, Console& console, const Environment& environment);
 
 }  // namespace sheetwise::cli

@@ -27,9 +27,10 @@ class SizeCheck final : public CheckListener {
         const PaperSize& size = sizes_.back();
         if (size.unit != 0 && size.unit != 1)
             AddInconsistency(
-                line, "the unit " + std::to_string(size.unit) +
-                          " is neither 0 (inches) nor 1 (millimetres): the sizes list shows no "
-                          "unit");
+                line, FindingCode::kSizeUnitUnknown,
+                "the unit " + std::to_string(size.unit) +
+                    " is neither 0 (inches) nor 1 (millimetres): the sizes list shows no "
+                    "unit");
         WarnOfDisplayHazard(line, "the width", size.widthText);
         WarnOfDisplayHazard(line, "the height", size.heightText);
         WarnOfDisplayHazard(line, "the size's text", size.text);
@@ -61,9 +62,10 @@ class AttributeCheck final : public CheckListener {
         const auto [first, added] = listed.try_emplace(std::move(list.back()), line);
         list.pop_back();
         if (!added)
-            AddInconsistency(line, std::string("the ") + FieldName(field) + " " +
-                                       Quoted(first->first) + " is listed again (first on line " +
-                                       std::to_string(first->second) + ")");
+            AddInconsistency(line, FindingCode::kValueListedTwice,
+                             std::string("the ") + FieldName(field) + " " + Quoted(first->first) +
+                                 " is listed again (first on line " +
+                                 std::to_string(first->second) + ")");
     }
 
   private:
@@ -71,26 +73,29 @@ class AttributeCheck final : public CheckListener {
         if (text == u"*")
             return;
         if (!IsDigits(text)) {
-            AddInconsistency(line, "the weight " + Quoted(text) + " is neither a number nor \"*\"");
+            AddInconsistency(line, FindingCode::kListedWeightNotNumber,
+                             "the weight " + Quoted(text) + " is neither a number nor \"*\"");
             return;
         }
         if (!IsWeightInRange(ReadUnsignedDigits(text)))
-            AddInconsistency(line, "the weight " + Quoted(text) + " lies outside " +
-                                       WeightRangeText() +
-                                       " gsm: the editor cannot give it to a paper");
+            AddInconsistency(line, FindingCode::kListedWeightOutOfRange,
+                             "the weight " + Quoted(text) + " lies outside " + WeightRangeText() +
+                                 " gsm: the editor cannot give it to a paper");
     }
 
     void CheckText(int32_t line, LineField field, std::u16string_view text) {
         const std::string what = std::string("the ") + FieldName(field);
         if (const auto at = FirstDisallowed(text)) {
-            AddInconsistency(line, DisallowedMessage(what, text, *at) + ": no paper can have it");
+            AddInconsistency(line, FindingCode::kListedValueNotAllowed,
+                             DisallowedMessage(what, text, *at) + ": no paper can have it");
             return;
         }
         WarnOfDisplayHazard(line, what, text);
         if (text.size() > kMaxColourLength) {
-            AddInconsistency(line, what + " " + Quoted(text) +
-                                       " is longer than 20 characters: a paper keeps only " +
-                                       Quoted(text.substr(0, kMaxColourLength)));
+            AddInconsistency(line, FindingCode::kListedValueTooLong,
+                             what + " " + Quoted(text) +
+                                 " is longer than 20 characters: a paper keeps only " +
+                                 Quoted(text.substr(0, kMaxColourLength)));
         }
     }
 
@@ -108,7 +113,7 @@ SizeFileReport CheckSizeFile(const std::u16string& sizePath, Findings& findings)
     const int32_t status = ReadSizeFile(sizePath, report.sizes, &check);
     report.opened = !Unread(status, check);
     if (!report.opened && !check.tooLarge())
-        findings.AddUnreadable(check.file(),
+        findings.AddUnreadable(check.file(), FindingCode::kSizesUnreadable,
                                "the size-definition file cannot be opened (status 2): the "
                                "catalog's attribute file and papers are not read");
     return report;
@@ -121,7 +126,7 @@ AttributeFileReport CheckAttributeFile(const std::u16string& catalogPath, Findin
     const int32_t status = ReadAttributeLists(catalogPath, check.lists(), &check);
     report.opened = !Unread(status, check);
     if (!report.opened && !check.tooLarge())
-        findings.AddUnreadable(report.file,
+        findings.AddUnreadable(report.file, FindingCode::kAttributesUnreadable,
                                "the attribute file cannot be opened (status 2): the catalog's "
                                "papers are not read");
     return report;

@@ -7,17 +7,18 @@ namespace {
 
 constexpr const char* kOverview = R"(Usage: sheetwise-cli COMMAND [OPTIONS] FILE...
 
-Looks into, checks, converts and builds Sheetwise paper catalogs without a window.
+Looks into, checks, converts, builds and edits Sheetwise paper catalogs without a window.
 
 A catalog is three files: NAME.cat (the papers and the default paper), NAME.cat.atr (the
 weights, types and colours offered) and NAME.DEF (the printer's paper sizes). Companion
 names are found in any letter case, as the editor finds them. Commands read catalogs exactly
-as the editor reads them, and the ones that write (import --out, convert) write exactly what
-the editor's Save As writes. Nothing else creates, copies or changes a file.
+as the editor reads them, and the ones that write (import --out, convert, the edit commands)
+write exactly what the editor's Save or Save As writes. Nothing else creates, copies or
+changes a file.
 
 Commands:
   show CATALOG [--json]           print a catalog as the editor reads it
-  check CATALOG... [--max N] [--json]
+  check CATALOG... [--max N] [--fail-on error|warning] [--json]
                                   report every line the readers drop or change, and every
                                   inconsistency between papers, default paper and lists
   import INI --out NEW.cat [--base CATALOG] [--force]
@@ -28,20 +29,42 @@ Commands:
                                   write a catalog again with the editor's own writers
   export CATALOG [--format csv|json | --json] [--raw-csv]
                                   print the papers for spreadsheets and scripts
-  diff A.cat B.cat [--bytes] [--json]
-                                  what differs between two catalogs as the editor reads them
+  diff GOLDEN CATALOG... [--bytes] [--json | --stat | --quiet]
+                                  what differs between each catalog and the golden one, as
+                                  the editor reads them
   help [COMMAND]                  print this overview, or the page of a command
 
+Edit commands, each on one or more catalogs, all of them changed or none, each written as
+the editor's Save writes it, with the editor's rules and messages:
+  add NAME --size S --weight W --colour C --type T [--sides 0|1|2] [--precollated]
+  modify NAME [--size S] [--weight W] [--colour C] [--type T] [--sides 0|1|2]
+              [--precollated | --no-precollated]
+  rename OLD NEW                  delete NAME
+  move NAME --up|--down|--to POSITION
+  set-default NAME
+  add-value colour|type|weight VALUE
+  delete-value colour|type|weight VALUE
+  apply EDITS.json                the edits of an edit script (JSON), all or nothing
+Each takes CATALOG... and --dry-run, --out NEW.cat, --force, --drop-bad-lines, --json.
+
 Options:
-  --json                 show, check, import, export, diff: print JSON (schemas in
-                         docs/schema of the source, one per command)
+  --json                 show, check, import, export, diff and the edit commands: print
+                         JSON (schemas in /usr/share/sheetwise/schema, one per output)
+  --compact              with --json: each JSON document on one line
   -o, --out FILE         import, convert: the catalog file to write
   -b, --base CATALOG     import: the catalog the import starts from
   -f, --format FORMAT    export: csv (the default) or json
   --max N                check: findings printed per file (1000; 0 prints all)
+  --fail-on SEVERITY     check: exit with 1 only for findings this grave or graver
+                         (error, warning or note; note, any finding, unless given)
   --bytes                diff: also tell which files differ byte for byte
-  --drop-bad-lines       convert: write a catalog without the lines its reader drops
-  --force                import, convert: replace a file at --out (in any letter case)
+  --stat                 diff: one line a catalog, "same" or how many papers differ
+  --quiet                diff: print nothing, the exit status tells
+  --dry-run              edits: print what would change, write nothing
+  --drop-bad-lines       convert, edits: write a catalog without the lines its reader
+                         drops
+  --force                import, convert, edits: replace a file at --out (in any letter
+                         case); edits: overwrite a catalog changed since it was read
   --raw-csv              export: leave cells that start like a formula as they are
   --wait SECONDS         every command: how long to wait for a catalog folder's lock,
                          which a save holds (10 unless given; 0 tries once)
@@ -64,14 +87,14 @@ Exit status:
   0  success
   1  a catalog or import file with problems: every problem is reported; output that
      could still be made (show, export, convert, import) is made; for diff: the catalogs
-     differ
+     differ; for the edit commands: an edit refused (nothing written)
   2  a file that cannot be read or written, a lock not had in time, too little memory,
      or wrong arguments
 
 Run 'sheetwise-cli help COMMAND' for a command's details; see also sheetwise-cli(1).
 )";
 
-constexpr const char* kShow = R"(Usage: sheetwise-cli show CATALOG [--json]
+constexpr const char* kShow = R"(Usage: sheetwise-cli show CATALOG [--json [--compact]]
 
 Loads the catalog as the editor does (the header text from the first line, then the size-
 definition file, the attribute file and the catalog file) and prints its status, header
@@ -110,7 +133,8 @@ Status values:
 Exit status: 0 for status 0, 2 when a file cannot be opened, 1 otherwise.
 )";
 
-constexpr const char* kCheck = R"(Usage: sheetwise-cli check CATALOG... [--max N] [--json]
+constexpr const char* kCheck =
+    R"(Usage: sheetwise-cli check CATALOG... [--max N] [--fail-on SEVERITY] [--json [--compact]]
 
 Reads each catalog with its companions line by line, as the editor's readers do, and
 prints one line for each finding, the moment it is found:
@@ -139,17 +163,34 @@ says how many more there were: FILE: K more findings not printed (--max N). Find
 are not kept: however many a file has, check needs about the memory the editor needs to
 open the catalog.
 
-With --json: {"findings": [{"file": S, "line": N, "message": S}, ...],
+With --json: {"findings": [{"file": S, "line": N, "code": S, "severity": S,
+                            "message": S}, ...],
               "notShown": [{"file": S, "count": N}, ...]}
 with line 0 for a file as a whole.
 
+Codes, by severity (a code keeps its meaning; the severity is the code's):
+  error    the editor refuses or drops something: catalog-unreadable, sizes-unreadable,
+           attributes-unreadable, file-too-large, folder-locked, empty-file, editor-status,
+           line-too-long, line-without-key, field-missing, field-empty,
+           character-not-allowed, unknown-section, value-before-section, odd-final-byte
+  warning  the editor reads it, but not as written, or changes it when it shows or saves
+           the catalog: escapes, text-cut, number-from-text, size-out-of-range,
+           extra-fields, value-cut-at-colon, no-default-paper, default-paper-missing,
+           value-not-listed, display-hazard
+  note     read and kept as written, but not what the editor would make:
+           default-paper-repeated, duplicate-name, weight-out-of-range,
+           precollated-not-flag, size-unit-unknown, listed-weight-not-number,
+           listed-weight-out-of-range, listed-value-not-allowed, listed-value-too-long,
+           value-listed-twice
+
 Exit status: 0 when no catalog has a finding, 1 when one has, 2 when a catalog file or a
-companion cannot be opened or is too large.
+companion cannot be opened or is too large. With --fail-on error (or warning, or note) only
+a finding of that severity or a graver one gives 1, whether or not --max printed it.
 )";
 
 constexpr const char* kImport =
     R"(Usage: sheetwise-cli import INI --out NEW.cat [--base CATALOG] [--force]
-       sheetwise-cli import INI --json
+       sheetwise-cli import INI --json [--compact]
 
 With --out: does what File > Import followed by Save As does in the editor, on the editor's
 own editing session. The import file is read and cleaned; the base catalog is opened as the
@@ -229,7 +270,7 @@ Exit status: 0 for a clean catalog, 1 when the catalog was refused, written with
 )";
 
 constexpr const char* kExport =
-    R"(Usage: sheetwise-cli export CATALOG [--format csv|json | --json] [--raw-csv]
+    R"(Usage: sheetwise-cli export CATALOG [--format csv|json | --json] [--raw-csv] [--compact]
 
 Prints the catalog's papers for spreadsheets and scripts.
 
@@ -250,29 +291,43 @@ Exit status: 0 for a clean catalog, 1 when lines were dropped (the rest is expor
 catalog cannot be read to its end, 2 when a file cannot be opened.
 )";
 
-constexpr const char* kDiff = R"(Usage: sheetwise-cli diff A.cat B.cat [--bytes] [--json]
+constexpr const char* kDiff =
+    R"(Usage: sheetwise-cli diff GOLDEN CATALOG... [--bytes] [--json | --stat | --quiet]
 
-Loads both catalogs as 'show' does and prints what differs from A to B, one line each:
+Loads the catalogs as 'show' does and prints what differs from GOLDEN to each CATALOG: for
+each, the two files named, then one line a difference, or "same":
 
+  --- golden.cat
+  +++ server1.cat
   header: "A" -> "B"
   default paper: "Letter" -> "A4"
-  paper "Old": removed from 3 (Old:1:75:white:plain:2:0)
-  paper "New": added at 3 (New:2:75:white:plain:2:0)
-  paper "Tab": moved from 2 to 0
+  paper "Old": removed from 4 (Old:1:75:white:plain:2:0)
+  paper "New": added at 4 (New:2:75:white:plain:2:0)
+  paper "Tab": moved from 3 to 1
   paper "Letter": weight 75 -> 90, colour "white" -> "blue"
   weights: added "90"          (removed, and "the values both hold stand in another order")
-  size 1: text "A4" -> "A4 long"          (added, removed: the size line)
+  size 2: text "A4" -> "A4 long"          (added, removed: the size line)
 
-Papers are matched by name (the n-th paper of a name in A with the n-th in B) and compared
-by what a catalog file stores: sizeIndex, weight, colour, type, imagedSides, precollated.
-Positions count from 0. A paper is called moved only when its order among the papers both
-hold changed, not when papers before it were added or removed; as few papers as possible
-are called moved. Sizes are compared position by position, since papers refer to them by
-position. Catalogs that read the same are the same whatever their bytes: narrow or UTF-16,
-LF or CR LF, lines the reader drops. With --bytes diff also says which of the three files
-differ byte for byte; that alone does not make the catalogs differ.
+Papers are matched by name (the n-th paper of a name in GOLDEN with the n-th in CATALOG) and
+compared by what a catalog file stores: sizeIndex, weight, colour, type, imagedSides,
+precollated. Positions are rows of the editor's paper list, counted from 1; sizes are
+numbered as a catalog file numbers them (1 is the first size). A paper is called moved only
+when its order among the papers both hold changed, not when papers before it were added or
+removed; as few papers as possible are called moved, and of the papers that could be, those
+whose position changed most: the paper that was moved, not one it was moved past. Sizes are
+compared position by position, since papers refer to them by position. Catalogs that read
+the same are the same whatever their bytes: narrow or UTF-16, LF or CR LF, lines the reader
+drops. With --bytes diff also says which of the three files differ byte for byte; that
+alone does not make the catalogs differ.
 
-With --json: {"same": B, "header": null or {"from": S, "to": S}, "defaultName": idem,
+--stat prints one line a catalog: "golden.cat -> server1.cat: same", or "... 1 added,
+0 removed, 2 changed, 1 moved" (papers), followed by "; also the default paper, the
+colours" for what else differs. --quiet prints nothing: the exit status tells.
+
+With --json: one JSON object a CATALOG (with --compact, one a line):
+ {"golden": S, "file": S, "same": B,
+  "counts": {"added": N, "removed": N, "changed": N, "moved": N},
+  "header": null or {"from": S, "to": S}, "defaultName": idem,
   "papers": {"added": [{"index": N, "paper": paper}], "removed": [idem],
              "moved": [{"name": S, "from": N, "to": N}],
              "changed": [{"name": S, "from": N, "to": N, "fields": [field]}]},
@@ -281,13 +336,14 @@ With --json: {"same": B, "header": null or {"from": S, "to": S}, "defaultName": 
             "changed": [{"index": N, "fields": [field]}]},
   "bytes": null, or with --bytes {"catalog": B, "attributes": B, "sizes": B}}
 where a field is {"field": key, "from": V, "to": V}, and paper and size objects are those
-of 'show --json'.
+of 'show --json'. Indexes in JSON count from 0, as in every JSON output ("from": in
+GOLDEN, "to": in CATALOG).
 
 A catalog that cannot be opened, or whose files cannot be read to their end (a missing
-companion, a line longer than 2047 bytes), cannot be compared.
+companion, a line longer than 2047 bytes), cannot be compared; the others still are.
 
-Exit status: 0 when the catalogs read the same, 1 when they differ, 2 when one cannot be
-compared.
+Exit status: 0 when every catalog reads the same as GOLDEN, 1 when one differs, 2 when one
+cannot be compared.
 )";
 
 }  // namespace
@@ -306,8 +362,11 @@ std::string HelpText(Command topic) {
             return kExport;
         case Command::kDiff:
             return kDiff;
-        default:
+        case Command::kHelp:
+        case Command::kVersion:
             return kOverview;
+        default:
+            return EditHelpText(topic);
     }
 }
 

@@ -10,6 +10,9 @@ namespace sheetwise::cli {
 // The overview for kHelp, the command's own page for any other command.
 std::string HelpText(Command topic);
 
+// The page of an edit command (add ... apply).
+std::string EditHelpText(Command topic);
+
 // "sheetwise-cli VERSION".
 std::string VersionText();
 

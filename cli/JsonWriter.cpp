@@ -229,7 +229,26 @@ char* CopyShort(char* to, const char* from, size_t size) {
 
 }  // namespace
 
-JsonWriter::JsonWriter(std::ostream& out) : out_(out), buffer_(2 * kFlushBytes, '\0') {}
+namespace {
+
+// The slot of a stream's flag that asks for compact JSON.
+int CompactSlot() {
+    static const int slot = std::ios_base::xalloc();
+    return slot;
+}
+
+}  // namespace
+
+void SetCompactJson(std::ostream& out, bool compact) {
+    out.iword(CompactSlot()) = compact ? 1 : 0;
+}
+
+bool CompactJson(std::ostream& out) {
+    return out.iword(CompactSlot()) != 0;
+}
+
+JsonWriter::JsonWriter(std::ostream& out)
+    : out_(out), buffer_(2 * kFlushBytes, '\0'), compact_(CompactJson(out)) {}
 
 void JsonWriter::Flush() {
     if (used_ == 0)
@@ -255,6 +274,8 @@ void JsonWriter::Put(std::string_view piece) {
 void JsonWriter::NewLine() {
     if (used_ >= kFlushBytes)
         Flush();
+    if (compact_)
+        return;
     const size_t indent = 2 * levels_.size();
     char* at = Room(1 + indent + kBlankRun);
     *at++ = '\n';
@@ -320,12 +341,14 @@ char* JsonWriter::KeyRoom(std::string_view key, size_t valueBytes) {
     if (!level.empty)
         *at++ = ',';
     level.empty = false;
-    *at++ = '\n';
-    at = Blanks(at, indent);
+    if (!compact_) {
+        *at++ = '\n';
+        at = Blanks(at, indent);
+    }
     *at++ = '"';
     at = CopyShort(at, key.data(), key.size());
     std::memcpy(at, "\": ", 3);
-    return at + 3;
+    return at + (compact_ ? 2 : 3);
 }
 
 void JsonWriter::Key(std::string_view key) {

@@ -1,5 +1,6 @@
 // A small JSON writer that keeps keys in the order they are written and numbers exactly as the
-// catalog holds them. Output is indented by two blanks per level and ends with a line feed.
+// catalog holds them. Output is indented by two blanks per level and ends with a line feed; on a
+// stream asked for compact JSON (--compact) each document is one line, without blanks.
 // It is collected in a buffer and handed to the stream in large pieces (and when the outermost
 // value is closed), since a catalog of 100,000 papers makes millions of small writes.
 #pragma once
@@ -11,6 +12,12 @@
 #include <vector>
 
 namespace sheetwise::cli {
+
+// Whether the JSON written to a stream from now on is compact: one line a document, for tools
+// that take one document per line. The flag travels with the stream, so every writer of every
+// command follows it.
+void SetCompactJson(std::ostream& out, bool compact);
+bool CompactJson(std::ostream& out);
 
 class JsonWriter {
   public:
@@ -68,6 +75,7 @@ class JsonWriter {
     size_t used_ = 0;
     std::vector<Level> levels_;
     bool afterKey_ = false;
+    bool compact_ = false;
 };
 
 // UTF-8 of the text, appended to `out`; ASCII is copied as it is.

@@ -9,12 +9,20 @@ namespace sheetwise::cli {
 namespace {
 
 // One line a text: paragraphs joined by a blank, the lines within one by `joint`.
-std::string OneLine(std::string text, const char* joint) {
-    for (size_t at = text.find("\n\n"); at != std::string::npos; at = text.find("\n\n", at))
-        text.replace(at, 2, " ");
-    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at))
-        text.replace(at, 1, joint);
-    return text;
+std::string OneLine(const std::string& text, const char* joint) {
+    std::string line;
+    line.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n') {
+            line += text[i];
+        } else if (i + 1 < text.size() && text[i + 1] == '\n') {
+            line += ' ';
+            ++i;
+        } else {
+            line += joint;
+        }
+    }
+    return line;
 }
 
 }  // namespace
@@ -23,10 +31,24 @@ std::string MessageTextOf(int id) {
     return Utf8(MessageText(id));
 }
 
-void ToolPrompts::Refuse(const std::string& why) {
-    ReportError(console_, why);
+void ToolPrompts::Report(ToldNotice notice) {
+    // Appended piece by piece: GCC 12 misreports string + literal as an overlapping copy at -O3.
+    std::string shown = context_;
+    if (!shown.empty())
+        shown += ": ";
+    shown += notice.text;
     toldAnything_ = true;
-    toldError_ = true;
+    if (notice.error) {
+        ReportError(console_, shown);
+        toldError_ = true;
+    } else {
+        ReportWarning(console_, shown);
+    }
+    told_.push_back(std::move(notice));
+}
+
+void ToolPrompts::Refuse(const std::string& why) {
+    Report({0, why, true});
 }
 
 void ToolPrompts::Tell(const Notice& notice) {
@@ -36,13 +58,7 @@ void ToolPrompts::Tell(const Notice& notice) {
     text = OneLine(text, " ");
     if (!notice.details.empty())
         text += " (" + OneLine(notice.details, "; ") + ")";
-    toldAnything_ = true;
-    if (notice.caption == message::kWarning) {
-        ReportWarning(console_, text);
-    } else {
-        ReportError(console_, text);
-        toldError_ = true;
-    }
+    Report({notice.message, std::move(text), notice.caption != message::kWarning});
 }
 
 Answer ToolPrompts::Ask(const Question& question) {

@@ -9,11 +9,20 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/Console.h"
 #include "model/EditingSession.h"
 
 namespace sheetwise::cli {
+
+// What was told, as it was told, for the reports that list it (apply --json).
+struct ToldNotice {
+    int message = 0;  // the string-table id; 0 for what the tool itself says
+    std::string text;
+    bool error = true;
+};
 
 class ToolPrompts final : public SessionPrompts {
   public:
@@ -26,16 +35,25 @@ class ToolPrompts final : public SessionPrompts {
     Answer Ask(const Question& question) override;
     std::optional<std::u16string> ChooseFile(FileChoice choice, const std::string& folder) override;
 
+    // What the messages from now on are about ("office.cat: modify \"Letter\""): they say it
+    // first. Empty: nothing.
+    void SetContext(std::string context) { context_ = std::move(context); }
+
     // Whether anything was told, and whether an error was.
     bool toldAnything() const { return toldAnything_; }
     bool toldError() const { return toldError_; }
+    // Everything told since the last TakeTold, oldest first; forgets it.
+    std::vector<ToldNotice> TakeTold() { return std::exchange(told_, {}); }
 
   private:
     void Refuse(const std::string& why);
+    void Report(ToldNotice notice);
 
     Console& console_;
     bool force_;
     std::map<FileChoice, std::u16string> files_;
+    std::string context_;
+    std::vector<ToldNotice> told_;
     bool toldAnything_ = false;
     bool toldError_ = false;
 };

@@ -36,8 +36,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Sheetwise edits the paper catalog of a production printer's print server:\n"
     "which papers exist, which one is the default, and the weights, types and\n"
     "colours offered for new papers. It reads and writes the catalog files byte\n"
-    "for byte as print servers do. sheetwise-cli shows, checks, converts and\n"
-    "exports catalogs from the command line.")
+    "for byte as print servers do. sheetwise-cli shows, checks, converts, edits\n"
+    "and exports catalogs from the command line, one at a time or a fleet of\n"
+    "them by edit scripts.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SHEETWISE_WEB_URL})

@@ -1,7 +1,9 @@
 // check: damaged catalogs whose faults are known, and the findings they must give.
 #include <algorithm>
+#include <set>
 
 #include "CliTestSupport.h"
+#include "cli/FindingCodes.h"
 
 namespace sheetwise::testing {
 namespace {
@@ -157,6 +159,54 @@ TEST_F(CliCheckTest, MaxLimitsTheFindingsPrintedPerFile) {
               "m.DEF: 1 more findings not printed (--max 1)\n"
               "m.cat:3: skipped: the line starts with ':', so it has no name\n"
               "m.cat: 2 more findings not printed (--max 1)\n");
+}
+
+// Each finding has a code and a severity; --fail-on sets the exit status by the gravest finding,
+// printed or not.
+TEST_F(CliCheckTest, FindingsHaveCodesAndSeveritiesThatSetTheExitStatus) {
+    const std::string papers =
+        "Letter:1:75:white:plain:2:0\nA\\x5fB:1:75:white:plain:2:0\n"
+        "Letter:1:75:white:plain:2:0\n";
+    const std::string all = WriteCatalog("all", "All:Letter\n" + papers + "Short:1:75\n");
+    const CliRun run = Run({"check", all, "--json", "--compact"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Lines(run.out).size(), 1u);
+    for (const char* finding :
+         {"{\"file\":\"all.cat\",\"line\":3,\"code\":\"escapes\",\"severity\":\"warning\",",
+          "{\"file\":\"all.cat\",\"line\":4,\"code\":\"duplicate-name\",\"severity\":\"note\",",
+          "{\"file\":\"all.cat\",\"line\":5,\"code\":\"field-missing\",\"severity\":\"error\","})
+        EXPECT_THAT(run.out, HasSubstr(finding));
+    EXPECT_EQ(Findings({all, "--fail-on", "error"}, 1).empty(), false);
+    const std::string warned = WriteCatalog("warned", "Warned:Letter\n" + papers);
+    Findings({warned, "--fail-on", "error"}, 0);
+    Findings({warned, "--fail-on", "warning"}, 1);
+    const std::string noted = WriteCatalog("noted",
+                                           "Noted:Letter\nLetter:1:75:white:plain:2:0\n"
+                                           "Letter:1:75:white:plain:2:0\n");
+    Findings({noted, "--fail-on", "warning"}, 0);
+    Findings({noted}, 1);
+    // An error beyond --max still fails (here the attribute file's second finding); several
+    // catalogs fail by the gravest of all.
+    const std::string hidden =
+        WriteCatalog("hidden", "H:Letter\nLetter:1:75:white:plain:2:0\n", kSizes,
+                     "[PaperWeights]\n75\n75\n[Bogus]\nx\n[PaperTypes]\nplain\n"
+                     "[PaperColors]\nwhite\n\n");
+    EXPECT_EQ(Findings({hidden, "--max", "1", "--fail-on", "error"}, 1),
+              "hidden.cat.atr:3: the weight \"75\" is listed again (first on line 2)\n"
+              "hidden.cat.atr: 1 more findings not printed (--max 1)\n");
+    Findings({noted, all, "--fail-on", "error"}, 1);
+    EXPECT_EQ(Run({"check", noted, "--fail-on", "fatal"}).exitCode, 2);
+}
+
+// Every code the tool gives is documented in the schema that scripts are written against.
+TEST(CliFindingCodesTest, EveryCodeIsInTheSchemaOnce) {
+    const std::string schema = ReadBytes(SHEETWISE_SCHEMA_DIR "/check.schema.json");
+    std::set<std::string> names;
+    for (int code = 0; code <= static_cast<int>(cli::FindingCode::kValueListedTwice); ++code) {
+        const std::string name = cli::CodeName(static_cast<cli::FindingCode>(code));
+        EXPECT_TRUE(names.insert(name).second) << name;
+        EXPECT_THAT(schema, HasSubstr("\"" + name + "\"")) << name;
+    }
 }
 
 }  // namespace

@@ -35,6 +35,17 @@ inline std::string Compact(const std::string& json) {
     return compact;
 }
 
+// The lines of a text, without their line feeds.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
+    return lines;
+}
+
 struct CliRun {
     int exitCode = -1;
     std::string out;

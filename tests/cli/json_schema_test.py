@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Every JSON output of sheetwise-cli against its published schema (docs/schema).
 
-Runs the built tool on catalogs and import files that reach each kind of output (clean,
-damaged, unreadable) and validates what it prints with python3-jsonschema, so that the schemas
-scripts rely on cannot drift from what the tool prints.
+Runs the built tool on catalogs, import files and edit scripts that reach each kind of output
+(clean, damaged, unreadable, applied, refused), in the indented and the --compact form, and
+validates what it prints with python3-jsonschema, so that the schemas scripts rely on cannot
+drift from what the tool prints. Edit scripts are held against the edit-script schema the other
+way round: the schema takes exactly the scripts the tool takes.
 
 Usage: json_schema_test.py SHEETWISE_CLI SCHEMA_DIR
 """
@@ -27,6 +29,40 @@ INI = "\r\n".join([
     "PaperDef0=Short;0;white", "PaperDef1=Office;0;white;75;plain;0",
     "PaperDef2=Col:on;1;*;*;plain;1", ""]).encode()
 FAILED_INI = b"[PaperSizes]\r\nPaperSize0=Letter\r\n"
+SCRIPT = [
+    {"edit": "modify", "name": "Letter", "weight": 160, "sides": 1},
+    {"edit": "add", "name": "Blue", "size": 2, "weight": "*", "colour": "blue", "type": "plain",
+     "precollated": True},
+    {"edit": "rename", "name": "Tab", "newName": "Tabs"},
+    {"edit": "move", "name": "Tabs", "to": 1},
+    {"edit": "move", "name": "Letter", "down": True},
+    {"edit": "set-default", "name": "Blue"},
+    {"edit": "add-value", "kind": "weight", "value": 90},
+    {"edit": "add-value", "kind": "colour", "value": "ivory"},
+    {"edit": "delete-value", "kind": "colour", "value": "ivory"},
+    {"edit": "delete", "name": "Blue_None"},
+]
+# Scripts the schema refuses, each for one reason; the tool refuses each too (exit 2).
+BAD_SCRIPTS = [
+    {"edit": "delete", "name": "Old"},
+    [{"edit": "frobnicate", "name": "Old"}],
+    [{"edit": "modify", "name": "Letter"}],
+    [{"edit": "modify", "name": "Letter", "weight": "heavy"}],
+    [{"edit": "modify", "name": "Letter", "weight": 90.5}],
+    [{"edit": "add", "name": "N", "size": 1, "weight": 90, "colour": "white"}],
+    [{"edit": "add", "name": "N", "size": 0, "weight": 90, "colour": "white", "type": "p"}],
+    [{"edit": "add", "name": "N", "size": 1, "weight": 90, "colour": "w", "type": "p", "sides": 3}],
+    [{"edit": "rename", "name": "Letter"}],
+    [{"edit": "delete", "name": "Letter", "weight": 90}],
+    [{"edit": "delete", "name": ""}],
+    [{"edit": "move", "name": "Letter", "up": True, "to": 2}],
+    [{"edit": "move", "name": "Letter", "up": False}],
+    [{"edit": "move", "name": "Letter", "to": 0}],
+    [{"edit": "add-value", "kind": "size", "value": "A3"}],
+    [{"edit": "add-value", "kind": "weight", "value": "90gsm"}],
+    [{"edit": "delete-value", "kind": "colour", "value": 5}],
+    ["delete Letter"],
+]
 
 
 def write_catalog(folder, name, catalog, sizes=SIZES, attributes=ATTRIBUTES):
@@ -55,10 +91,25 @@ def runs(folder):
                 for name in ("papers.ini", "failed.ini", "missing.ini"))
     yield ("check", ["check", shop, "--json"])
     yield ("check", ["check", damaged, alone, missing, "--json", "--max", "1"])
-    if (SCHEMAS / "diff.schema.json").exists():
-        yield from (("diff", ["diff", a, b, "--json", *more])
-                    for a, b, more in ((shop, shop, ["--bytes"]), (shop, changed, []),
-                                       (shop, damaged, ["--bytes"]), (sized, shop, [])))
+    yield from (("diff", ["diff", a, b, "--json", *more])
+                for a, b, more in ((shop, shop, ["--bytes"]), (shop, changed, []),
+                                   (shop, damaged, ["--bytes"]), (sized, shop, [])))
+    yield ("diff", ["diff", shop, changed, sized, damaged, "--json"])
+    script = folder / "edits.json"
+    script.write_text(json.dumps(SCRIPT))
+    refused = folder / "refused.json"
+    refused.write_text(json.dumps([{"edit": "delete-value", "kind": "colour", "value": "white"}]))
+    edited = write_catalog(folder, "edited", SHOP)
+    other = write_catalog(folder, "other", SHOP)
+    yield ("apply", ["apply", str(script), edited, other, "--json", "--dry-run"])
+    yield ("apply", ["apply", str(script), edited, other, "--json"])
+    yield ("apply", ["apply", str(script), edited, other, "--json"])
+    yield ("apply", ["apply", str(refused), edited, damaged, alone, missing, "--json"])
+    yield ("apply", ["apply", str(script), damaged, "--json", "--drop-bad-lines", "--force"])
+    yield ("apply", ["modify", "Letter", "--weight", "90", edited, "--json"])
+    yield ("apply", ["modify", "Letter", "--weight", "250", edited, "--json"])
+    yield ("apply", ["add-value", "type", "bond", edited, "--json", "--out",
+                     str(folder / "elsewhere.cat")])
 
 
 def validator(name):
@@ -71,26 +122,77 @@ def validator(name):
     return jsonschema.Draft202012Validator(schema, resolver=resolver)
 
 
+def documents(text):
+    """The JSON documents of an output, one after another (diff prints one a catalog)."""
+    decoder = json.JSONDecoder()
+    found, at = [], 0
+    while True:
+        while at < len(text) and text[at].isspace():
+            at += 1
+        if at == len(text):
+            return found
+        document, at = decoder.raw_decode(text, at)
+        found.append(document)
+
+
+def run(tool, arguments):
+    return subprocess.run([tool, *arguments], capture_output=True,
+                          env={"SHEETWISE_ANSI_CODEPAGE": "1252", "LANG": "C.UTF-8"})
+
+
+def check_output(tool, name, arguments, shown):
+    """Validates every document the run prints; with --compact each must be one line."""
+    result = run(tool, arguments)
+    text = result.stdout.decode()
+    try:
+        found = documents(text)
+    except ValueError as error:
+        print(f"FAIL {shown}: not JSON ({error})\n{text[:400]!r}")
+        return 1
+    failures = 0 if found else 1
+    if not found:
+        print(f"FAIL {shown}: no JSON printed")
+    if "--compact" in arguments and text.count("\n") != len(found):
+        print(f"FAIL {shown}: not one document a line")
+        failures += 1
+    for document in found:
+        errors = list(validator(name).iter_errors(document))
+        for error in errors:
+            print(f"FAIL {shown}: {'/'.join(map(str, error.absolute_path))}: {error.message}")
+        failures += bool(errors)
+    if not failures:
+        print(f"ok   {shown} (exit {result.returncode})")
+    return failures
+
+
+def check_scripts(tool, folder):
+    """The edit-script schema takes what the tool applies and refuses what the tool refuses."""
+    failures = 0
+    catalog = write_catalog(folder, "scripted", SHOP)
+    schema = validator("edits")
+    for number, script in enumerate([SCRIPT] + BAD_SCRIPTS):
+        path = folder / f"script{number}.json"
+        path.write_text(json.dumps(script))
+        valid = schema.is_valid(script)
+        refused = run(tool, ["apply", str(path), catalog, "--dry-run"]).returncode == 2
+        if valid == refused or (number == 0) != valid:
+            print(f"FAIL edit script {json.dumps(script)}: schema {'takes' if valid else 'refuses'}"
+                  f" it, the tool {'refuses' if refused else 'takes'} it")
+            failures += 1
+    if not failures:
+        print(f"ok   {1 + len(BAD_SCRIPTS)} edit scripts: the schema and the tool agree")
+    return failures
+
+
 def main():
     tool = sys.argv[1]
     failures = 0
     with tempfile.TemporaryDirectory() as temp:
         for name, arguments in runs(pathlib.Path(temp)):
-            result = subprocess.run([tool, *arguments], capture_output=True,
-                                    env={"SHEETWISE_ANSI_CODEPAGE": "1252", "LANG": "C.UTF-8"})
             shown = " ".join(arguments).replace(temp + "/", "")
-            try:
-                document = json.loads(result.stdout)
-            except ValueError as error:
-                print(f"FAIL {shown}: not JSON ({error})\n{result.stdout[:400]!r}")
-                failures += 1
-                continue
-            errors = list(validator(name).iter_errors(document))
-            for error in errors:
-                print(f"FAIL {shown}: {'/'.join(map(str, error.absolute_path))}: {error.message}")
-            failures += bool(errors)
-            if not errors:
-                print(f"ok   {shown} (exit {result.returncode})")
+            failures += check_output(tool, name, arguments, shown)
+            failures += check_output(tool, name, arguments + ["--compact"], shown + " --compact")
+        failures += check_scripts(tool, pathlib.Path(temp))
     return 1 if failures else 0
 
 
