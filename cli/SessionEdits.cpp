@@ -134,13 +134,7 @@ bool FillFields(EditingSession& session, const FieldValues& values, int refusal,
     return true;
 }
 
-bool SameSavedPaper(const PaperDefinition& a, const PaperDefinition& b) {
-    return a.name == b.name && a.sizeIndex == b.sizeIndex && a.weight == b.weight &&
-           a.colour == b.colour && a.type == b.type && a.imagedSides == b.imagedSides &&
-           a.precollated == b.precollated;
-}
-
-// Whether the paper that Add or Modify would store from the fields is there already, with the
+// Whether the paper that Add would store from the fields is there already, with the
 // values a save writes.
 bool InPlaceAlready(const EditingSession& session) {
     const PaperFields& fields = session.fields();
@@ -151,7 +145,7 @@ bool InPlaceAlready(const EditingSession& session) {
         return false;
     PaperDefinition present;
     return session.catalog().GetPaper(session.catalog().FindPaper(wanted.name), present) &&
-           SameSavedPaper(present, wanted);
+           SameStoredValues(present, wanted);
 }
 
 EditResult Add(EditingSession& session, const CatalogEdit& edit, SessionPrompts& prompts) {
@@ -175,9 +169,6 @@ EditResult Modify(EditingSession& session, const CatalogEdit& edit, SessionPromp
     if (!ShowNamed(session, edit.name, prompts) ||
         !FillFields(session, edit.fields, message::kInvalidModify, prompts))
         return EditResult::kRefused;
-    // Modify would store the same values again, only forgetting where the paper was read.
-    if (InPlaceAlready(session))
-        return EditResult::kUnchanged;
     return Outcome(session, session.Modify(prompts), before);
 }
 

@@ -32,6 +32,14 @@ struct PaperDefinition {
     bool operator==(const PaperDefinition&) const = default;
 };
 
+// Whether two papers hold the same values in a catalog file. The codes, measures and load
+// position are worked out again whenever a paper is read or made, each way by its own rule.
+inline bool SameStoredValues(const PaperDefinition& a, const PaperDefinition& b) {
+    return a.name == b.name && a.sizeIndex == b.sizeIndex && a.weight == b.weight &&
+           a.colour == b.colour && a.type == b.type && a.imagedSides == b.imagedSides &&
+           a.precollated == b.precollated;
+}
+
 // One line of the size-definition file.
 struct PaperSize {
     float width = 0;

@@ -90,7 +90,7 @@ EditOutcome EditingSession::Modify(SessionPrompts& prompts) {
                             fields_.type, fields_.mode, fields_.precollated, paper) == kStatusOk) {
         CatalogDocument::Edit edit(document_, EditAction::kModify, paper.name, selected_);
         const PaperDefinition& before = catalog().papers()[static_cast<size_t>(index)];
-        if (!(before == paper))
+        if (!SameStoredValues(before, paper))
             edit.Make(PaperReplaced{index, before, paper});
         CompleteLists(edit, paper);
         edit.Commit(selected_);

@@ -187,6 +187,16 @@ TEST_F(SessionTest, ModifyChangesThePaperShownAndThenShowsWhatTheCatalogHolds) {
     EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kWeightOutOfRange});
 }
 
+TEST_F(SessionTest, ModifyThatChangesNoValueIsNoStep) {
+    // A paper read further down the file, typed over with the values it already has.
+    session->ShowPaper(2);
+    session->EditType(u"tab");
+    ASSERT_EQ(session->Modify(prompts), EditOutcome::kDone);
+    EXPECT_FALSE(session->document().Unsaved());
+    EXPECT_FALSE(session->Undo());
+    EXPECT_EQ(catalog().papers()[2].loadPosition, 2);
+}
+
 TEST_F(SessionTest, AddMakesANewPaperOrOffersTheTypedValues) {
     session->ShowPaper(1);  // A4_Cover, precollated
     // A name typed over the shown paper's makes a paper that is not precollated.
