@@ -182,9 +182,14 @@ TEST_F(SessionTest, ModifyChangesThePaperShownAndThenShowsWhatTheCatalogHolds) {
         session->EditType(u"cover");
         EXPECT_EQ(session->Modify(prompts), EditOutcome::kIgnored);
     }
+    // A paper the catalog refuses (no name) is not made, and the paper is shown again.
+    session->EditName(u"", true);
+    EXPECT_EQ(session->Modify(prompts), EditOutcome::kModifyFailed);
+    EXPECT_EQ(session->fields().name, u"Letter");
     EXPECT_EQ(Names(catalog()), u"Letter A4_Cover Tab_Stock ");
     EXPECT_EQ(catalog().papers()[0].type, u"plain");
-    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kWeightOutOfRange});
+    EXPECT_EQ(prompts.TakeMessages(),
+              (std::vector<int>{message::kWeightOutOfRange, message::kInvalidModify}));
 }
 
 TEST_F(SessionTest, AddMakesANewPaperOrOffersTheTypedValues) {
