@@ -67,16 +67,6 @@ TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwn) {
     EXPECT_TRUE(document.untitled());
     EXPECT_FALSE(document.MustAskBeforeReplacing());
     EXPECT_EQ(document.shownPath(), torn);
-
-    // The installed default catalog is a template, never saved over.
-    EXPECT_EQ(document.LoadTemplate(), 0);
-    EXPECT_TRUE(document.untitled());
-    EXPECT_EQ(document.shownPath(), dir.Wide("default.cat"));
-
-    document.TakeImported(document.catalog(), u"/in/papers.ini");
-    EXPECT_TRUE(document.untitled());
-    EXPECT_TRUE(document.Unsaved());  // imported papers are unsaved work
-    EXPECT_EQ(document.shownPath(), u"/in/papers.ini");
 }
 
 TEST_F(CatalogDocumentTest, SavingNoticesAnotherWritersChangesButNotItsOwn) {
