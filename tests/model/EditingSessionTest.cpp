@@ -173,6 +173,7 @@ TEST_F(SessionTest, DeleteShowsANeighbourAndKeepsTheDefaultOnItsPaper) {
         EXPECT_EQ(catalog().GetDefaultPaper(), u"D");
     }
     EXPECT_EQ(prompts.questions.front().subject, "B");  // the question names the paper
+    EXPECT_EQ(prompts.questions.front().message, message::kDeletePaper);
     // The default paper is refused by the paper shown and by the name held.
     session->ShowPaper(0);
     session->EditName(u"D", true);

@@ -1,5 +1,5 @@
-// Offered colours, weights and types in the window's lists: typed values that Add offers, and the
-// value Delete removes from the list that was clicked last.
+// Offered colours, weights and types in the window's lists: the value Delete removes from the list
+// that was clicked last, and what the list shows afterwards.
 #include "CommandFixture.h"
 
 namespace sheetwise {
@@ -17,20 +17,6 @@ class AttributeCommandsTest : public testing::CommandTest {
     }
     QString Selected(int id) { return list(id).ItemText(list(id).SelectedRow()); }
 };
-
-TEST_F(AttributeCommandsTest, AddShowsTheTypedValuesInTheirListsSelected) {
-    Open();
-    Type(control::kWeightField, QStringLiteral("100"));
-    Type(control::kColourField, QStringLiteral("blue"));  // offered already
-    Type(control::kTypeField, QStringLiteral("matte"));
-    Click(control::kAdd);
-    EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(ListTexts(control::kWeightList).join(' '), QStringLiteral("* 75 90 120 100"));
-    EXPECT_EQ(ListTexts(control::kTypeList).join(' '),
-              QStringLiteral("* plain cover glossy matte"));
-    EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("100"));
-    EXPECT_EQ(Selected(control::kColourList), QStringLiteral("blue"));
-}
 
 TEST_F(AttributeCommandsTest, DeleteTakesTheValueOfTheListClickedLastAndSelectsItsNeighbour) {
     MainDialog& window = Open();

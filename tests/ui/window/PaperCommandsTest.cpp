@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kWeightRange =
     "Unable to update weight. The valid weight range is 60 - 200 gsm.";
-constexpr const char* kAskDelete = "Continuing will delete the selected paper.\n\nContinue?";
 
 class PaperCommandsTest : public testing::CommandTest {};
 
@@ -51,27 +50,6 @@ TEST_F(PaperCommandsTest, ModifyAndAddSendTheFieldsAndShowThePaper) {
     EXPECT_EQ(paperList().SelectedRow(), 3);
     EXPECT_EQ(paperList().CellText(3, 3), QStringLiteral("95"));
     EXPECT_EQ(ListTexts(control::kNameList).back(), QStringLiteral("D"));
-}
-
-TEST_F(PaperCommandsTest, DeleteAsksAboutThePaperItNames) {
-    MainDialog& window = Start(WriteCatalog("Small", testing::kOfficeCatalog));
-    Click(control::kDelete);
-    Expect("Error",
-           "Before the default paper is deleted, another paper must be chosen as the default.");
-    ClickRow(0);
-    ui.answers = {BoxAnswer::kNo};
-    Click(control::kDelete);
-    ASSERT_FALSE(ui.boxes.empty());
-    EXPECT_EQ(ui.boxes[0].details, QStringLiteral("A"));  // the question names the paper
-    Expect("Warning", kAskDelete, BoxButtons::kYesNo);
-    EXPECT_EQ(Names(), u"A B C ");
-    ui.answers = {BoxAnswer::kYes};
-    window.MenuAction(control::kDelete)->trigger();
-    Expect("Warning", kAskDelete, BoxButtons::kYesNo);
-    EXPECT_EQ(Names(), u"B C ");
-    EXPECT_EQ(paperList().SelectedRow(), 0);
-    EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("B"));
-    EXPECT_TRUE(button(control::kDefaultPaperBox).isChecked());
 }
 
 TEST_F(PaperCommandsTest, DefaultPaperPrecollatedAndMode) {

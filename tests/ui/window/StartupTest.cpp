@@ -60,17 +60,6 @@ TEST_F(WindowTest, InstalledDataFolderWinsOverTheExecutablesFolder) {
     EXPECT_GT(paperList().ItemCount(), 0);
 }
 
-TEST_F(WindowTest, CompanionsInOtherLetterCaseAreUsedAsTheyAre) {
-    WriteBytes(dir.File("OFFICE.CAT"), kOfficeCatalog);
-    WriteBytes(dir.File("office.DEF"), "1:2:0:0:1:Tiny\n");
-    WriteBytes(dir.File("Office.Cat.ATR"), "[PaperColors]\nwhite\n");
-    MainDialog& window = Start(dir.File("Office.cat"));
-    EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Office.cat.atr")));
-    EXPECT_EQ(window.catalog().sizes().size(), 1u);
-    EXPECT_EQ(window.catalog().GetAttributeList(kColours).front(), u"white");
-}
-
 // Controls missing from the template are reported when the window starts, and commands that
 // need them say so instead of acting.
 TEST_F(CommandTest, MissingControlsAreReported) {
