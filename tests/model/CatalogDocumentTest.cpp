@@ -6,6 +6,7 @@
 
 #include "model/CatalogDocument.h"
 #include "model/CatalogFixture.h"
+#include "platform/AtomicFile.h"
 
 namespace sheetwise {
 namespace {
@@ -66,16 +67,6 @@ TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwn) {
     EXPECT_TRUE(document.untitled());
     EXPECT_FALSE(document.MustAskBeforeReplacing());
     EXPECT_EQ(document.shownPath(), torn);
-
-    // The installed default catalog is a template, never saved over.
-    EXPECT_EQ(document.LoadTemplate(), 0);
-    EXPECT_TRUE(document.untitled());
-    EXPECT_EQ(document.shownPath(), dir.Wide("default.cat"));
-
-    document.TakeImported(document.catalog(), u"/in/papers.ini");
-    EXPECT_TRUE(document.untitled());
-    EXPECT_TRUE(document.Unsaved());  // imported papers are unsaved work
-    EXPECT_EQ(document.shownPath(), u"/in/papers.ini");
 }
 
 TEST_F(CatalogDocumentTest, SavingNoticesAnotherWritersChangesButNotItsOwn) {
@@ -125,6 +116,14 @@ TEST_F(CatalogDocumentTest, SaveAsTakesTheCatalogsOwnSizesAndWritesAllOrNothing)
     EXPECT_EQ(document.SaveAs(dir.Wide("taken.cat")), SaveAsResult::kCatalogNotSaved);
     EXPECT_EQ(ReadBytes(dir.File("taken.cat")), "keep");
     EXPECT_FALSE(std::filesystem::exists(dir.File("taken.cat.atr")));
+    // A rename that fails, of the attribute file's copy or of the set, leaves no file behind.
+    for (const int nth : {1, 2}) {
+        file_faults::FailAt(file_faults::Step::kRename, nth);
+        EXPECT_NE(document.SaveAs(dir.Wide("fresh.cat")), SaveAsResult::kSaved);
+        file_faults::Clear();
+    }
+    EXPECT_EQ(testing::ListFolder(dir.path()).find("fresh"), std::string::npos);
+    EXPECT_EQ(document.path(), dir.Wide("elsewhere/copy.cat"));
 }
 
 }  // namespace

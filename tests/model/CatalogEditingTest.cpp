@@ -16,14 +16,10 @@ TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaults) {
     const PaperCatalog catalog = Load(kThree);
     PaperDefinition paper;
     EXPECT_FALSE(catalog.GetPaper(3, paper));
-    EXPECT_EQ(catalog.GetName(-1), u"");
-    EXPECT_EQ(catalog.GetSizeIndex(3), -1);
-    EXPECT_EQ(catalog.GetWeight(3), 0);
-    EXPECT_EQ(catalog.GetColour(3), u"white");
-    EXPECT_EQ(catalog.GetType(3), u"plain");
-    EXPECT_EQ(catalog.GetImagedSides(3), 2);
-    EXPECT_EQ(catalog.GetPrecollated(3), 2);
-    EXPECT_EQ(catalog.GetPrecollated(1), 1);
+    EXPECT_EQ(std::tuple(catalog.GetName(-1), catalog.GetSizeIndex(3), catalog.GetWeight(3),
+                         catalog.GetColour(3), catalog.GetType(3), catalog.GetImagedSides(3),
+                         catalog.GetPrecollated(3), catalog.GetPrecollated(1)),
+              std::tuple(u"", -1, 0, u"white", u"plain", 2, 2, 1));
     EXPECT_EQ(catalog.FindPaper(u"p1"), -1);
     std::u16string width = u"unchanged", height;
     int32_t unit = 0;

@@ -1,6 +1,7 @@
 // A catalog and its attribute file as a set, as the editor saves and opens them: never one new
 // beside the other old, whatever fails or ends the save, and never read while a save replaces
-// them.
+// them. Each step of the replacement fails in the file layer's own tests; here, that a save says
+// so with its status and leaves the previous files whole.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -21,6 +22,7 @@ namespace {
 using file_faults::Step;
 using testing::CatalogTest;
 using testing::InChild;
+using testing::ListFolder;
 using testing::ReadBytes;
 
 class CatalogSetSafetyTest : public CatalogTest {
@@ -44,6 +46,68 @@ class CatalogSetSafetyTest : public CatalogTest {
     }
 };
 
+TEST_F(CatalogTest, CatalogSaveFailingKeepsThePreviousFile) {
+    PaperCatalog catalog = Load(std::string("H:Letter\n") + testing::kPapers);
+    const std::string before = ReadBytes(dir.File("test.cat"));
+    ASSERT_TRUE(catalog.ModifyPaper(u"Letter", 1, u"blue", 90, u"cover", 1, 1));
+    for (Step step : {Step::kWrite, Step::kRename}) {
+        file_faults::FailAt(step, 1);
+        EXPECT_FALSE(catalog.Save(dir.Wide("test.cat")));
+        file_faults::Clear();
+        EXPECT_EQ(catalog.status(), kStatusWriteError);
+        EXPECT_EQ(ReadBytes(dir.File("test.cat")), before);
+        EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock test.DEF test.cat test.cat.atr ");
+    }
+    // A file that cannot be replaced, and no file at all, are "cannot open".
+    chmod(dir.File("test.cat").c_str(), 0444);
+    EXPECT_FALSE(catalog.Save(dir.Wide("test.cat")));
+    EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
+    EXPECT_FALSE(catalog.Save(u""));
+    EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
+    EXPECT_EQ(ReadBytes(dir.File("test.cat")), before);
+}
+
+// A read-only attribute file, or a failure at any step before the files take their names, leaves
+// both files as they were: never a new catalog beside an old attribute file.
+TEST_F(CatalogSetSafetyTest, ACatalogSetIsSavedWholeOrNotAtAll) {
+    PaperCatalog catalog = Edited();
+    const std::string papers = ReadBytes(dir.File("test.cat"));
+    const std::string attributes = ReadBytes(dir.File("test.cat.atr"));
+    const auto expectUntouched = [&](const char* what) {
+        EXPECT_EQ(ReadBytes(dir.File("test.cat")), papers) << what;
+        EXPECT_EQ(ReadBytes(dir.File("test.cat.atr")), attributes) << what;
+        EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock test.DEF test.cat test.cat.atr ")
+            << what;
+    };
+    chmod(dir.File("test.cat.atr").c_str(), 0444);
+    EXPECT_EQ(SaveCatalogSet(catalog, dir.Wide("test.cat")), CatalogSetResult::kAttributesNotSaved);
+    EXPECT_EQ(catalog.status(), kStatusCannotOpen);
+    expectUntouched("read-only attribute file");
+    chmod(dir.File("test.cat.atr").c_str(), 0644);
+    for (Step step : {Step::kWrite, Step::kSync, Step::kClose}) {
+        for (int n : {1, 2}) {
+            file_faults::FailAt(step, n);
+            const CatalogSetResult result = SaveCatalogSet(catalog, dir.Wide("test.cat"));
+            file_faults::Clear();
+            EXPECT_EQ(result, n == 1 ? CatalogSetResult::kCatalogNotSaved
+                                     : CatalogSetResult::kAttributesNotSaved);
+            EXPECT_EQ(catalog.status(), kStatusWriteError);
+            expectUntouched("failing step");
+        }
+    }
+    // A catalog name the folder holds, but not with ".atr" after it.
+    EXPECT_EQ(SaveCatalogSet(catalog, dir.Wide(std::string(248, 'K') + ".cat")),
+              CatalogSetResult::kAttributesNotSaved);
+    expectUntouched("attribute file name too long");
+    EXPECT_EQ(SaveCatalogSet(catalog, u""), CatalogSetResult::kCatalogNotSaved);
+    EXPECT_EQ(catalog.status(), kStatusCatalogCannotOpen);
+    ASSERT_EQ(SaveCatalogSet(catalog, dir.Wide("test.cat")), CatalogSetResult::kSaved);
+    const PaperCatalog saved = LoadExisting("test.cat");
+    EXPECT_EQ(saved.status(), kStatusOk);
+    EXPECT_EQ(saved.GetColour(1), u"mauve");
+    EXPECT_EQ(saved.GetAttributeList(kColours).back(), u"mauve");
+}
+
 TEST_F(CatalogSetSafetyTest, AFailingRenameIsRolledBackAndAKillIsCompletedByTheNextOpen) {
     PaperCatalog catalog = Edited();
     file_faults::FailAt(Step::kRename, 2);
@@ -59,7 +123,7 @@ TEST_F(CatalogSetSafetyTest, AFailingRenameIsRolledBackAndAKillIsCompletedByTheN
               }),
               file_faults::kCrashExitCode);
     EXPECT_EQ(Reopened(), "new");
-    EXPECT_EQ(testing::ListFolder(dir.path()), ".sheetwise.lock test.DEF test.cat test.cat.atr ");
+    EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock test.DEF test.cat test.cat.atr ");
 }
 
 // Readers take the shared side of the folder's lock: a save in progress (here another process
@@ -96,7 +160,7 @@ TEST_F(CatalogSetSafetyTest, ACatalogReachedThroughALinkKeepsItsAttributeFileBes
     ASSERT_EQ(linked.status(), kStatusOk);
     linked.AddAttributeValue(kColours, u"mauve");
     ASSERT_EQ(SaveCatalogSet(linked, dir.Wide("elsewhere/link.cat")), CatalogSetResult::kSaved);
-    EXPECT_EQ(testing::ListFolder(dir.File("elsewhere")), "link.DEF link.cat ");
+    EXPECT_EQ(ListFolder(dir.File("elsewhere")), "link.DEF link.cat ");
     EXPECT_NE(ReadBytes(dir.File("test.cat.atr")).find("mauve"), std::string::npos);
     EXPECT_EQ(LoadExisting("elsewhere/link.cat").GetAttributeList(kColours).back(), u"mauve");
 }

@@ -14,131 +14,55 @@ using testing::SessionTest;
 // what it says. A refused command changes nothing; deleting an offered value changes the
 // attribute file only.
 TEST_F(SessionTest, EachCommandMarksUnsavedExactlyTheFileItChanged) {
-    using Run = std::function<EditOutcome(EditingSession&, testing::ScriptedPrompts&)>;
+    using S = EditingSession;
+    using P = testing::ScriptedPrompts;
+    using enum EditOutcome;
+    namespace m = message;
+    const auto yes = [](P& p) { p.answers = {Answer::kYes}; };
     const struct {
         const char* what;
-        Run run;
         EditOutcome outcome;
         bool catalogFile, attributeFile;
-        std::vector<int> told;
+        int told;  // the message told, 0 for none
+        std::function<EditOutcome(S&, P&)> run;
     } cases[] = {
-        {"Modify with an offered weight",
-         [](auto& s, auto& p) { return s.EditWeight(u"160"), s.Modify(p); },
-         EditOutcome::kDone,
-         true,
-         false,
-         {}},
-        {"Modify with a new colour, which the lists take in",
-         [](auto& s, auto& p) { return s.EditColour(u"mauve"), s.Modify(p); },
-         EditOutcome::kDone,
-         true,
-         true,
-         {}},
-        {"Modify that changes nothing",
-         [](auto& s, auto& p) { return s.Modify(p); },
-         EditOutcome::kDone,
-         false,
-         false,
-         {}},
-        {"Modify without a weight",
-         [](auto& s, auto& p) { return s.EditWeight(u""), s.Modify(p); },
-         EditOutcome::kInvalidModify,
-         false,
-         false,
-         {message::kInvalidModify}},
-        {"Modify with a weight out of range",
-         [](auto& s, auto& p) { return s.EditWeight(u"201"), s.Modify(p); },
-         EditOutcome::kWeightOutOfRange,
-         false,
-         false,
-         {message::kWeightOutOfRange}},
-        {"Add a paper",
-         [](auto& s, auto& p) { return s.EditName(u"New", true), s.Add(p); },
-         EditOutcome::kDone,
-         true,
-         false,
-         {}},
-        {"Add a paper whose name is taken",
-         [](auto& s, auto& p) { return s.EditName(u"Letter", true), s.Add(p); },
-         EditOutcome::kNameInUse,
-         false,
-         false,
-         {message::kNameInUse}},
-        {"Add a typed value",
-         [](auto& s, auto& p) { return s.EditColour(u"mauve"), s.Add(p); },
-         EditOutcome::kDone,
-         false,
-         true,
-         {}},
-        {"Add nothing new",
-         [](auto& s, auto& p) { return s.EditColour(u"ivory"), s.Add(p); },
-         EditOutcome::kNothingChanged,
-         false,
-         false,
-         {message::kNothingChanged}},
-        {"Delete a paper",
-         [](auto& s, auto& p) { return p.answers = {Answer::kYes}, s.DeletePaper(p); },
-         EditOutcome::kDone,
-         true,
-         false,
-         {}},
-        {"Delete a paper, answered No",
-         [](auto& s, auto& p) { return p.answers = {Answer::kNo}, s.DeletePaper(p); },
-         EditOutcome::kNotConfirmed,
-         false,
-         false,
-         {}},
-        {"Delete the default paper",
-         [](auto& s, auto& p) { return s.ShowPaper(1), s.DeletePaper(p); },
-         EditOutcome::kDefaultNotDeletable,
-         false,
-         false,
-         {message::kDefaultPaperNotDeletable}},
-        {"Make the paper shown the default",
-         [](auto& s, auto& p) { return s.SetDefault(true, p); },
-         EditOutcome::kDone,
-         true,
-         false,
-         {}},
-        {"Clear the default box",
-         [](auto& s, auto& p) { return s.ShowPaper(1), s.SetDefault(false, p); },
-         EditOutcome::kKeepDefault,
-         false,
-         false,
-         {message::kChooseAnotherDefault}},
-        {"Move down",
-         [](auto& s, auto& p) { return s.Move(+1, p); },
-         EditOutcome::kDone,
-         true,
-         false,
-         {}},
-        {"Move the first paper up",
-         [](auto& s, auto& p) { return s.Move(-1, p); },
-         EditOutcome::kIgnored,
-         false,
-         false,
-         {}},
-        {"Delete an unused value",
-         [this](auto& s, auto& p) {
-             return p.answers = {Answer::kYes},
-                    s.DeleteValue(kTypes, Position(kTypes, u"glossy"), p);
-         },
-         EditOutcome::kDone,
-         false,
-         true,
-         {}},
-        {"Delete a value a paper uses",
-         [this](auto& s, auto& p) { return s.DeleteValue(kWeights, Position(kWeights, u"75"), p); },
-         EditOutcome::kValueInUse,
-         false,
-         false,
-         {message::kAttributeInUse}},
-        {"Delete the wildcard",
-         [](auto& s, auto& p) { return s.DeleteValue(kColours, 0, p); },
-         EditOutcome::kWildcardNotDeletable,
-         false,
-         false,
-         {message::kWildcardNotDeletable}},
+        {"Modify with an offered weight", kDone, true, false, 0,
+         [](S& s, P& p) { return s.EditWeight(u"160"), s.Modify(p); }},
+        {"Modify with a new colour, which the lists take in", kDone, true, true, 0,
+         [](S& s, P& p) { return s.EditColour(u"mauve"), s.Modify(p); }},
+        {"Modify that changes nothing", kDone, false, false, 0,
+         [](S& s, P& p) { return s.Modify(p); }},
+        {"Modify without a weight", kInvalidModify, false, false, m::kInvalidModify,
+         [](S& s, P& p) { return s.EditWeight(u""), s.Modify(p); }},
+        {"Modify with a weight out of range", kWeightOutOfRange, false, false, m::kWeightOutOfRange,
+         [](S& s, P& p) { return s.EditWeight(u"201"), s.Modify(p); }},
+        {"Add a paper", kDone, true, false, 0,
+         [](S& s, P& p) { return s.EditName(u"New", true), s.Add(p); }},
+        {"Add a paper whose name is taken", kNameInUse, false, false, m::kNameInUse,
+         [](S& s, P& p) { return s.EditName(u"Letter", true), s.Add(p); }},
+        {"Add a typed value", kDone, false, true, 0,
+         [](S& s, P& p) { return s.EditColour(u"mauve"), s.Add(p); }},
+        {"Add nothing new", kNothingChanged, false, false, m::kNothingChanged,
+         [](S& s, P& p) { return s.EditColour(u"ivory"), s.Add(p); }},
+        {"Delete a paper", kDone, true, false, 0,
+         [&](S& s, P& p) { return yes(p), s.DeletePaper(p); }},
+        {"Delete a paper, answered No", kNotConfirmed, false, false, 0,
+         [](S& s, P& p) { return p.answers = {Answer::kNo}, s.DeletePaper(p); }},
+        {"Delete the default paper", kDefaultNotDeletable, false, false,
+         m::kDefaultPaperNotDeletable, [](S& s, P& p) { return s.ShowPaper(1), s.DeletePaper(p); }},
+        {"Make the paper shown the default", kDone, true, false, 0,
+         [](S& s, P& p) { return s.SetDefault(true, p); }},
+        {"Clear the default box", kKeepDefault, false, false, m::kChooseAnotherDefault,
+         [](S& s, P& p) { return s.ShowPaper(1), s.SetDefault(false, p); }},
+        {"Move down", kDone, true, false, 0, [](S& s, P& p) { return s.Move(+1, p); }},
+        {"Move the first paper up", kIgnored, false, false, 0,
+         [](S& s, P& p) { return s.Move(-1, p); }},
+        {"Delete an unused value", kDone, false, true, 0,
+         [&](S& s, P& p) { return yes(p), s.DeleteValue(kTypes, Position(kTypes, u"glossy"), p); }},
+        {"Delete a value a paper uses", kValueInUse, false, false, m::kAttributeInUse,
+         [&](S& s, P& p) { return s.DeleteValue(kWeights, Position(kWeights, u"75"), p); }},
+        {"Delete the wildcard", kWildcardNotDeletable, false, false, m::kWildcardNotDeletable,
+         [](S& s, P& p) { return s.DeleteValue(kColours, 0, p); }},
     };
     for (const auto& step : cases) {
         SCOPED_TRACE(step.what);
@@ -147,7 +71,8 @@ TEST_F(SessionTest, EachCommandMarksUnsavedExactlyTheFileItChanged) {
         EXPECT_EQ(step.run(*session, prompts), step.outcome);
         EXPECT_EQ(session->document().CatalogFileUnsaved(), step.catalogFile);
         EXPECT_EQ(session->document().AttributeFileUnsaved(), step.attributeFile);
-        EXPECT_EQ(prompts.TakeMessages(), step.told);
+        EXPECT_EQ(prompts.TakeMessages(),
+                  step.told == 0 ? std::vector<int>{} : std::vector<int>{step.told});
     }
 }
 
@@ -182,9 +107,14 @@ TEST_F(SessionTest, ModifyChangesThePaperShownAndThenShowsWhatTheCatalogHolds) {
         session->EditType(u"cover");
         EXPECT_EQ(session->Modify(prompts), EditOutcome::kIgnored);
     }
+    // A paper the catalog refuses (no name) is not made, and the paper is shown again.
+    session->EditName(u"", true);
+    EXPECT_EQ(session->Modify(prompts), EditOutcome::kModifyFailed);
+    EXPECT_EQ(session->fields().name, u"Letter");
     EXPECT_EQ(Names(catalog()), u"Letter A4_Cover Tab_Stock ");
     EXPECT_EQ(catalog().papers()[0].type, u"plain");
-    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kWeightOutOfRange});
+    EXPECT_EQ(prompts.TakeMessages(),
+              (std::vector<int>{message::kWeightOutOfRange, message::kInvalidModify}));
 }
 
 TEST_F(SessionTest, ModifyThatChangesNoValueIsNoStep) {
@@ -253,6 +183,7 @@ TEST_F(SessionTest, DeleteShowsANeighbourAndKeepsTheDefaultOnItsPaper) {
         EXPECT_EQ(catalog().GetDefaultPaper(), u"D");
     }
     EXPECT_EQ(prompts.questions.front().subject, "B");  // the question names the paper
+    EXPECT_EQ(prompts.questions.front().message, message::kDeletePaper);
     // The default paper is refused by the paper shown and by the name held.
     session->ShowPaper(0);
     session->EditName(u"D", true);

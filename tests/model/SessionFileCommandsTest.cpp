@@ -33,6 +33,10 @@ class SessionFilesTest : public SessionTest {
 };
 
 TEST_F(SessionFilesTest, SaveWritesBothFilesAndTheStateSavedIsTheCleanOne) {
+    // Both files, even without changes, also when one has gone meanwhile.
+    std::filesystem::remove(dir.File("test.cat"));
+    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("test.cat"), catalog().FileBytes());
     MakeChanges();
     EXPECT_TRUE(session->document().Unsaved());
     EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
@@ -83,6 +87,26 @@ TEST_F(SessionFilesTest, TheUnsavedChangesQuestionGuardsEveryCommandThatReplaces
     EXPECT_TRUE(session->Exit(prompts));
     EXPECT_EQ(File("rescue.cat"), catalog().FileBytes());
     EXPECT_EQ(session->document().path(), dir.Wide("rescue.cat"));
+    // Yes writes only the file that changed.
+    session->EditColour(u"teal");
+    ASSERT_EQ(session->Add(prompts), EditOutcome::kDone);
+    std::filesystem::remove(dir.File("rescue.cat"));
+    prompts.answers = {Answer::kYes};
+    EXPECT_TRUE(session->Exit(prompts));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("rescue.cat")));
+    EXPECT_NE(File("rescue.cat.atr").find("\nteal\n"), std::string::npos);
+    // The answer holds for the whole command: a catalog that cannot be opened in its place
+    // leaves the default catalog shown without a second question, and the edits unsaved.
+    ASSERT_EQ(session->Move(+1, prompts), EditOutcome::kDone);
+    Load(testing::kSessionPapers, "broken", "broken\n");
+    prompts.answers = {Answer::kNo};
+    prompts.files = {dir.Wide("broken.cat")};
+    session->Open(prompts);
+    EXPECT_EQ(prompts.notices.back().message, message::kDefaultOpenedInstead);
+    EXPECT_EQ(session->document().shownPath(), dir.Wide("default.cat"));
+    EXPECT_FALSE(session->document().Unsaved());
+    EXPECT_EQ(File("broken.cat.atr"), testing::kAttributes);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("rescue.cat")));
 }
 
 TEST_F(SessionFilesTest, SaveAsRefusesNamesThatLoseCompanionsAndAsksAboutOtherLetterCase) {
@@ -129,6 +153,13 @@ TEST_F(SessionFilesTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
     prompts.answers = {Answer::kYes};
     EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
     EXPECT_EQ(File("test.cat"), catalog().FileBytes());
+    // No keeps their file and saves this catalog under another name.
+    WriteBytes(dir.File("theirs"), "Theirs:X\n");
+    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
+    prompts.answers = {Answer::kNo};
+    prompts.files = {dir.Wide("mine.cat")};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("test.cat") + File("mine.cat"), "Theirs:X\n" + catalog().FileBytes());
 }
 
 // A catalog named at start-up that cannot be opened: the default one instead. One read only in
@@ -143,6 +174,8 @@ TEST_F(SessionFilesTest, StartingShowsTheCatalogGivenTheDefaultOneOrWhatCouldBeR
 
     Load("Torn:B\nA:1:75:white:plain:2:0\nB:2:160:blue:cover:1:1\nC:1\n", "torn");
     started.Start(dir.Wide("torn.cat"), prompts);
+    EXPECT_NE(prompts.notices.at(0).details.find("Save will ask for a new file name"),
+              std::string::npos);
     EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kCatalogReadInPart});
     EXPECT_EQ(Names(started.catalog()), u"A B ");
     EXPECT_EQ(started.selected(), 1);
@@ -172,6 +205,14 @@ TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
              std::filesystem::create_directory(dir.File("attributes.cat.atr"));
          },
          message::kCatalogNotRead, "attributes.cat.atr: is a folder"},
+        {"gaps", [this] { WriteBytes(dir.File("gaps.cat"), "Gaps:A\nA:1:75\n"); },
+         message::kCatalogReadInPart, "gaps.cat: a paper line lacks a field; such lines were"},
+        {"bare",
+         [this] {
+             std::filesystem::remove(dir.File("bare.DEF"));
+             std::filesystem::rename(dir.File("default.DEF"), dir.File("aside"));
+         },
+         message::kDefaultOpenedInstead, "bare.def is missing, and so is"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -187,6 +228,35 @@ TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
             << prompts.notices.front().details;
         prompts.notices.clear();
     }
+    // Open of a file gone after the dialog keeps the catalog shown.
+    prompts.files = {dir.Wide("gone.cat")};
+    session->Open(prompts);
+    EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kCatalogFilesProblem});
+    EXPECT_EQ(session->document().path(), dir.Wide("test.cat"));
+}
+
+// What a Save As that cannot write says: which file and why. The owner's permission decides,
+// also for root.
+TEST_F(SessionFilesTest, ASaveAsThatFailsSaysWhichFileAndWhy) {
+    WriteBytes(dir.File("locked.cat"), "keep me");
+    MakeReadOnly("locked.cat");
+    std::filesystem::create_directory(dir.File("shelf"));
+    chmod(dir.File("shelf").c_str(), 0555);
+    const std::pair<const char*, const char*> cases[] = {
+        {"locked.cat", "locked.cat: the file is read-only."},
+        {"shelf/new.cat", "shelf/new.cat: permission denied."},
+        {"gone/new.cat", "gone/new.cat: no such file or folder."}};
+    for (const auto& [name, why] : cases) {
+        prompts.files = {dir.Wide(name)};
+        EXPECT_EQ(session->SaveAs(prompts), SaveResult::kFailed);
+        ASSERT_EQ(prompts.notices.size(), 1u);
+        EXPECT_EQ(prompts.notices[0].message, message::kSaveAsCatalogFailed);
+        EXPECT_NE(prompts.notices[0].details.find(why), std::string::npos)
+            << prompts.notices[0].details;
+        prompts.notices.clear();
+    }
+    EXPECT_EQ(File("locked.cat"), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("locked.cat.atr")));
 }
 
 // Save As starts where the catalog lives, except for the installed default catalog, which is

@@ -27,6 +27,11 @@ using testing::WriteBytes;
 constexpr Step kEveryStep[] = {Step::kWrite,  Step::kFlush,  Step::kSync,   Step::kClose,
                                Step::kRename, Step::kIntent, Step::kBackup, Step::kPermissions};
 
+// Where a loop over the steps of a commit stands, for the failure messages.
+std::string Where(Step step, int n) {
+    return "step " + std::to_string(static_cast<int>(step)) + ", time " + std::to_string(n);
+}
+
 class SetCommitTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -35,9 +40,18 @@ class SetCommitTest : public ::testing::Test {
     }
     void TearDown() override { file_faults::Clear(); }
 
-    FileSetResult Save(std::string_view catalog = "new catalog",
-                       std::string_view lists = "new lists") {
-        return WriteFileSet({{dir.File("a.cat"), catalog}, {dir.File("a.cat.atr"), lists}});
+    FileSetResult Save() {
+        return WriteFileSet(
+            {{dir.File("a.cat"), "new catalog"}, {dir.File("a.cat.atr"), "new lists"}});
+    }
+
+    // The old set again, and a save of the new one whose step fails the n-th time it comes.
+    FileSetResult SaveFailing(Step step, int n) {
+        SetUp();
+        file_faults::FailAt(step, n);
+        const FileSetResult result = Save();
+        file_faults::Clear();
+        return result;
     }
 
     // "old" or "new" for a whole set, anything else says what is mixed.
@@ -62,27 +76,18 @@ class SetCommitTest : public ::testing::Test {
 TEST_F(SetCommitTest, AFailureAtAnyStepLeavesTheOldSetAndIsReportedAsWhatHappened) {
     for (const Step step : kEveryStep) {
         for (int n = 1; n <= 3; ++n) {
-            SetUp();
-            file_faults::FailAt(step, n);
-            const FileSetResult result = Save();
-            file_faults::Clear();
-            const std::string where =
-                "step " + std::to_string(static_cast<int>(step)) + ", time " + std::to_string(n);
+            SCOPED_TRACE(Where(step, n));
+            const FileSetResult result = SaveFailing(step, n);
             Reopen();
-            if (result.error == FileError::kNone) {
-                EXPECT_EQ(SetOnDisk(), "new") << where;  // the fault never came
-            } else {
-                EXPECT_EQ(SetOnDisk(), "old") << where;
-                EXPECT_LT(result.failed, 2u) << where;
-                EXPECT_FALSE(result.unsettled) << where;
-            }
-            EXPECT_EQ(ListFolder(dir.path()), CleanFolder()) << where;
+            // Where the fault never came, the set was saved.
+            const bool failed = result.error != FileError::kNone;
+            EXPECT_EQ(SetOnDisk(), failed ? "old" : "new");
+            EXPECT_TRUE(!failed || (result.failed < 2 && !result.unsettled));
+            EXPECT_EQ(ListFolder(dir.path()), CleanFolder());
         }
     }
     // The second rename failing was what left a new catalog beside old lists.
-    SetUp();
-    file_faults::FailAt(Step::kRename, 2);
-    const FileSetResult result = Save();
+    const FileSetResult result = SaveFailing(Step::kRename, 2);
     EXPECT_EQ(result.failed, 1u);
     EXPECT_EQ(result.error, FileError::kWriteFailed);
     EXPECT_EQ(SetOnDisk(), "old");
@@ -123,25 +128,24 @@ TEST_F(SetCommitTest, AKillAtAnyStepIsCompletedOrRolledBackByTheNextOpener) {
     for (const Step step :
          {Step::kWrite, Step::kSync, Step::kBackup, Step::kIntent, Step::kRename}) {
         for (int n = 1; n <= 2; ++n) {
+            SCOPED_TRACE(Where(step, n));
             SetUp();
             const int exit = InChild([&] {
                 file_faults::CrashAt(step, n);
                 return Save().error == FileError::kNone ? 0 : 1;
             });
-            const std::string where =
-                "step " + std::to_string(static_cast<int>(step)) + ", time " + std::to_string(n);
-            ASSERT_TRUE(exit == 0 || exit == file_faults::kCrashExitCode) << where;
+            ASSERT_TRUE(exit == 0 || exit == file_faults::kCrashExitCode);
             Reopen();
             const std::string state = SetOnDisk();
-            EXPECT_TRUE(state == "old" || state == "new") << where << ": " << state;
             // Killed between the renames: staged and recorded, the set is completed.
             if (step == Step::kRename && n == 2) {
                 EXPECT_EQ(state, "new");
             }
+            EXPECT_TRUE(state == "old" || state == "new") << state;
             // Leftovers of the killed save (staged files before the record) go with the next
             // save of the same file, not with a reader.
-            ASSERT_EQ(Save("new catalog", "new lists").error, FileError::kNone) << where;
-            EXPECT_EQ(ListFolder(dir.path()), CleanFolder()) << where;
+            ASSERT_EQ(Save().error, FileError::kNone);
+            EXPECT_EQ(ListFolder(dir.path()), CleanFolder());
         }
     }
     SetFileNoticeHandler(previous);
@@ -193,14 +197,10 @@ TEST_F(SetCommitTest, OnlyAWholeRecordOfTheUsersOwnIsActedOn) {
 TEST_F(SetCommitTest, FilesWrittenInPlaceAreAllPutBackWhenOneFails) {
     chmod(dir.path().c_str(), 0555);
     for (int n = 1; n <= 4; ++n) {
-        file_faults::FailAt(Step::kSync, n);
-        const FileSetResult result = Save();
-        file_faults::Clear();
+        const FileSetResult result = SaveFailing(Step::kSync, n);
         EXPECT_EQ(SetOnDisk(), result.error == FileError::kNone ? "new" : "old") << n;
-        SetUp();
     }
-    file_faults::FailAt(Step::kSync, 2);
-    EXPECT_EQ(Save().failed, 1u);
+    EXPECT_EQ(SaveFailing(Step::kSync, 2).failed, 1u);
     EXPECT_EQ(SetOnDisk(), "old");
     EXPECT_EQ(ListFolder(dir.path()), "a.cat a.cat.atr ");
 }

@@ -1,11 +1,9 @@
 // What the operator sees and reaches without reading the manual: keys, one selected paper, a title
-// and a list that show the rest, and file messages that say which file and why.
-#include <QKeyEvent>
-#include <QMenu>
+// and a list that show the rest, and file messages that keep their texts.
 #include <filesystem>
 
 #include "import/ImportTestSupport.h"
-#include "ui/window/FileCommandFixture.h"
+#include "ui/window/CommandFixture.h"
 
 namespace sheetwise {
 namespace {
@@ -23,17 +21,6 @@ TEST_F(FileCommandTest, KeysAndClicksKeepOnePaperSelectedWhileTitleAndListShowTh
     EXPECT_EQ(paperList().SelectedRow(), 2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), &paperList());
-
-    // Alt alone opens the first menu; its items answer to their letters.
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-    QApplication::sendEvent(&paperList(), &press);
-    QApplication::sendEvent(&paperList(), &release);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->title(), QStringLiteral("&File"));
-    menu->close();
-    EXPECT_EQ(window.MenuAction(command::kExit)->text(), QStringLiteral("&Exit"));
 
     // A click beside the rows or a Ctrl+click on the selected row leaves one paper selected.
     QWidget* rows = paperList().viewport();
@@ -72,62 +59,18 @@ TEST_F(FileCommandTest, KeysAndClicksKeepOnePaperSelectedWhileTitleAndListShowTh
     EXPECT_FALSE(data(0, 0, Qt::FontRole).value<QFont>().bold());
 }
 
-// Every message about a file keeps its text and says below it which file and why.
-TEST_F(FileCommandTest, EveryFileMessageSaysWhichFileAndWhy) {
-    const std::string catalog = WriteCatalog("Office", kOfficeCatalog);
-    MainDialog& window = Start(catalog);
-    const auto open = [&](const std::string& name, const std::string& catalogText,
-                          const std::string& sizes) {
-        Choose(
-            WriteCatalog(name, catalogText, sizes, sizes.empty() ? "" : DefaultFile(".CAT.atr")));
-        window.OnCommand(command::kOpen);
-    };
-    std::filesystem::rename(dir.File("bin/KBRVCAT_EN.DEF"), dir.File("aside"));
-    open("Bare", kOfficeCatalog, "");
-    std::filesystem::rename(dir.File("aside"), dir.File("bin/KBRVCAT_EN.DEF"));
-    Choose(dir.File("Gone.cat"));  // went away after the dialog
-    window.OnCommand(command::kOpen);
-    // The window keeps the catalog it showed, and its path.
-    EXPECT_EQ(window.session().document().shownPath(), Utf8ToUtf16(catalog));
-    EXPECT_EQ(paperList().ItemCount(), 3);
-    open("Torn", kOfficeCatalog, "torn\n");
-    open("Gaps", "Gaps:A\nA:1:75\n", DefaultFile(".DEF"));
-    // Read-only (the owner's permission decides, also for root), in a read-only folder, or in a
-    // folder that went away after the dialog.
-    WriteBytes(dir.File("Locked.cat"), "keep me");
-    MakeReadOnly(dir.File("Locked.cat"));
-    std::filesystem::create_directories(dir.File("shelf"));
-    chmod(dir.File("shelf").c_str(), 0555);
-    for (const char* name : {"Locked.cat", "shelf/New.cat", "gone/New.cat"}) {
-        Choose(dir.File(name));
-        window.OnCommand(command::kSaveAs);
-    }
-    const std::pair<QString, const char*> expected[] = {
-        {kFilesProblemText, "Bare.def is missing, and so is"},
-        {kFilesProblemText, "Gone.cat: no such file or folder."},
-        {kDefaultOpenedText, "Torn.def: a size line lacks a field"},
-        {kDefaultOpenedText, "Gaps.cat: a paper line lacks a field; such lines were left out"},
-        {kSaveAsCatalogFailedText, "Locked.cat: the file is read-only."},
-        {kSaveAsCatalogFailedText, "shelf/New.cat: permission denied."},
-        {kSaveAsCatalogFailedText, "gone/New.cat: no such file or folder."},
-    };
-    ASSERT_EQ(ui.boxes.size(), std::size(expected));
-    for (size_t i = 0; i < ui.boxes.size(); ++i) {
-        EXPECT_EQ(ui.boxes[i].text, expected[i].first);
-        EXPECT_TRUE(ui.boxes[i].details.contains(QString::fromUtf8(expected[i].second)))
-            << ui.boxes[i].details.toStdString();
-    }
-    EXPECT_EQ(ReadBytes(dir.File("Locked.cat")), "keep me");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Locked.cat.atr")));
-}
-
-// The table's texts for a failed Open, Import or Save As gone, the window says it in words of its
-// own rather than saying nothing; a failed Save As keeps the unsaved values.
+// The table's texts for a failed Open, Import, Save As or Modify gone, the window says it in
+// words of its own rather than saying nothing; a failed Save As keeps the unsaved values.
 TEST_F(FileCommandTest, FileMessagesKeepTheirTextsWithoutTheStringTable) {
     auto strings = std::make_shared<StringResources>(*ProgramStrings());
     strings->RemoveBlockOf(17254);
-    strings->RemoveBlockOf(17265);  // 17265 and 17266
+    strings->RemoveBlockOf(17265);  // 17264 to 17266
     MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog), {}, strings);
+    Type(control::kWeightField, QString());
+    window.OnCommand(control::kModify);
+    EXPECT_EQ(ui.TakeTexts(), QStringList{QStringLiteral("Modify operation cannot be completed "
+                                                         "because invalid paper attributes have "
+                                                         "been entered.")});
     MakeAttributeChange();
     WriteBytes(dir.File("Locked.cat"), "keep me");
     MakeReadOnly(dir.File("Locked.cat"));

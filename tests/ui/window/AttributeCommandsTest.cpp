@@ -1,4 +1,5 @@
-// Offered colours, weights and types: adding typed values with Add, deleting unused ones.
+// Offered colours, weights and types in the window's lists: the value Delete removes from the list
+// that was clicked last, and what the list shows afterwards.
 #include "CommandFixture.h"
 
 namespace sheetwise {
@@ -17,64 +18,27 @@ class AttributeCommandsTest : public testing::CommandTest {
     QString Selected(int id) { return list(id).ItemText(list(id).SelectedRow()); }
 };
 
-TEST_F(AttributeCommandsTest, AddOffersTypedValuesNotYetInTheirLists) {
+TEST_F(AttributeCommandsTest, DeleteTakesTheValueOfTheListClickedLastAndSelectsItsNeighbour) {
     MainDialog& window = Open();
-    Type(control::kWeightField, QStringLiteral("100"));
-    Type(control::kColourField, QStringLiteral("blue"));  // offered already
-    Type(control::kTypeField, QStringLiteral("matte"));
-    Click(control::kAdd);
-    EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(ListTexts(control::kWeightList).join(' '), QStringLiteral("* 75 90 120 100"));
-    EXPECT_EQ(ListTexts(control::kTypeList).join(' '),
-              QStringLiteral("* plain cover glossy matte"));
-    EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("100"));
-    EXPECT_EQ(Selected(control::kColourList), QStringLiteral("blue"));
-    EXPECT_FALSE(
-        window.session().document().CatalogFileUnsaved());  // no paper was given the values
-    Click(control::kAdd);
-    Expect("Error", "Add operation cannot be completed. No attributes have been changed.");
-    Click(control::kModify);  // the values are still held for the paper shown
-    EXPECT_EQ(window.catalog().GetWeight(0), 100);
-    EXPECT_EQ(window.catalog().GetType(0), u"matte");
-}
-
-TEST_F(AttributeCommandsTest, DeleteRefusesWhatIsUsedAndSelectsANeighbourOfWhatGoes) {
-    MainDialog& window = Open();
-    ClickItem(control::kWeightList, "*");  // although no paper weighs 0
+    ClickItem(control::kWeightList, "120");
+    ui.answers = {BoxAnswer::kNo};
     Click(control::kDelete);
-    Expect("Error", "The * (the wild card character) cannot be deleted.");
-    ClickItem(control::kWeightList, "90");
-    Click(control::kDelete);
-    Expect("Error",
-           "Attribute used by other papers in the paper catalog. Attribute cannot be deleted.");
+    ASSERT_FALSE(ui.boxes.empty());
+    EXPECT_EQ(ui.boxes[0].details, QStringLiteral("120"));  // the question names the value
+    Expect("Warning", "Continuing will delete the selected Weight attribute.\n\nContinue?",
+           BoxButtons::kYesNo);
+    EXPECT_FALSE(window.session().document().AttributeFileUnsaved());
     ClickRow(1);
     Type(control::kWeightField, QStringLiteral("120"));
     Click(control::kModify);  // now no paper weighs 90
     ClickItem(control::kWeightList, "90");
-    ui.answers = {BoxAnswer::kNo};
-    Click(control::kDelete);
-    ASSERT_FALSE(ui.boxes.empty());
-    EXPECT_EQ(ui.boxes[0].details, QStringLiteral("90"));  // the question names the value
-    Expect("Warning", "Continuing will delete the selected Weight attribute.\n\nContinue?",
-           BoxButtons::kYesNo);
-    EXPECT_FALSE(window.session().document().AttributeFileUnsaved());
     ui.answers = {BoxAnswer::kYes};
     Click(control::kDelete);
     ui.boxes.clear();
-    EXPECT_EQ(window.catalog().GetAttributeList(kWeights), (AttributeList{u"*", u"75", u"120"}));
     EXPECT_EQ(ListTexts(control::kWeightList).join(' '), QStringLiteral("* 75 120"));
     // The item that took its place is selected and shown.
     EXPECT_EQ(Selected(control::kWeightList), QStringLiteral("120"));
     EXPECT_EQ(field(control::kWeightField).text(), QStringLiteral("120"));
-    EXPECT_EQ(window.session().fields().weight, 120);
-    // After the last item, the one before it.
-    ClickItem(control::kTypeList, "glossy");
-    ui.answers = {BoxAnswer::kYes};
-    Click(control::kDelete);
-    Expect("Warning", "Continuing will delete the selected Type attribute.\n\nContinue?",
-           BoxButtons::kYesNo);
-    EXPECT_EQ(Selected(control::kTypeList), QStringLiteral("cover"));
-    EXPECT_EQ(field(control::kTypeField).text(), QStringLiteral("cover"));
 
     // Sizes and names are not deleted; a list without a selection cannot say what to delete.
     ClickItem(control::kSizeList, "210 x 297 mm");

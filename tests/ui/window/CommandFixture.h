@@ -1,10 +1,35 @@
-// What the command tests share: the window fixture, checks of the boxes a command shows and
+// What the command tests share: the window fixture, unsaved changes made the way the window makes
+// them, answers for the questions and the file dialogs, checks of the boxes a command shows and
 // clicks on list box items.
 #pragma once
+
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QTimer>
 
 #include "support/WindowFixture.h"
 
 namespace sheetwise::testing {
+
+// The shared catalog after its first paper moved down one row.
+inline constexpr const char* kOfficeMoved =
+    "Office:B\nB:9:160:blue:cover:1:1\nA:1:75:white:plain:2:0\nC:2:0:*:tab:0:0\n";
+
+inline const QString kSaveChangesText = QStringLiteral("Do you want to save your changes?");
+inline const QString kSaveCatalogFailedText =
+    QStringLiteral("Save paper catalog operation cannot be completed.");
+inline const QString kSaveAttributesFailedText =
+    QStringLiteral("Save attributes operation cannot be completed.");
+inline const QString kSaveAsCatalogFailedText =
+    QStringLiteral("Save As paper catalog operation cannot be completed.");
+inline const QString kSaveAsAttributesFailedText =
+    QStringLiteral("Save As attributes operation cannot be completed.");
+inline const QString kFilesProblemText = QStringLiteral(
+    "There may be a problem with the Paper Catalog Files. The Paper Catalog could not be "
+    "opened.");
+inline const QString kDefaultOpenedText =
+    kFilesProblemText + QStringLiteral("\n\nA Default Paper Catalog has been opened instead.");
 
 class CommandTest : public WindowTest {
   protected:
@@ -43,6 +68,43 @@ class CommandTest : public WindowTest {
             names += paper.name + u" ";
         return names;
     }
+
+    // A colour typed and added to the offered colours, as the operator adds one.
+    void MakeAttributeChange() {
+        Type(control::kColourField, QStringLiteral("mauve"));
+        window->OnCommand(control::kAdd);
+        ASSERT_TRUE(window->session().document().AttributeFileUnsaved());
+    }
+
+    // The first paper moved down one row.
+    void MakePaperChange() {
+        ClickRow(0);
+        window->OnCommand(control::kMoveDown);
+        ASSERT_TRUE(window->session().document().CatalogFileUnsaved());
+    }
+
+    // The shared catalog as Office.cat, shown with both kinds of unsaved change.
+    MainDialog& StartWithChanges() {
+        MainDialog& started = Start(WriteCatalog("Office", kOfficeCatalog));
+        MakePaperChange();
+        MakeAttributeChange();
+        return started;
+    }
+
+    void Answer(BoxAnswer answer) { ui.answers.push_back(answer); }
+    void Choose(const std::string& path) { ui.files.push_back(QString::fromStdString(path)); }
+
+    static void MakeReadOnly(const std::string& path) { chmod(path.c_str(), 0444); }
+    static bool OwnerMayWrite(const std::string& path) {
+        struct stat info;
+        return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) != 0;
+    }
+    static bool HasMauve(const std::string& attributeFile) {
+        return ReadBytes(attributeFile).find("\nmauve\n") != std::string::npos;
+    }
 };
+
+// The File menu's tests, under the name they have always had.
+using FileCommandTest = CommandTest;
 
 }  // namespace sheetwise::testing

@@ -7,7 +7,7 @@
 
 #include "sheetwise/Version.h"
 #include "ui/window/AboutDialog.h"
-#include "ui/window/FileCommandFixture.h"
+#include "ui/window/CommandFixture.h"
 #include "ui/window/HelpFile.h"
 #include "ui/window/HelpWindow.h"
 

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
-#include "ui/window/FileCommandFixture.h"
+#include "ui/window/CommandFixture.h"
 
 namespace sheetwise {
 namespace {
@@ -28,15 +28,18 @@ TEST_F(FileCommandTest, AltAndALetterInOneBurstRunTheCommandOnly) {
     EXPECT_EQ(window->menuBar()->activeAction(), nullptr);
 }
 
-// Esc closes the menu Alt opened, then leaves the menu bar; only then does it close the window.
+// Alt alone opens the first menu; Esc closes it, then leaves the menu bar; only then does it
+// close the window.
 TEST_F(FileCommandTest, EscLeavesTheMenusBeforeItClosesTheWindow) {
     Start(WriteCatalog("Office", kOfficeCatalog));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
     QApplication::sendEvent(&paperList(), &press);
     QApplication::sendEvent(&paperList(), &release);
-    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("&File"));  // the first menu
+    QTest::keyClick(menu, Qt::Key_Escape);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(closedWith, 0);
     EXPECT_EQ(window->menuBar()->activeAction(), nullptr);

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "model/MessageIds.h"
-#include "ui/window/FileCommandFixture.h"
+#include "ui/window/CommandFixture.h"
 
 namespace sheetwise {
 namespace {

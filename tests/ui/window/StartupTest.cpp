@@ -4,7 +4,7 @@
 
 #include <QScreen>
 
-#include "ui/window/FileCommandFixture.h"
+#include "ui/window/CommandFixture.h"
 
 namespace sheetwise {
 namespace {
@@ -24,14 +24,6 @@ TEST_F(WindowTest, OpensTheDefaultCatalogBesideTheExecutableOrSaysWhyNot) {
     // Labels come from the string table.
     EXPECT_EQ(button(control::kAdd).text(), QStringLiteral("&Add"));
     EXPECT_EQ(paperList().model()->headerData(3, Qt::Horizontal), QStringLiteral("Weight (gsm):"));
-
-    // A catalog argument that does not exist: the default catalog instead.
-    Start(dir.File("nowhere.cat"));
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Error"));
-    EXPECT_EQ(ui.TakeTexts(), QStringList{kDefaultOpenedText});
-    EXPECT_EQ(window->session().document().shownPath(), dir.Wide("bin/KBRVCAT_EN.CAT"));
-    EXPECT_GT(paperList().ItemCount(), 0);
 
     // A default catalog without its attribute file cannot be opened: the window shows the one
     // paper a catalog read from no file has, which only Save As writes.
@@ -68,18 +60,9 @@ TEST_F(WindowTest, InstalledDataFolderWinsOverTheExecutablesFolder) {
     EXPECT_GT(paperList().ItemCount(), 0);
 }
 
-TEST_F(WindowTest, CompanionsInOtherLetterCaseAreUsedAsTheyAre) {
-    WriteBytes(dir.File("OFFICE.CAT"), kOfficeCatalog);
-    WriteBytes(dir.File("office.DEF"), "1:2:0:0:1:Tiny\n");
-    WriteBytes(dir.File("Office.Cat.ATR"), "[PaperColors]\nwhite\n");
-    MainDialog& window = Start(dir.File("Office.cat"));
-    EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Office.cat.atr")));
-    EXPECT_EQ(window.catalog().sizes().size(), 1u);
-    EXPECT_EQ(window.catalog().GetAttributeList(kColours).front(), u"white");
-}
-
-TEST_F(WindowTest, MissingControlsAreReported) {
+// Controls missing from the template are reported when the window starts, and commands that
+// need them say so instead of acting.
+TEST_F(CommandTest, MissingControlsAreReported) {
     Start(std::nullopt, [](DialogTemplate& dialog) { dialog.RemoveControl(control::kMoveDown); });
     const QStringList texts = ui.TakeTexts();
     EXPECT_TRUE(texts.contains(QStringLiteral("Unable to find the Down Button.")));
@@ -90,6 +73,22 @@ TEST_F(WindowTest, MissingControlsAreReported) {
           [](DialogTemplate& dialog) { dialog.RemoveControl(control::kCatalogDisplay); });
     EXPECT_EQ(ui.TakeTexts(),
               QStringList{QStringLiteral("Unable to find the Open catalog display.")});
+
+    Start(std::nullopt, [](DialogTemplate& dialog) {
+        for (const int id :
+             {control::kModify, control::kDelete, control::kInserter, control::kMoveUp})
+            dialog.RemoveControl(id);
+    });
+    ui.boxes.clear();
+    const std::pair<int, const char*> commands[] = {
+        {control::kModify, "Unable to find the Modify Button"},
+        {control::kDelete, "Unable to find the Delete Button"},
+        {control::kInserter, "Unable to find Paper Supply Inserter radio button"},
+        {control::kMoveUp, "Unable to find the Move Up Button"}};
+    for (const auto& [id, text] : commands) {
+        window->OnCommand(id);
+        Expect("Error", text);
+    }
 }
 
 }  // namespace
