@@ -307,16 +307,29 @@ bool MainDialog::OpensMenuBar(const QKeyEvent* event) {
     return open;
 }
 
+// The paper list's own keys: Ctrl+Up and Ctrl+Down move the selected paper, the list keeping
+// the keyboard; Delete deletes it, after the same question as the Delete button.
+int MainDialog::PaperListKeyCommand(const QKeyEvent& event) const {
+    if (QApplication::focusWidget() != paperList())
+        return 0;
+    const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier && event.key() == Qt::Key_Up)
+        return control::kMoveUp;
+    if (modifiers == Qt::ControlModifier && event.key() == Qt::Key_Down)
+        return control::kMoveDown;
+    if (modifiers == Qt::NoModifier && event.key() == Qt::Key_Delete)
+        return control::kDelete;
+    return 0;
+}
+
 bool MainDialog::TranslateAccelerator(QKeyEvent* event) {
     const QKeyCombination key(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
     if (const auto id = accelerators_.CommandFor(key)) {
         OnCommand(*id);
         return true;
     }
-    // Ctrl+Up and Ctrl+Down move the selected paper, the list keeping the keyboard.
-    if (QApplication::focusWidget() == paperList() && event->modifiers() == Qt::ControlModifier &&
-        (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
-        OnCommand(event->key() == Qt::Key_Up ? control::kMoveUp : control::kMoveDown);
+    if (const int id = PaperListKeyCommand(*event)) {
+        OnCommand(id);
         return true;
     }
     switch (event->key()) {

@@ -116,6 +116,7 @@ class MainDialog : public QWidget {
     bool DispatchEditingCommand(int id);
     void ForwardEditCommand(int id);
     bool TranslateAccelerator(QKeyEvent* event);
+    int PaperListKeyCommand(const QKeyEvent& event) const;
     bool OpensMenuBar(const QKeyEvent* event);
     void CloseWindow(int commandId);
 

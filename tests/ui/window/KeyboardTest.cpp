@@ -48,7 +48,7 @@ TEST_F(FileCommandTest, EscLeavesTheMenusBeforeItClosesTheWindow) {
 }
 
 // Ctrl+Down moves the paper and the list keeps the keyboard, as a move button keeps it after
-// Space; Home and End reach the first and the last paper.
+// Space; Home and End reach the first and the last paper; Delete deletes the paper.
 TEST_F(FileCommandTest, MovesAndListKeysKeepTheKeyboardWhereItIs) {
     Start(WriteCatalog("Office", kOfficeCatalog));
     paperList().setFocus();
@@ -65,6 +65,16 @@ TEST_F(FileCommandTest, MovesAndListKeysKeepTheKeyboardWhereItIs) {
     QTest::keyClick(&button(control::kMoveDown), Qt::Key_Space);
     EXPECT_EQ(window->catalog().GetName(1), u"B");
     EXPECT_EQ(QApplication::focusWidget(), &button(control::kMoveDown));
+    // Delete asks first, as the button does.
+    paperList().setFocus();
+    QTest::keyClick(&paperList(), Qt::Key_End);
+    Answer(BoxAnswer::kNo);
+    QTest::keyClick(&paperList(), Qt::Key_Delete);
+    EXPECT_EQ(window->catalog().PaperCount(), 3);
+    Answer(BoxAnswer::kYes);
+    QTest::keyClick(&paperList(), Qt::Key_Delete);
+    EXPECT_EQ(Names(), u"A B ");
+    EXPECT_TRUE(ui.answers.empty());
 }
 
 // Enter in a field runs the command the typing calls for, and nothing closes the window.
