@@ -80,7 +80,7 @@ case "${1:-}" in
         deb=$(echo "${BUILD_DIR}-package"/sheetwise_*.deb)
         root=${BUILD_DIR}-package/deb-root
         rm -rf "$root" && dpkg-deb -x "$deb" "$root"
-        lintian --fail-on error,warning "$deb"
+        lintian --pedantic -I --fail-on error,warning,info,pedantic "$deb"
         desktop-file-validate "$root"/usr/share/applications/*.desktop
         # The tree check validates the metainfo and that the desktop entry it launches is installed.
         # Offline, because the screenshot's address need not be reachable from a build machine.
