@@ -36,8 +36,17 @@ mode_t LockFileMode(mode_t folderMode) {
            ((folderMode & S_IWOTH) ? S_IROTH | S_IWOTH : 0);
 }
 
+// In a shared folder with the sticky bit, anybody may make the lock file first and hold it for
+// ever, and nobody else can remove it. There a lock file counts only when it is this user's, the
+// folder owner's or root's: another user's would let them stop every save. (Without the sticky
+// bit, whoever may make files in the folder may also replace the catalog's own files.)
+bool TrustedLockFile(const struct stat& lockFile, mode_t folderMode, uid_t folderOwner) {
+    return !(folderMode & S_ISVTX) || lockFile.st_uid == geteuid() || lockFile.st_uid == 0 ||
+           lockFile.st_uid == folderOwner;
+}
+
 // Opened without following a link and without waiting on a FIFO; only a regular file will do.
-int OpenLockFile(int folderFd, bool create, mode_t folderMode) {
+int OpenLockFile(int folderFd, bool create, mode_t folderMode, uid_t folderOwner) {
     constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
     int fd = openat(folderFd, kLockFileName, kFlags);
     // A folder that takes no new file (by its owner's write permission, for root too) gets none.
@@ -49,9 +58,11 @@ int OpenLockFile(int folderFd, bool create, mode_t folderMode) {
             fd = openat(folderFd, kLockFileName, kFlags);
     }
     struct stat info;
-    if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+    if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+                    !TrustedLockFile(info, folderMode, folderOwner))) {
         close(fd);
         fd = -1;
+        errno = EPERM;
     }
     return fd;
 }
@@ -127,7 +138,7 @@ void FolderLock::Acquire(int folderFd, Side side) {
     if (held != heldFolders.end())
         Join(held->second, folderFd, side);
     else
-        Take(folderFd, folderInfo.st_mode, side);
+        Take(folderFd, folderInfo.st_mode, folderInfo.st_uid, side);
 }
 
 // Inside an outer guard of this thread: its lock (or its failure) serves, a shared side asked to
@@ -148,11 +159,11 @@ void FolderLock::Join(HeldFolderState& folder, int folderFd, Side side) {
     state_ = folder.state;
 }
 
-void FolderLock::Take(int folderFd, unsigned folderMode, Side side) {
+void FolderLock::Take(int folderFd, unsigned folderMode, unsigned folderOwner, Side side) {
     // A reader that finds a save of this user's interrupted repairs the set before reading it.
     const Side taken =
         side == Side::kShared && HasInterruptedSet(folderFd) ? Side::kExclusive : side;
-    const int fd = OpenLockFile(folderFd, taken == Side::kExclusive, folderMode);
+    const int fd = OpenLockFile(folderFd, taken == Side::kExclusive, folderMode, folderOwner);
     if (fd < 0) {
         noLockFile_ = side == Side::kShared && errno == ENOENT;
         return;

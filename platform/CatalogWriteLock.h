@@ -70,7 +70,7 @@ class FolderLock {
   private:
     void Acquire(int folderFd, Side side);
     void Join(HeldFolderState& folder, int folderFd, Side side);
-    void Take(int folderFd, unsigned folderMode, Side side);
+    void Take(int folderFd, unsigned folderMode, unsigned folderOwner, Side side);
 
     std::string folder_;
     unsigned long long device_ = 0;

@@ -188,5 +188,32 @@ TEST(FolderLock, AUserWhoMayOnlyReadTheFolderCannotHoldTheLock) {
     EXPECT_EQ(result, 0);
 }
 
+// In a shared folder with the sticky bit another user may make the lock file before anybody
+// else and hold it; nobody can remove it there. Their lock stops no save and no read.
+TEST(FolderLock, ALockFileAnotherUserPlantedInAStickyFolderStopsNothing) {
+    SKIP_UNLESS_ROOT();
+    TempDir dir;
+    chmod(dir.path().c_str(), 01777);
+    const std::optional<int> planted = AsOtherUser([&] {
+        const int fd = open(LockFile(dir).c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
+        return fd >= 0 && fchmod(fd, 0666) == 0 ? 0 : 1;
+    });
+    ASSERT_EQ(planted, 0);
+    const testing::HoldingProcess holder(LockFile(dir));
+    ASSERT_TRUE(holder.locked());
+    LockWaitPolicy policy;
+    policy.timeout = std::chrono::milliseconds(200);
+    const ScopedLockWaitPolicy scope(policy);
+    EXPECT_EQ(CatalogWriteLock(dir.File("a.cat")).state(), State::kUnavailable);
+    EXPECT_EQ(CatalogReadLock(dir.File("a.cat")).state(), State::kUnavailable);
+    AtomicFile file(dir.File("a.cat"));
+    ASSERT_TRUE(file.Open());
+    EXPECT_TRUE(file.Write("new") && file.Commit());
+    EXPECT_EQ(testing::ReadBytes(dir.File("a.cat")), "new");
+    // Without the sticky bit whoever may write the folder is a writer, and is waited for.
+    chmod(dir.path().c_str(), 0777);
+    EXPECT_EQ(CatalogWriteLock(dir.File("a.cat")).state(), State::kTimedOut);
+}
+
 }  // namespace
 }  // namespace sheetwise
