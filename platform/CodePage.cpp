@@ -349,6 +349,15 @@ std::shared_ptr<const CodePage> CodePage::Get(int number) {
     return slot;
 }
 
+void AppendUtf16(std::u16string& text, char32_t code) {
+    if (code >= 0x10000) {
+        text.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
+        text.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+    } else {
+        text.push_back(static_cast<char16_t>(code));
+    }
+}
+
 void AppendUtf8(std::string& bytes, char32_t code) {
     if (code < 0x80) {
         bytes.push_back(static_cast<char>(code));
@@ -416,12 +425,7 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
             ++i;
             continue;
         }
-        if (code >= 0x10000) {
-            text.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
-            text.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
-        } else {
-            text.push_back(static_cast<char16_t>(code));
-        }
+        AppendUtf16(text, code);
         i += length;
     }
     return text;

@@ -43,6 +43,8 @@ class CodePage {
 std::string Utf16ToUtf8(std::u16string_view text);
 // Appends the UTF-8 bytes of one code point.
 void AppendUtf8(std::string& bytes, char32_t code);
+// Appends one code point as UTF-16: a surrogate pair above U+FFFF.
+void AppendUtf16(std::u16string& text, char32_t code);
 std::u16string Utf8ToUtf16(std::string_view text);
 
 // Each byte becomes the character with that code (U+0000..U+00FF).

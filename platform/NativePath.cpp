@@ -120,12 +120,7 @@ std::u16string WideFromNative(std::string_view bytes) {
             bytes.remove_prefix(1);
             continue;
         }
-        if (code >= 0x10000) {
-            text.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
-            text.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
-        } else {
-            text.push_back(static_cast<char16_t>(code));
-        }
+        AppendUtf16(text, code);
         bytes.remove_prefix(length);
     }
     return text;
