@@ -1,6 +1,8 @@
 // Running sheetwise-cli in-process on catalogs written into a temporary folder.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -57,12 +59,17 @@ inline void PrintTo(const CliRun& run, std::ostream* os) {
     *os << "exit " << run.exitCode << "\nout:\n" << run.out << "err:\n" << run.err;
 }
 
+// The sample catalog's lists, with a colour and a type that no paper uses.
+inline constexpr const char* kEditAttributes =
+    "[PaperWeights]\n*\n75\n160\n[PaperTypes]\n*\nplain\ncover\ntab\nbond\n[PaperColors]\n*"
+    "\nwhite\nblue\nred\n\n";
+
 class CliTest : public ::testing::Test {
   protected:
     void SetUp() override { setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1); }
 
-    // Runs the tool with these arguments (bytes, as main() takes them), as if from a "bin"
-    // folder inside the temporary folder; the folder is taken out of what it prints.
+    // Runs the tool with these arguments (bytes, as main() takes them), as if from a "bin" folder
+    // inside the temporary folder; the folder is taken out of what it prints.
     CliRun Run(const std::vector<std::string>& arguments) {
         QStringList list;
         for (const std::string& argument : arguments)
@@ -98,6 +105,43 @@ class CliTest : public ::testing::Test {
     }
 
     std::string Read(const std::string& name) { return ReadBytes(dir.File(name)); }
+
+    // name.cat: these papers under "Sample:Letter", with the lists of kEditAttributes.
+    std::string Sample(const std::string& name, const std::string& papers = kPapers) {
+        return WriteCatalog(name, "Sample:Letter\n" + papers, kSizes, kEditAttributes);
+    }
+
+    // The bytes of each catalog named (without ".cat") and its attribute file, and which files they
+    // are: a write, even of the same bytes, makes another file.
+    std::vector<std::string> Stamps(const std::vector<std::string>& catalogs) {
+        std::vector<std::string> stamps;
+        for (const std::string& catalog : catalogs) {
+            for (const std::string& file : {catalog + ".cat", catalog + ".cat.atr"}) {
+                struct stat info {};
+                stat(dir.File(file).c_str(), &info);
+                stamps.push_back(
+                    Read(file) + std::to_string(info.st_ino) + " " +
+                    std::to_string(info.st_mtim.tv_sec * 1000000000 + info.st_mtim.tv_nsec));
+            }
+        }
+        return stamps;
+    }
+
+    // Runs the tool: its exit code, and standard error holding each of `errors`.
+    CliRun RunExpecting(const std::vector<std::string>& arguments, int exitCode,
+                        const std::vector<std::string>& errors) {
+        const CliRun run = Run(arguments);
+        EXPECT_EQ(run.exitCode, exitCode) << run.err;
+        for (const std::string& error : errors)
+            EXPECT_THAT(run.err, HasSubstr(error));
+        return run;
+    }
+
+    // A command that fails prints nothing on standard output.
+    void ExpectFailure(const std::vector<std::string>& arguments, int exitCode,
+                       const std::vector<std::string>& errors) {
+        EXPECT_EQ(RunExpecting(arguments, exitCode, errors).out, "");
+    }
 
     TempDir dir;
     cli::Environment environment{Utf8ToUtf16(dir.File("bin/sheetwise-cli")), u"."};
