@@ -67,5 +67,22 @@ TEST(CliExecutableTest, ResultsOnStandardOutputDiagnosticsOnStandardError) {
               (CliRun{2, "", "sheetwise-cli: cannot write the results to standard output\n"}));
 }
 
+// Qt decodes the arguments of main() through the locale, which made a byte that is no UTF-8 a
+// U+FFFD; a backslash made a folder. The executable takes its arguments as bytes.
+TEST_F(CliCommandLineTest, TheExecutableWritesUnderTheVeryBytesItIsGiven) {
+    const std::string catalog = WriteCatalog("a", "H:Letter\n" + std::string(kPapers));
+    for (const std::string name : {"plain", "new\xFF", "sub\\x"}) {
+        EXPECT_EQ(
+            RunExecutable(dir, "convert '" + catalog + "' --out '" + dir.File(name) + ".cat'"),
+            (CliRun{0, "", ""}));
+        EXPECT_EQ(Read(name + ".cat") + Read(name + ".cat.atr"),
+                  Read("plain.cat") + Read("plain.cat.atr"));
+    }
+    EXPECT_EQ(
+        ListFolder(dir.path()),
+        ".sheetwise.lock a.DEF a.cat a.cat.atr err new\xFF.cat new\xFF.cat.atr new\xFF.def out "
+        "plain.cat plain.cat.atr plain.def sub\\x.cat sub\\x.cat.atr sub\\x.def ");
+}
+
 }  // namespace
 }  // namespace sheetwise::testing
