@@ -86,12 +86,9 @@ TEST_F(CliImportTest, WritesNothingFromAFailedImportOrOntoABaseThatDoesNotOpenCl
         {dir.File("missing.ini"), Base(), 2,
          "missing.ini: cannot open the import file: no such file or folder"},
     };
-    for (const auto& c : cases) {
-        const CliRun run = Run({"import", c.ini, "-b", c.base, "--out", dir.File("new.cat")});
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.error;
-        EXPECT_EQ(run.out, "");
-        EXPECT_THAT(run.err, HasSubstr(c.error));
-    }
+    for (const auto& c : cases)
+        ExpectFailure({"import", c.ini, "-b", c.base, "--out", dir.File("new.cat")}, c.exitCode,
+                      {c.error});
     EXPECT_EQ(ListFolder(dir.path()).find("new."), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.File("noatr.cat.atr")));
 }
