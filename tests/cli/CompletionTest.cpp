@@ -1,6 +1,6 @@
 // Bash completion offers every command, every option each command takes and nothing it does
 // not: held against the command line's own table, so that a new option cannot be left out.
-#include <cstdio>
+#include <cstdlib>
 #include <set>
 
 #include "CliTestSupport.h"
@@ -19,18 +19,12 @@ std::set<std::string> Offered(const std::vector<std::string>& words) {
                "source '" SHEETWISE_COMPLETION_SCRIPT "'\nCOMP_WORDS=(" + array +
                    ")\nCOMP_CWORD=" + std::to_string(words.size()) +
                    "\n_sheetwise_cli\nprintf '%s\\n' \"${COMPREPLY[@]}\"\n");
-    FILE* pipe = popen(("bash '" + dir.File("complete.sh") + "' 2>&1").c_str(), "r");
+    const std::string bash =
+        "bash '" + dir.File("complete.sh") + "' >'" + dir.File("out") + "' 2>&1";
+    EXPECT_EQ(std::system(bash.c_str()), 0);
     std::set<std::string> offered;
-    if (pipe == nullptr)
-        return offered;
-    char line[512];
-    while (fgets(line, sizeof line, pipe) != nullptr) {
-        std::string word(line);
-        word.erase(word.find_last_not_of('\n') + 1);
-        if (!word.empty())
-            offered.insert(word);
-    }
-    pclose(pipe);
+    for (const std::string& word : Lines(ReadBytes(dir.File("out"))))
+        offered.insert(word);
     return offered;
 }
 
