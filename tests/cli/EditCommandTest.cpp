@@ -161,8 +161,8 @@ TEST_F(CliEditTest, RefusalsAreTheWindowsAndWriteNothing) {
          "\"Two words\" holds ' ' (U+0020) at position 4, which is not allowed)"},
         {{"add", "A:B", "--size", "1", "--weight", "90"}, "holds ':' (U+003A) at position 2"},
         {{"add", "Bad\xff", "--size", "1", "--weight", "90"}, "is not valid UTF-8 (at position 4)"},
-        {{"add", "New", "--size", "7", "--weight", "90"},
-         "the catalog has no size \"7\" (sizes 1 to 3"},
+        {{"add", "New", "--size", "4", "--weight", "90"},
+         "the catalog has no size \"4\" (sizes 1 to 3"},
         {{"modify", "Letter", "--colour", "light blue"},
          "Modify operation cannot be completed because invalid paper attributes have been "
          "entered. (the colour \"light blue\" holds ' '"},
@@ -208,12 +208,28 @@ TEST_F(CliEditTest, DryRunOutAndSeveralCatalogs) {
     // --out exists: replaced only with --force, as Save As asks.
     EXPECT_EQ(Run({"set-default", "Tab_Stock", shop, "--out", dir.File("new.cat")}).exitCode, 2);
     EXPECT_THAT(Read("new.cat"), ::testing::StartsWith("Sample:Letter\n"));
+    // An edit already in place still writes the catalog where --out says.
+    EXPECT_EQ(Run({"set-default", "Letter", shop, "--out", dir.File("same.cat")}),
+              (CliRun{0, "same.cat: written from shop.cat (unchanged)\n", ""}));
+    EXPECT_EQ(Read("same.cat"),
+              "Sample:Letter\nLetter:1:75:white:plain:2:0\nA4_Cover:2:160:blue:cover:1:1\n"
+              "Tab_Stock:3:0:*:tab:0:0\n");
 
     const std::string other = Sample("other");
     EXPECT_EQ(Run({"add-value", "type", "glossy", shop, other}),
               (CliRun{0, "shop.cat: changed\nother.cat: changed\n", ""}));
     EXPECT_EQ(Read("shop.cat.atr"), Read("other.cat.atr"));
     EXPECT_EQ(Run({"add-value", "type", "x", shop, other, "--out", dir.File("x.cat")}).exitCode, 2);
+}
+
+// A weight is a number: "090" is the listed 90, added once and deleted by either spelling.
+TEST_F(CliEditTest, WeightValuesAreNumbersWhateverTheirLeadingZeros) {
+    const std::string shop = Sample("shop");
+    EXPECT_EQ(Run({"add-value", "weight", "090", shop}), (CliRun{0, "shop.cat: changed\n", ""}));
+    EXPECT_THAT(Read("shop.cat.atr"), HasSubstr("[PaperWeights]\n*\n75\n160\n90\n[PaperTypes]"));
+    EXPECT_EQ(Run({"add-value", "weight", "0090", shop}), (CliRun{0, "shop.cat: unchanged\n", ""}));
+    EXPECT_EQ(Run({"delete-value", "weight", "090", shop}), (CliRun{0, "shop.cat: changed\n", ""}));
+    EXPECT_THAT(Read("shop.cat.atr"), HasSubstr("[PaperWeights]\n*\n75\n160\n[PaperTypes]"));
 }
 
 // A catalog that does not read cleanly is refused as convert refuses it; with --drop-bad-lines it
