@@ -24,11 +24,7 @@ namespace sheetwise {
 namespace {
 
 using file_faults::Step;
-using testing::ListFolder;
-using testing::ModeOf;
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using namespace testing;
 
 TEST(NativePath, FindsFilesWhateverTheirLetterCaseTheExactNameFirst) {
     TempDir dir;

@@ -19,13 +19,7 @@ namespace sheetwise {
 namespace {
 
 using file_faults::Step;
-using testing::AsOtherUser;
-using testing::kNobody;
-using testing::ListFolder;
-using testing::ModeOf;
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using namespace testing;
 
 bool Save(const std::string& path, std::string_view bytes, FileError* error = nullptr) {
     AtomicFile file(path);
