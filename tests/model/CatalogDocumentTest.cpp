@@ -11,8 +11,7 @@
 namespace sheetwise {
 namespace {
 
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace testing;
 
 constexpr const char* kCatalog = "Office:A\nA:1:75:white:plain:2:0\nB:2:160:blue:cover:1:1\n";
 

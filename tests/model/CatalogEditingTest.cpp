@@ -31,7 +31,7 @@ TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaults) {
     EXPECT_FALSE(catalog.GetSizeTexts(5, width, height));
 }
 
-TEST_F(CatalogTest, AddAppendsAndRefusesWhatItMust) {
+TEST_F(CatalogTest, AddAppendsModifyReplacesAndBothRefuseWhatTheyMust) {
     PaperCatalog catalog = Load(kThree);
     ASSERT_TRUE(catalog.AddPaper(u"New", 1, u"blue", 90, u"*", 9, 1));
     // "*" is not the reader's wildcard here; an unknown mode is 2-Sided.
@@ -62,6 +62,15 @@ TEST_F(CatalogTest, AddAppendsAndRefusesWhatItMust) {
     EXPECT_FALSE(catalog.AddPaper(longName + u"X", 0, u"white", 75, u"plain", 2, 0));
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrExists);
     EXPECT_EQ(catalog.GetDefaultIndex(), 1);
+
+    // Modify replaces the paper of that name, and only a paper the catalog has.
+    ASSERT_TRUE(catalog.ModifyPaper(u"P3", 0, u"white", 120, u"cover", 1, 1));
+    EXPECT_EQ(catalog.papers()[2],
+              (PaperDefinition{u"P3", 0, 8.5, 11, 120, u"white", 1, u"cover", 1, 1, 1, 0}));
+    const std::vector<PaperDefinition> before = catalog.papers();
+    EXPECT_FALSE(catalog.ModifyPaper(u"P4", 0, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
+    EXPECT_EQ(catalog.papers(), before);
 }
 
 TEST_F(CatalogTest, SizeIndexOutsideTheListFallsBackOrFails) {
@@ -77,17 +86,6 @@ TEST_F(CatalogTest, SizeIndexOutsideTheListFallsBackOrFails) {
     EXPECT_EQ(noDefault.GetDefaultIndex(), 0);  // kept from construction
     EXPECT_FALSE(noDefault.AddPaper(u"X", -1, u"white", 75, u"plain", 2, 0));
     EXPECT_EQ(noDefault.status(), kStatusNotFoundOrNoSize);  // P1 has no valid size
-}
-
-TEST_F(CatalogTest, ModifyReplacesThePaperOfThatName) {
-    PaperCatalog catalog = Load(kThree);
-    ASSERT_TRUE(catalog.ModifyPaper(u"P3", 0, u"white", 120, u"cover", 1, 1));
-    EXPECT_EQ(catalog.papers()[2],
-              (PaperDefinition{u"P3", 0, 8.5, 11, 120, u"white", 1, u"cover", 1, 1, 1, 0}));
-    const std::vector<PaperDefinition> before = catalog.papers();
-    EXPECT_FALSE(catalog.ModifyPaper(u"P4", 0, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
-    EXPECT_EQ(catalog.papers(), before);
 }
 
 TEST_F(CatalogTest, DeletesAndMovesLeaveTheDefaultIndexToTheCaller) {

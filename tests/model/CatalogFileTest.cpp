@@ -8,13 +8,7 @@
 namespace sheetwise {
 namespace {
 
-using testing::CatalogTest;
-using testing::kAttributes;
-using testing::kSizes;
-using testing::ListFolder;
-using testing::ReadBytes;
-using testing::WideFile;
-using testing::WriteBytes;
+using namespace testing;
 
 const std::string kExample = std::string("Catalog:Letter\n") + testing::kPapers;
 

@@ -20,10 +20,7 @@ namespace sheetwise {
 namespace {
 
 using file_faults::Step;
-using testing::CatalogTest;
-using testing::InChild;
-using testing::ListFolder;
-using testing::ReadBytes;
+using namespace testing;
 
 class CatalogSetSafetyTest : public CatalogTest {
   protected:

@@ -14,9 +14,7 @@
 namespace sheetwise {
 namespace {
 
-using testing::ReadBytes;
-using testing::SessionTest;
-using testing::WriteBytes;
+using namespace testing;
 
 class SessionFilesTest : public SessionTest {
   protected:
