@@ -77,24 +77,11 @@ TEST_F(FileCommandTest, MovesAndListKeysKeepTheKeyboardWhereItIs) {
     EXPECT_TRUE(ui.answers.empty());
 }
 
-// Enter in a field runs the command the typing calls for, and nothing closes the window.
-TEST_F(FileCommandTest, EnterInAFieldModifiesOrAddsAsTheTypingCallsFor) {
-    Start(WriteCatalog("Office", kOfficeCatalog));
-    ClickRow(0);
-    Type(control::kWeightField, QStringLiteral("90"));
-    QTest::keyClick(window->Control(control::kWeightField), Qt::Key_Return);
-    EXPECT_EQ(window->catalog().GetWeight(0), 90);
-    Type(control::kNameField, QStringLiteral("Zed"));
-    QTest::keyClick(window->Control(control::kNameField), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(window->catalog().GetName(3), u"Zed");
-    QTest::keyClick(&paperList(), Qt::Key_Return);
-    EXPECT_EQ(window->catalog().PaperCount(), 4);
-    EXPECT_EQ(closedWith, 0);
-}
-
-// A right click asks "What's this": it chooses no paper and no value.
-TEST_F(FileCommandTest, ARightClickChoosesNothing) {
-    Start(WriteCatalog("Office", kOfficeCatalog));
+// A right click asks "What's this": it chooses no paper and no value. Tab enters the mode group
+// at the checked button; the arrow keys choose within it. Enter in a field runs the command the
+// typing calls for, and nothing closes the window.
+TEST_F(FileCommandTest, RightClicksTabAndEnterDoWhatTheOperatorMeans) {
+    Start(WriteCatalog("Office", kOfficeCatalog));  // B, 1-Sided
     const auto rightPress = [](QWidget* viewport, const QPoint& at) {
         QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::RightButton,
                           Qt::RightButton, Qt::NoModifier);
@@ -107,11 +94,7 @@ TEST_F(FileCommandTest, ARightClickChoosesNothing) {
     rightPress(colours.viewport(), colours.visualItemRect(colours.item(0)).center());
     EXPECT_EQ(field(control::kColourField).text(), QStringLiteral("blue"));
     EXPECT_FALSE(button(control::kModify).isEnabled());
-}
 
-// Tab enters the mode group at the checked button; the arrow keys choose within it.
-TEST_F(FileCommandTest, TabEntersTheModeGroupAtTheCheckedButton) {
-    Start(WriteCatalog("Office", kOfficeCatalog));  // B, 1-Sided
     QWidget* before = &button(control::kInserter);
     while (qobject_cast<QAbstractButton*>(before) != nullptr &&
            before->property("autoExclusive").toBool())
@@ -122,6 +105,17 @@ TEST_F(FileCommandTest, TabEntersTheModeGroupAtTheCheckedButton) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_TRUE(QApplication::focusWidget() != &button(control::kOneSided));
     EXPECT_NE(window->session().fields().mode, kOneSided);
+
+    ClickRow(0);
+    Type(control::kWeightField, QStringLiteral("90"));
+    QTest::keyClick(window->Control(control::kWeightField), Qt::Key_Return);
+    EXPECT_EQ(window->catalog().GetWeight(0), 90);
+    Type(control::kNameField, QStringLiteral("Zed"));
+    QTest::keyClick(window->Control(control::kNameField), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(window->catalog().GetName(3), u"Zed");
+    QTest::keyClick(&paperList(), Qt::Key_Return);
+    EXPECT_EQ(window->catalog().PaperCount(), 4);
+    EXPECT_EQ(closedWith, 0);
 }
 
 }  // namespace

@@ -13,9 +13,7 @@
 namespace sheetwise {
 namespace {
 
-using testing::FileCommandTest;
-using testing::ReadBytes;
-using testing::WindowTest;
+using namespace testing;
 
 const std::string kSourceRoot = std::string(SHEETWISE_RESOURCE_CATALOG) + "/../..";
 

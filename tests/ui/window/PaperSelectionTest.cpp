@@ -8,8 +8,7 @@
 namespace sheetwise {
 namespace {
 
-using testing::kOfficeCatalog;
-using testing::WindowTest;
+using namespace testing;
 
 TEST_F(WindowTest, SelectingARowFillsEveryFieldAndEnablesTheMovesItAllows) {
     MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));

@@ -31,15 +31,13 @@ TEST_F(FileCommandTest, KeysAndTheCloseBoxReachTheFileCommandsAndTheQuestionName
     EXPECT_EQ(closedWith, 0);
     EXPECT_TRUE(window.isVisible());
     ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].caption, QStringLiteral("Warning"));
-    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::kQuestion);
-    EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::kYesNoCancel);
     EXPECT_EQ(ui.boxes[0].details, QString::fromStdString(catalog));
+    Expect("Warning", "Do you want to save your changes?", BoxButtons::kYesNoCancel);
     // Yes saves before the window closes.
     Answer(BoxAnswer::kYes);
     QTest::keyClick(window.Control(control::kNameField), Qt::Key_Escape);
     EXPECT_EQ(closedWith, control::kCancel);
-    EXPECT_EQ(ui.TakeTexts(), QStringList(2, kSaveChangesText));
+    EXPECT_EQ(ui.TakeTexts(), QStringList{kSaveChangesText});
     EXPECT_EQ(ReadBytes(catalog), kOfficeCatalog);
 }
 
