@@ -77,6 +77,14 @@ TEST_F(SessionTest, EachCommandMarksUnsavedExactlyTheFileItChanged) {
 }
 
 TEST_F(SessionTest, ModifyChangesThePaperShownAndThenShowsWhatTheCatalogHolds) {
+    // A paper read further down the file, typed over with the values it already has: no step.
+    session->ShowPaper(2);
+    session->EditType(u"tab");
+    ASSERT_EQ(session->Modify(prompts), EditOutcome::kDone);
+    EXPECT_FALSE(session->document().Unsaved());
+    EXPECT_FALSE(session->Undo());
+    EXPECT_EQ(catalog().papers()[2].loadPosition, 2);
+
     session->ShowPaper(0);
     session->ChooseSize(1);
     session->EditColour(u"mauve");
@@ -115,16 +123,6 @@ TEST_F(SessionTest, ModifyChangesThePaperShownAndThenShowsWhatTheCatalogHolds) {
     EXPECT_EQ(catalog().papers()[0].type, u"plain");
     EXPECT_EQ(prompts.TakeMessages(),
               (std::vector<int>{message::kWeightOutOfRange, message::kInvalidModify}));
-}
-
-TEST_F(SessionTest, ModifyThatChangesNoValueIsNoStep) {
-    // A paper read further down the file, typed over with the values it already has.
-    session->ShowPaper(2);
-    session->EditType(u"tab");
-    ASSERT_EQ(session->Modify(prompts), EditOutcome::kDone);
-    EXPECT_FALSE(session->document().Unsaved());
-    EXPECT_FALSE(session->Undo());
-    EXPECT_EQ(catalog().papers()[2].loadPosition, 2);
 }
 
 TEST_F(SessionTest, AddMakesANewPaperOrOffersTheTypedValues) {

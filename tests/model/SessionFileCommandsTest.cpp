@@ -30,7 +30,7 @@ class SessionFilesTest : public SessionTest {
     void MakeReadOnly(const std::string& name) { chmod(dir.File(name).c_str(), 0444); }
 };
 
-TEST_F(SessionFilesTest, SaveWritesBothFilesAndTheStateSavedIsTheCleanOne) {
+TEST_F(SessionFilesTest, SaveWritesBothFilesAsksBeforeWritingOverOthersAndMarksTheStateSaved) {
     // Both files, even without changes, also when one has gone meanwhile.
     std::filesystem::remove(dir.File("test.cat"));
     EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
@@ -54,6 +54,25 @@ TEST_F(SessionFilesTest, SaveWritesBothFilesAndTheStateSavedIsTheCleanOne) {
     session->EditColour(u"teal");
     ASSERT_EQ(session->Add(prompts), EditOutcome::kDone);
     EXPECT_TRUE(session->document().AttributeFileUnsaved());
+
+    // Save asks before it writes over another writer's work.
+    MakeChanges();
+    WriteBytes(dir.File("theirs"), "Theirs:X\nX:1:75:white:plain:2:0\n");
+    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
+    prompts.answers = {Answer::kCancel};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kCancelled);
+    EXPECT_EQ(File("test.cat"), "Theirs:X\nX:1:75:white:plain:2:0\n");
+    EXPECT_EQ(prompts.questions.back().kind, Question::Kind::kOverwriteChanged);
+    prompts.answers = {Answer::kYes};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("test.cat"), catalog().FileBytes());
+    // No keeps their file and saves this catalog under another name.
+    WriteBytes(dir.File("theirs"), "Theirs:X\n");
+    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
+    prompts.answers = {Answer::kNo};
+    prompts.files = {dir.Wide("mine.cat")};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("test.cat") + File("mine.cat"), "Theirs:X\n" + catalog().FileBytes());
 }
 
 // Cancel keeps everything; No lets the changes go only with the catalog they belong to; Yes
@@ -138,26 +157,6 @@ TEST_F(SessionFilesTest, SaveAsRefusesNamesThatLoseCompanionsAndAsksAboutOtherLe
     EXPECT_EQ(catalog().papers()[0].width, 1.0f);  // the second size of its own
     EXPECT_EQ(catalog().papers()[1].width, 100.0f);
     EXPECT_FALSE(session->Undo());
-}
-
-TEST_F(SessionFilesTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
-    MakeChanges();
-    WriteBytes(dir.File("theirs"), "Theirs:X\nX:1:75:white:plain:2:0\n");
-    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
-    prompts.answers = {Answer::kCancel};
-    EXPECT_EQ(session->Save(prompts), SaveResult::kCancelled);
-    EXPECT_EQ(File("test.cat"), "Theirs:X\nX:1:75:white:plain:2:0\n");
-    EXPECT_EQ(prompts.questions.back().kind, Question::Kind::kOverwriteChanged);
-    prompts.answers = {Answer::kYes};
-    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
-    EXPECT_EQ(File("test.cat"), catalog().FileBytes());
-    // No keeps their file and saves this catalog under another name.
-    WriteBytes(dir.File("theirs"), "Theirs:X\n");
-    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
-    prompts.answers = {Answer::kNo};
-    prompts.files = {dir.Wide("mine.cat")};
-    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
-    EXPECT_EQ(File("test.cat") + File("mine.cat"), "Theirs:X\n" + catalog().FileBytes());
 }
 
 // A catalog named at start-up that cannot be opened: the default one instead. One read only in
