@@ -206,7 +206,7 @@ TEST_F(HistoryWindowTest, F2RenamesInADialogAndCtrlDLeavesTheCopysNameToBeTypedO
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST_F(HistoryWindowTest, TheListsShowHowManyPapersUseEachValue) {
+TEST_F(HistoryWindowTest, TheListsShowHowManyPapersUseEachValueAndCtrlGMergesAsOneStep) {
     MainDialog& window = StartFour();
     ListBox& colours = list(control::kColourList);
     const int white = colours.FindExact(QStringLiteral("white"));
@@ -229,10 +229,8 @@ TEST_F(HistoryWindowTest, TheListsShowHowManyPapersUseEachValue) {
     window.OnCommand(control::kDelete);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].details, QStringLiteral("Used by A, D."));
-}
 
-TEST_F(HistoryWindowTest, CtrlGMergesAnImportFileAsOneStepThatUndoTakesBack) {
-    StartFour();
+    // Ctrl+G merges an import file as one step that undo takes back.
     WriteBytes(
         dir.File("more.ini"),
         "[PaperSizes]\r\nPaperSize0=Letter 8.5 x 11 in\r\n[PaperColors]\r\nPaperColor0=teal\r\n"
