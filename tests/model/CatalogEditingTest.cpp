@@ -12,8 +12,8 @@ using testing::CatalogTest;
 constexpr const char* kThree =
     "H:P2\nP1:1:75:white:plain:2:0\nP2:2:160:blue:cover:1:1\nP3:3:0:*:tab:0:0\n";
 
-TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaults) {
-    const PaperCatalog catalog = Load(kThree);
+TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaultsAndSizesFallBackOrFail) {
+    PaperCatalog catalog = Load(kThree);
     PaperDefinition paper;
     EXPECT_FALSE(catalog.GetPaper(3, paper));
     EXPECT_EQ(std::tuple(catalog.GetName(-1), catalog.GetSizeIndex(3), catalog.GetWeight(3),
@@ -29,6 +29,19 @@ TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaults) {
     EXPECT_TRUE(catalog.GetPaperSizeTexts(0, width, height, unit));
     EXPECT_EQ(unit, 1);
     EXPECT_FALSE(catalog.GetSizeTexts(5, width, height));
+
+    // A size index outside the list falls back to the default paper's size, or fails.
+    EXPECT_FALSE(catalog.AddPaper(u"AtEnd", 3, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
+    ASSERT_TRUE(catalog.AddPaper(u"Beyond", 4, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.papers().back().sizeIndex, 1);  // the default paper P2's size
+    ASSERT_TRUE(catalog.AddPaper(u"Negative", -1, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.papers().back().sizeIndex, 1);
+
+    PaperCatalog noDefault = Load("H:None\nP1:0:75:white:plain\n", "nodefault");
+    EXPECT_EQ(noDefault.GetDefaultIndex(), 0);  // kept from construction
+    EXPECT_FALSE(noDefault.AddPaper(u"X", -1, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(noDefault.status(), kStatusNotFoundOrNoSize);  // P1 has no valid size
 }
 
 TEST_F(CatalogTest, AddAppendsModifyReplacesAndBothRefuseWhatTheyMust) {
@@ -71,21 +84,6 @@ TEST_F(CatalogTest, AddAppendsModifyReplacesAndBothRefuseWhatTheyMust) {
     EXPECT_FALSE(catalog.ModifyPaper(u"P4", 0, u"white", 75, u"plain", 2, 0));
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
     EXPECT_EQ(catalog.papers(), before);
-}
-
-TEST_F(CatalogTest, SizeIndexOutsideTheListFallsBackOrFails) {
-    PaperCatalog catalog = Load(kThree);
-    EXPECT_FALSE(catalog.AddPaper(u"AtEnd", 3, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
-    ASSERT_TRUE(catalog.AddPaper(u"Beyond", 4, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(catalog.papers().back().sizeIndex, 1);  // the default paper P2's size
-    ASSERT_TRUE(catalog.AddPaper(u"Negative", -1, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(catalog.papers().back().sizeIndex, 1);
-
-    PaperCatalog noDefault = Load("H:None\nP1:0:75:white:plain\n", "nodefault");
-    EXPECT_EQ(noDefault.GetDefaultIndex(), 0);  // kept from construction
-    EXPECT_FALSE(noDefault.AddPaper(u"X", -1, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(noDefault.status(), kStatusNotFoundOrNoSize);  // P1 has no valid size
 }
 
 TEST_F(CatalogTest, DeletesAndMovesLeaveTheDefaultIndexToTheCaller) {

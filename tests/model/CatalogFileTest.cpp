@@ -99,7 +99,7 @@ TEST_F(CatalogTest, AnyValueOutsideThePageMakesTheFileWide) {
 }
 
 // CR LF or LF, and no line end after the last line; a line too long ends the reading there.
-TEST_F(CatalogTest, LineEndsAndOverlongLines) {
+TEST_F(CatalogTest, LineEndsOverlongLinesAndDamagedLines) {
     const PaperCatalog lf = Load("Head\nA:1:75:white:plain\nB:2:90:blue:cover:1:1\n", "lf");
     const PaperCatalog crlf =
         Load("Head\r\nA:1:75:white:plain\r\n\r\nB:2:90:blue:cover:1:1", "crlf");
@@ -114,9 +114,8 @@ TEST_F(CatalogTest, LineEndsAndOverlongLines) {
     EXPECT_EQ(cut.status(), kStatusCatalogReadError);
     ASSERT_EQ(cut.PaperCount(), 1);
     EXPECT_EQ(cut.papers()[0].name, u"A");
-}
 
-TEST_F(CatalogTest, DamagedLinesAreDroppedWithTheirStatus) {
+    // Damaged lines are dropped, with their status.
     PaperCatalog missing = Load(
         "H:\nA:1:75:white:plain\nB::75:white:plain\nC:1:75:white\n"
         ":1:75:white:plain\nD:1:75:white:plain\n");
@@ -145,7 +144,7 @@ TEST_F(CatalogTest, DamagedLinesAreDroppedWithTheirStatus) {
     EXPECT_EQ(badDefault.PaperCount(), 1);
 }
 
-TEST_F(CatalogTest, FieldsAreReadLeniently) {
+TEST_F(CatalogTest, FieldsAreReadLenientlyAndAnEmptySixthFieldIsInserter) {
     const PaperCatalog catalog = Load(
         "H:Dup\n"
         "Dup:0:75:white:plain:7:-1\n"
@@ -164,17 +163,16 @@ TEST_F(CatalogTest, FieldsAreReadLeniently) {
     // The last paper named like the default is the default; FindPaper finds the first.
     EXPECT_EQ(catalog.GetDefaultIndex(), 1);
     EXPECT_EQ(catalog.FindPaper(u"Dup"), 0);
-}
 
-// Print servers read an empty imaged-sides field as 0; a file read as Inserter there must not
-// be shown and saved as 2-Sided.
-TEST_F(CatalogTest, AnEmptySixthFieldIsInserterAnAbsentOneTwoSided) {
-    const PaperCatalog catalog = Load(
+    // Print servers read an empty imaged-sides field as 0; a file read as Inserter there must not
+    // be shown and saved as 2-Sided.
+    const PaperCatalog sides = Load(
         "H:A\nA:1:75:white:plain::1\nB:1:75:white:plain\nC:1:75:white:plain:\n"
-        "D:1:75:white:plain:1:\n");
-    ASSERT_EQ(catalog.PaperCount(), 4);
+        "D:1:75:white:plain:1:\n",
+        "sides");
+    ASSERT_EQ(sides.PaperCount(), 4);
     std::vector<int32_t> sidesAndPrecollated;
-    for (const PaperDefinition& paper : catalog.papers())
+    for (const PaperDefinition& paper : sides.papers())
         sidesAndPrecollated.insert(sidesAndPrecollated.end(),
                                    {paper.imagedSides, paper.precollated});
     EXPECT_EQ(sidesAndPrecollated,
