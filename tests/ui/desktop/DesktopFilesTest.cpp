@@ -53,7 +53,7 @@ std::string FirstLine(const std::string& path) {
     return text.substr(0, text.find('\n'));
 }
 
-TEST(DesktopFilesTest, ReleasesAndFootersComeFromTheBuildAndTheChangelog) {
+TEST(DesktopFilesTest, ReleasesComeFromTheChangelogAndOnlyCatalogsAreOfferedToSheetwise) {
     const std::vector<Release> releases = ChangelogReleases();
     ASSERT_FALSE(releases.empty());
     EXPECT_EQ(releases.front().version, SHEETWISE_TEST_VERSION);
@@ -78,11 +78,9 @@ TEST(DesktopFilesTest, ReleasesAndFootersComeFromTheBuildAndTheChangelog) {
         EXPECT_THAT(FirstLine(path), HasSubstr(footer)) << page;
         EXPECT_THAT(ReadBytes(path), Not(HasSubstr("@PROJECT_VERSION@"))) << page;
     }
-}
 
-// The desktop tells catalogs apart by name first and, where two types claim the name, by
-// content: only text named ".cat" is a catalog; Windows security catalogs stay theirs.
-TEST(DesktopFilesTest, CatalogsAndOnlyCatalogsAreOfferedToSheetwise) {
+    // The desktop tells catalogs apart by name first and, where two types claim the name, by
+    // content: only text named ".cat" is a catalog; Windows security catalogs stay theirs.
     EXPECT_THAT(ReadBytes(kDesktopEntry),
                 HasSubstr(std::string("\nMimeType=") + kCatalogType + ";\n"));
     if (!HasTool("update-mime-database"))
