@@ -63,7 +63,7 @@ TEST_F(CatalogTest, DefaultCatalogReadsCleanlyAndWritesBackByteForByte) {
     EXPECT_EQ(ReadBytes(dir.File("saved.CAT.atr")), ReadBytes(dir.File("KBRVCAT_EN.CAT.atr")));
 }
 
-TEST_F(CatalogTest, AnyValueOutsideThePageMakesTheFileWide) {
+TEST_F(CatalogTest, AnyValueOutsideThePageMakesTheFileWideAndReadPapersTakesBytes) {
     PaperCatalog catalog = Load(WideFile(u"Kat:Λευκό\nΛευκό:1:75:white:plain:2:0\n"), "wide");
     ASSERT_EQ(catalog.status(), kStatusOk);
     ASSERT_EQ(catalog.GetDefaultPaper(), u"Λευκό");
@@ -96,6 +96,14 @@ TEST_F(CatalogTest, AnyValueOutsideThePageMakesTheFileWide) {
         EXPECT_EQ(again.PaperCount(), 1);
         EXPECT_EQ(again.status(), kStatusOk);
     }
+
+    // ReadPapers takes narrow bytes as characters, not through the code page.
+    setenv("SHEETWISE_ANSI_CODEPAGE", "1251", 1);
+    catalog = Load("H:\xC0\n\xC0:1:75:white:plain\n");
+    EXPECT_EQ(catalog.GetName(0), u"А");  // Cyrillic A through the page
+    ASSERT_TRUE(catalog.ReadPapers(dir.Wide("test.cat")));
+    EXPECT_EQ(catalog.GetName(0), u"À");  // byte C0 as U+00C0
+    setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1);
 }
 
 // CR LF or LF, and no line end after the last line; a line too long ends the reading there.
@@ -179,7 +187,7 @@ TEST_F(CatalogTest, FieldsAreReadLenientlyAndAnEmptySixthFieldIsInserter) {
               (std::vector<int32_t>{kInserter, 1, kTwoSided, 0, kInserter, 0, kOneSided, 0}));
 }
 
-TEST_F(CatalogTest, UnreadableCatalogsFallBackToOneLetterPaper) {
+TEST_F(CatalogTest, UnreadableCatalogsFallBackToOneLetterPaperAndSizeFieldsAreRead) {
     auto expectFallback = [](const PaperCatalog& catalog, int32_t status) {
         EXPECT_EQ(catalog.status(), status);
         ASSERT_EQ(catalog.PaperCount(), 1);
@@ -196,18 +204,8 @@ TEST_F(CatalogTest, UnreadableCatalogsFallBackToOneLetterPaper) {
     const PaperCatalog noSizes = LoadExisting("absent.cat");
     EXPECT_TRUE(noSizes.sizes().empty());
     EXPECT_TRUE(noSizes.GetAttributeList(kColours).empty());
-}
 
-TEST_F(CatalogTest, ReadPapersTakesNarrowBytesAsCharacters) {
-    setenv("SHEETWISE_ANSI_CODEPAGE", "1251", 1);
-    PaperCatalog catalog = Load("H:\xC0\n\xC0:1:75:white:plain\n");
-    EXPECT_EQ(catalog.GetName(0), u"А");  // Cyrillic A through the page
-    ASSERT_TRUE(catalog.ReadPapers(dir.Wide("test.cat")));
-    EXPECT_EQ(catalog.GetName(0), u"À");  // byte C0 as U+00C0
-    setenv("SHEETWISE_ANSI_CODEPAGE", "1252", 1);
-}
-
-TEST_F(CatalogTest, SizeFileFields) {
+    // The fields of a size file.
     const PaperCatalog catalog =
         Load("H:A\nA:1:75:white:plain\n", "sizes",
              "8,5:11.0:1:2:0:Letter: 8.5 x "

@@ -159,9 +159,11 @@ TEST_F(SessionFilesTest, SaveAsRefusesNamesThatLoseCompanionsAndAsksAboutOtherLe
     EXPECT_FALSE(session->Undo());
 }
 
-// A catalog named at start-up that cannot be opened: the default one instead. One read only in
-// part is shown as read, untitled, so that only Save As writes it.
-TEST_F(SessionFilesTest, StartingShowsTheCatalogGivenTheDefaultOneOrWhatCouldBeRead) {
+// What a catalog that could not be opened, or read only in part, is told as: the file, and the
+// system's reason where the system gave one.
+TEST_F(SessionFilesTest, StartingShowsWhatCouldBeReadAndALoadThatFailsSaysWhichFileAndWhy) {
+    // A catalog named at start-up that cannot be opened: the default one instead. One read only in
+    // part is shown as read, untitled, so that only Save As writes it.
     EditingSession started;
     started.SetDefaultCatalog(dir.Wide("default.cat"));
     started.Start(dir.Wide("nowhere.cat"), prompts);
@@ -180,11 +182,7 @@ TEST_F(SessionFilesTest, StartingShowsTheCatalogGivenTheDefaultOneOrWhatCouldBeR
     prompts.files = {};
     EXPECT_EQ(started.Save(prompts), SaveResult::kCancelled);
     EXPECT_EQ(prompts.choices.back(), FileChoice::kSaveCatalogAs);
-}
 
-// What a catalog that could not be opened, or read only in part, is told as: the file, and the
-// system's reason where the system gave one.
-TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
     const struct {
         const char* name;
         std::function<void()> damage;
@@ -232,9 +230,30 @@ TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
     EXPECT_EQ(session->document().path(), dir.Wide("test.cat"));
 }
 
-// What a Save As that cannot write says: which file and why. The owner's permission decides,
-// also for root.
-TEST_F(SessionFilesTest, ASaveAsThatFailsSaysWhichFileAndWhy) {
+// Save As starts where the catalog lives, except for the installed default catalog, which is
+// only ever read: then in the user's documents folder (an empty folder to the prompts). A catalog
+// named relative to the current folder is shown by its full path.
+TEST_F(SessionFilesTest, SaveAsStartsBesideTheCatalogButNeverTheDefaultAndSaysWhyItFails) {
+    std::filesystem::create_directory(dir.File("installed"));
+    for (const char* file : {"default.cat", "default.cat.atr", "default.DEF"})
+        std::filesystem::copy_file(dir.File(file), dir.File(std::string("installed/") + file));
+    session->SetDefaultCatalog(dir.Wide("installed/default.cat"));
+    session->SaveAs(prompts);
+    session->New(prompts);
+    session->SaveAs(prompts);
+    EXPECT_EQ(prompts.folders, (std::vector<std::string>{dir.path() + "/", ""}));
+
+    const std::string before = CurrentFolder();
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    EditingSession started;
+    started.SetDefaultCatalog(dir.Wide("default.cat"));
+    started.Start(u"test.cat", prompts);
+    ASSERT_EQ(chdir(before.c_str()), 0);
+    EXPECT_EQ(started.document().shownPath(),
+              dir.Wide("").substr(0, dir.Wide("").size() - 1) + u"/test.cat");
+
+    // What a Save As that cannot write says: which file and why. The owner's permission decides,
+    // also for root.
     WriteBytes(dir.File("locked.cat"), "keep me");
     MakeReadOnly("locked.cat");
     std::filesystem::create_directory(dir.File("shelf"));
@@ -254,29 +273,6 @@ TEST_F(SessionFilesTest, ASaveAsThatFailsSaysWhichFileAndWhy) {
     }
     EXPECT_EQ(File("locked.cat"), "keep me");
     EXPECT_FALSE(std::filesystem::exists(dir.File("locked.cat.atr")));
-}
-
-// Save As starts where the catalog lives, except for the installed default catalog, which is
-// only ever read: then in the user's documents folder (an empty folder to the prompts). A catalog
-// named relative to the current folder is shown by its full path.
-TEST_F(SessionFilesTest, SaveAsStartsBesideTheCatalogButNeverBesideTheDefault) {
-    std::filesystem::create_directory(dir.File("installed"));
-    for (const char* file : {"default.cat", "default.cat.atr", "default.DEF"})
-        std::filesystem::copy_file(dir.File(file), dir.File(std::string("installed/") + file));
-    session->SetDefaultCatalog(dir.Wide("installed/default.cat"));
-    session->SaveAs(prompts);
-    session->New(prompts);
-    session->SaveAs(prompts);
-    EXPECT_EQ(prompts.folders, (std::vector<std::string>{dir.path() + "/", ""}));
-
-    const std::string before = CurrentFolder();
-    ASSERT_EQ(chdir(dir.path().c_str()), 0);
-    EditingSession started;
-    started.SetDefaultCatalog(dir.Wide("default.cat"));
-    started.Start(u"test.cat", prompts);
-    ASSERT_EQ(chdir(before.c_str()), 0);
-    EXPECT_EQ(started.document().shownPath(),
-              dir.Wide("").substr(0, dir.Wide("").size() - 1) + u"/test.cat");
 }
 
 }  // namespace
