@@ -62,7 +62,7 @@ TEST_F(SessionFilesTest, SaveWritesBothFilesAsksBeforeWritingOverOthersAndMarksT
     prompts.answers = {Answer::kCancel};
     EXPECT_EQ(session->Save(prompts), SaveResult::kCancelled);
     EXPECT_EQ(File("test.cat"), "Theirs:X\nX:1:75:white:plain:2:0\n");
-    EXPECT_EQ(prompts.questions.back().kind, Question::Kind::kOverwriteChanged);
+    EXPECT_EQ(prompts.questions.at(0).kind, Question::Kind::kOverwriteChanged);
     prompts.answers = {Answer::kYes};
     EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
     EXPECT_EQ(File("test.cat"), catalog().FileBytes());
@@ -181,7 +181,7 @@ TEST_F(SessionFilesTest, StartingShowsWhatCouldBeReadAndALoadThatFailsSaysWhichF
     EXPECT_TRUE(started.document().untitled());
     prompts.files = {};
     EXPECT_EQ(started.Save(prompts), SaveResult::kCancelled);
-    EXPECT_EQ(prompts.choices.back(), FileChoice::kSaveCatalogAs);
+    EXPECT_EQ(prompts.choices, std::vector<FileChoice>{FileChoice::kSaveCatalogAs});
 
     const struct {
         const char* name;
