@@ -48,11 +48,6 @@ std::vector<Release> ChangelogReleases() {
     return releases;
 }
 
-std::string FirstLine(const std::string& path) {
-    const std::string text = ReadBytes(path);
-    return text.substr(0, text.find('\n'));
-}
-
 TEST(DesktopFilesTest, ReleasesComeFromTheChangelogAndOnlyCatalogsAreOfferedToSheetwise) {
     const std::vector<Release> releases = ChangelogReleases();
     ASSERT_FALSE(releases.empty());
@@ -75,8 +70,9 @@ TEST(DesktopFilesTest, ReleasesComeFromTheChangelogAndOnlyCatalogsAreOfferedToSh
         " 1 \"" + releases.front().date + "\" \"Sheetwise " SHEETWISE_TEST_VERSION "\" ";
     for (const char* page : {"sheetwise", "sheetwise-cli"}) {
         const std::string path = SHEETWISE_BINARY_DIR "/man/" + std::string(page) + ".1";
-        EXPECT_THAT(FirstLine(path), HasSubstr(footer)) << page;
-        EXPECT_THAT(ReadBytes(path), Not(HasSubstr("@PROJECT_VERSION@"))) << page;
+        const std::string text = ReadBytes(path);
+        EXPECT_THAT(text.substr(0, text.find('\n')), HasSubstr(footer)) << page;  // the first line
+        EXPECT_THAT(text, Not(HasSubstr("@PROJECT_VERSION@"))) << page;
     }
 
     // The desktop tells catalogs apart by name first and, where two types claim the name, by

@@ -31,11 +31,6 @@ class HistoryWindowTest : public CommandTest {
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(focus() != nullptr ? focus() : &paperList(), key, modifiers);
     }
-    void Find(const QString& text) {
-        findBar().field().setFocus();
-        findBar().field().clear();
-        QTest::keyClicks(&findBar().field(), text);
-    }
 
     // The names of the rows shown, each followed by a blank.
     QString Rows() {
@@ -161,7 +156,7 @@ TEST_F(HistoryWindowTest, HeaderClicksSortTheRowsAndLeaveTheSavedOrderAlone) {
     // Sizes by width, then height: A4 (210 mm), 8.5 x 11" (A, D), 8.5 x 14".
     window.OnCommand(control::kFirstColumnHeader + 1);
     EXPECT_EQ(Rows(), QStringLiteral("B A D C "));
-    Find(QStringLiteral("i"));
+    QTest::keyClicks(&findBar().field(), QStringLiteral("i"));
     EXPECT_EQ(Rows(), QStringLiteral("A D "));
 
     window.OnCommand(command::kSave);
