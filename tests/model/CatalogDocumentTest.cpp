@@ -11,8 +11,7 @@
 namespace sheetwise {
 namespace {
 
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace testing;
 
 constexpr const char* kCatalog = "Office:A\nA:1:75:white:plain:2:0\nB:2:160:blue:cover:1:1\n";
 
@@ -44,7 +43,7 @@ class CatalogDocumentTest : public testing::CatalogTest {
     CatalogDocument document;
 };
 
-TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwn) {
+TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwnAndItsSavesNoticeOtherWriters) {
     const std::u16string office = Write("office", kCatalog);
     EXPECT_EQ(document.Load(office), 0);
     EXPECT_FALSE(document.untitled());
@@ -67,10 +66,8 @@ TEST_F(CatalogDocumentTest, OnlyACatalogReadWholeHasAFileOfItsOwn) {
     EXPECT_TRUE(document.untitled());
     EXPECT_FALSE(document.MustAskBeforeReplacing());
     EXPECT_EQ(document.shownPath(), torn);
-}
 
-TEST_F(CatalogDocumentTest, SavingNoticesAnotherWritersChangesButNotItsOwn) {
-    const std::u16string office = Write("office", kCatalog);
+    // Saving notices another writer's changes, but not its own.
     ASSERT_EQ(document.Load(office), 0);
     ChangePapers();
     EXPECT_FALSE(document.ChangedOnDisk(true, true));

@@ -12,8 +12,8 @@ using testing::CatalogTest;
 constexpr const char* kThree =
     "H:P2\nP1:1:75:white:plain:2:0\nP2:2:160:blue:cover:1:1\nP3:3:0:*:tab:0:0\n";
 
-TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaults) {
-    const PaperCatalog catalog = Load(kThree);
+TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaultsAndSizesFallBackOrFail) {
+    PaperCatalog catalog = Load(kThree);
     PaperDefinition paper;
     EXPECT_FALSE(catalog.GetPaper(3, paper));
     EXPECT_EQ(std::tuple(catalog.GetName(-1), catalog.GetSizeIndex(3), catalog.GetWeight(3),
@@ -29,9 +29,22 @@ TEST_F(CatalogTest, QueriesAnswerOutOfRangeWithTheirDefaults) {
     EXPECT_TRUE(catalog.GetPaperSizeTexts(0, width, height, unit));
     EXPECT_EQ(unit, 1);
     EXPECT_FALSE(catalog.GetSizeTexts(5, width, height));
+
+    // A size index outside the list falls back to the default paper's size, or fails.
+    EXPECT_FALSE(catalog.AddPaper(u"AtEnd", 3, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
+    ASSERT_TRUE(catalog.AddPaper(u"Beyond", 4, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.papers().back().sizeIndex, 1);  // the default paper P2's size
+    ASSERT_TRUE(catalog.AddPaper(u"Negative", -1, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(catalog.papers().back().sizeIndex, 1);
+
+    PaperCatalog noDefault = Load("H:None\nP1:0:75:white:plain\n", "nodefault");
+    EXPECT_EQ(noDefault.GetDefaultIndex(), 0);  // kept from construction
+    EXPECT_FALSE(noDefault.AddPaper(u"X", -1, u"white", 75, u"plain", 2, 0));
+    EXPECT_EQ(noDefault.status(), kStatusNotFoundOrNoSize);  // P1 has no valid size
 }
 
-TEST_F(CatalogTest, AddAppendsAndRefusesWhatItMust) {
+TEST_F(CatalogTest, AddAppendsModifyReplacesAndBothRefuseWhatTheyMust) {
     PaperCatalog catalog = Load(kThree);
     ASSERT_TRUE(catalog.AddPaper(u"New", 1, u"blue", 90, u"*", 9, 1));
     // "*" is not the reader's wildcard here; an unknown mode is 2-Sided.
@@ -62,25 +75,8 @@ TEST_F(CatalogTest, AddAppendsAndRefusesWhatItMust) {
     EXPECT_FALSE(catalog.AddPaper(longName + u"X", 0, u"white", 75, u"plain", 2, 0));
     EXPECT_EQ(catalog.status(), kStatusNotFoundOrExists);
     EXPECT_EQ(catalog.GetDefaultIndex(), 1);
-}
 
-TEST_F(CatalogTest, SizeIndexOutsideTheListFallsBackOrFails) {
-    PaperCatalog catalog = Load(kThree);
-    EXPECT_FALSE(catalog.AddPaper(u"AtEnd", 3, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(catalog.status(), kStatusNotFoundOrNoSize);
-    ASSERT_TRUE(catalog.AddPaper(u"Beyond", 4, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(catalog.papers().back().sizeIndex, 1);  // the default paper P2's size
-    ASSERT_TRUE(catalog.AddPaper(u"Negative", -1, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(catalog.papers().back().sizeIndex, 1);
-
-    PaperCatalog noDefault = Load("H:None\nP1:0:75:white:plain\n", "nodefault");
-    EXPECT_EQ(noDefault.GetDefaultIndex(), 0);  // kept from construction
-    EXPECT_FALSE(noDefault.AddPaper(u"X", -1, u"white", 75, u"plain", 2, 0));
-    EXPECT_EQ(noDefault.status(), kStatusNotFoundOrNoSize);  // P1 has no valid size
-}
-
-TEST_F(CatalogTest, ModifyReplacesThePaperOfThatName) {
-    PaperCatalog catalog = Load(kThree);
+    // Modify replaces the paper of that name, and only a paper the catalog has.
     ASSERT_TRUE(catalog.ModifyPaper(u"P3", 0, u"white", 120, u"cover", 1, 1));
     EXPECT_EQ(catalog.papers()[2],
               (PaperDefinition{u"P3", 0, 8.5, 11, 120, u"white", 1, u"cover", 1, 1, 1, 0}));

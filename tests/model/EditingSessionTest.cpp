@@ -77,6 +77,14 @@ TEST_F(SessionTest, EachCommandMarksUnsavedExactlyTheFileItChanged) {
 }
 
 TEST_F(SessionTest, ModifyChangesThePaperShownAndThenShowsWhatTheCatalogHolds) {
+    // A paper read further down the file, typed over with the values it already has: no step.
+    session->ShowPaper(2);
+    session->EditType(u"tab");
+    ASSERT_EQ(session->Modify(prompts), EditOutcome::kDone);
+    EXPECT_FALSE(session->document().Unsaved());
+    EXPECT_FALSE(session->Undo());
+    EXPECT_EQ(catalog().papers()[2].loadPosition, 2);
+
     session->ShowPaper(0);
     session->ChooseSize(1);
     session->EditColour(u"mauve");
@@ -115,16 +123,6 @@ TEST_F(SessionTest, ModifyChangesThePaperShownAndThenShowsWhatTheCatalogHolds) {
     EXPECT_EQ(catalog().papers()[0].type, u"plain");
     EXPECT_EQ(prompts.TakeMessages(),
               (std::vector<int>{message::kWeightOutOfRange, message::kInvalidModify}));
-}
-
-TEST_F(SessionTest, ModifyThatChangesNoValueIsNoStep) {
-    // A paper read further down the file, typed over with the values it already has.
-    session->ShowPaper(2);
-    session->EditType(u"tab");
-    ASSERT_EQ(session->Modify(prompts), EditOutcome::kDone);
-    EXPECT_FALSE(session->document().Unsaved());
-    EXPECT_FALSE(session->Undo());
-    EXPECT_EQ(catalog().papers()[2].loadPosition, 2);
 }
 
 TEST_F(SessionTest, AddMakesANewPaperOrOffersTheTypedValues) {
@@ -215,21 +213,6 @@ TEST_F(SessionTest, MovesTakeTheDefaultAlongAndOnlyThePaperShown) {
     EXPECT_EQ(prompts.TakeMessages(), std::vector<int>{message::kMoveDownFailed});
 }
 
-TEST_F(SessionTest, TheDefaultIsReplacedNeverRemoved) {
-    session->ShowPaper(2);
-    EXPECT_FALSE(session->ShownIsDefault());
-    session->EditName(u"Nobody", true);
-    EXPECT_EQ(session->SetDefault(true, prompts), EditOutcome::kDefaultFailed);
-    session->ShowPaper(2);
-    ASSERT_EQ(session->SetDefault(true, prompts), EditOutcome::kDone);
-    EXPECT_EQ(catalog().GetDefaultPaper(), u"Tab_Stock");
-    EXPECT_TRUE(session->ShownIsDefault());
-    EXPECT_EQ(session->SetDefault(true, prompts), EditOutcome::kIgnored);
-    EXPECT_EQ(session->SetDefault(false, prompts), EditOutcome::kKeepDefault);
-    EXPECT_EQ(catalog().GetDefaultPaper(), u"Tab_Stock");
-    EXPECT_EQ(prompts.notices.back().caption, message::kWarning);
-}
-
 // A deleted value's place is taken by the next one (after the last: the one before), which the
 // field then holds; an emptied list empties the field. A value in use is named with its papers.
 TEST_F(SessionTest, DeletingAValueHoldsTheOneThatTakesItsPlace) {
@@ -258,7 +241,7 @@ TEST_F(SessionTest, DeletingAValueHoldsTheOneThatTakesItsPlace) {
     EXPECT_EQ(catalog().GetAttributeList(kColours), AttributeList{u"white"});
 }
 
-TEST_F(SessionTest, FieldsTakeWhatACatalogCanHold) {
+TEST_F(SessionTest, FieldsTakeWhatACatalogCanHoldAndTheDefaultIsReplacedNeverRemoved) {
     // Only a name typed in its field unchecks Precollated.
     EXPECT_EQ(session->EditName(std::u16string(32, u'N'), false), FieldEdit::kTooLong);
     EXPECT_TRUE(session->changed().name);
@@ -283,6 +266,20 @@ TEST_F(SessionTest, FieldsTakeWhatACatalogCanHold) {
     session->ChooseValue(kWeights, u"120");
     EXPECT_EQ(session->fields().weight, 120);
     EXPECT_TRUE(session->changed().weight);
+
+    // The default is replaced, never removed.
+    session->ShowPaper(2);
+    EXPECT_FALSE(session->ShownIsDefault());
+    session->EditName(u"Nobody", true);
+    EXPECT_EQ(session->SetDefault(true, prompts), EditOutcome::kDefaultFailed);
+    session->ShowPaper(2);
+    ASSERT_EQ(session->SetDefault(true, prompts), EditOutcome::kDone);
+    EXPECT_EQ(catalog().GetDefaultPaper(), u"Tab_Stock");
+    EXPECT_TRUE(session->ShownIsDefault());
+    EXPECT_EQ(session->SetDefault(true, prompts), EditOutcome::kIgnored);
+    EXPECT_EQ(session->SetDefault(false, prompts), EditOutcome::kKeepDefault);
+    EXPECT_EQ(catalog().GetDefaultPaper(), u"Tab_Stock");
+    EXPECT_EQ(prompts.notices.back().caption, message::kWarning);
 }
 
 // Rename keeps the paper's place, its default status and every other value; Duplicate puts a

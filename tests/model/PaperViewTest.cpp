@@ -160,9 +160,8 @@ TEST_F(ValueUsageTest, EachValueAndSizeCountsThePapersThatUseIt) {
     const std::vector<SizeListItem> items = SizeListItemsOf(catalog, u".");
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(Counts(SizeUses(catalog, items, u".")), (std::vector<int32_t>{2, 2, 0}));
-}
 
-TEST_F(ValueUsageTest, TheUsersAreNamedUpToTenThenCounted) {
+    // The users are named up to ten, then counted.
     ValueUse use;
     EXPECT_EQ(UsersText(use), "Used by no paper.");
     use = {2, {u"A", u"Λ"}};

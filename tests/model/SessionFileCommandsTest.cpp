@@ -14,9 +14,7 @@
 namespace sheetwise {
 namespace {
 
-using testing::ReadBytes;
-using testing::SessionTest;
-using testing::WriteBytes;
+using namespace testing;
 
 class SessionFilesTest : public SessionTest {
   protected:
@@ -32,7 +30,7 @@ class SessionFilesTest : public SessionTest {
     void MakeReadOnly(const std::string& name) { chmod(dir.File(name).c_str(), 0444); }
 };
 
-TEST_F(SessionFilesTest, SaveWritesBothFilesAndTheStateSavedIsTheCleanOne) {
+TEST_F(SessionFilesTest, SaveWritesBothFilesAsksBeforeWritingOverOthersAndMarksTheStateSaved) {
     // Both files, even without changes, also when one has gone meanwhile.
     std::filesystem::remove(dir.File("test.cat"));
     EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
@@ -56,6 +54,25 @@ TEST_F(SessionFilesTest, SaveWritesBothFilesAndTheStateSavedIsTheCleanOne) {
     session->EditColour(u"teal");
     ASSERT_EQ(session->Add(prompts), EditOutcome::kDone);
     EXPECT_TRUE(session->document().AttributeFileUnsaved());
+
+    // Save asks before it writes over another writer's work.
+    MakeChanges();
+    WriteBytes(dir.File("theirs"), "Theirs:X\nX:1:75:white:plain:2:0\n");
+    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
+    prompts.answers = {Answer::kCancel};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kCancelled);
+    EXPECT_EQ(File("test.cat"), "Theirs:X\nX:1:75:white:plain:2:0\n");
+    EXPECT_EQ(prompts.questions.at(0).kind, Question::Kind::kOverwriteChanged);
+    prompts.answers = {Answer::kYes};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("test.cat"), catalog().FileBytes());
+    // No keeps their file and saves this catalog under another name.
+    WriteBytes(dir.File("theirs"), "Theirs:X\n");
+    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
+    prompts.answers = {Answer::kNo};
+    prompts.files = {dir.Wide("mine.cat")};
+    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
+    EXPECT_EQ(File("test.cat") + File("mine.cat"), "Theirs:X\n" + catalog().FileBytes());
 }
 
 // Cancel keeps everything; No lets the changes go only with the catalog they belong to; Yes
@@ -142,29 +159,11 @@ TEST_F(SessionFilesTest, SaveAsRefusesNamesThatLoseCompanionsAndAsksAboutOtherLe
     EXPECT_FALSE(session->Undo());
 }
 
-TEST_F(SessionFilesTest, SaveAsksBeforeWritingOverAnotherWritersWork) {
-    MakeChanges();
-    WriteBytes(dir.File("theirs"), "Theirs:X\nX:1:75:white:plain:2:0\n");
-    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
-    prompts.answers = {Answer::kCancel};
-    EXPECT_EQ(session->Save(prompts), SaveResult::kCancelled);
-    EXPECT_EQ(File("test.cat"), "Theirs:X\nX:1:75:white:plain:2:0\n");
-    EXPECT_EQ(prompts.questions.back().kind, Question::Kind::kOverwriteChanged);
-    prompts.answers = {Answer::kYes};
-    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
-    EXPECT_EQ(File("test.cat"), catalog().FileBytes());
-    // No keeps their file and saves this catalog under another name.
-    WriteBytes(dir.File("theirs"), "Theirs:X\n");
-    std::filesystem::rename(dir.File("theirs"), dir.File("test.cat"));
-    prompts.answers = {Answer::kNo};
-    prompts.files = {dir.Wide("mine.cat")};
-    EXPECT_EQ(session->Save(prompts), SaveResult::kSaved);
-    EXPECT_EQ(File("test.cat") + File("mine.cat"), "Theirs:X\n" + catalog().FileBytes());
-}
-
-// A catalog named at start-up that cannot be opened: the default one instead. One read only in
-// part is shown as read, untitled, so that only Save As writes it.
-TEST_F(SessionFilesTest, StartingShowsTheCatalogGivenTheDefaultOneOrWhatCouldBeRead) {
+// What a catalog that could not be opened, or read only in part, is told as: the file, and the
+// system's reason where the system gave one.
+TEST_F(SessionFilesTest, StartingShowsWhatCouldBeReadAndALoadThatFailsSaysWhichFileAndWhy) {
+    // A catalog named at start-up that cannot be opened: the default one instead. One read only in
+    // part is shown as read, untitled, so that only Save As writes it.
     EditingSession started;
     started.SetDefaultCatalog(dir.Wide("default.cat"));
     started.Start(dir.Wide("nowhere.cat"), prompts);
@@ -182,12 +181,8 @@ TEST_F(SessionFilesTest, StartingShowsTheCatalogGivenTheDefaultOneOrWhatCouldBeR
     EXPECT_TRUE(started.document().untitled());
     prompts.files = {};
     EXPECT_EQ(started.Save(prompts), SaveResult::kCancelled);
-    EXPECT_EQ(prompts.choices.back(), FileChoice::kSaveCatalogAs);
-}
+    EXPECT_EQ(prompts.choices, std::vector<FileChoice>{FileChoice::kSaveCatalogAs});
 
-// What a catalog that could not be opened, or read only in part, is told as: the file, and the
-// system's reason where the system gave one.
-TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
     const struct {
         const char* name;
         std::function<void()> damage;
@@ -235,9 +230,30 @@ TEST_F(SessionFilesTest, ALoadThatFailsSaysWhichFileAndWhy) {
     EXPECT_EQ(session->document().path(), dir.Wide("test.cat"));
 }
 
-// What a Save As that cannot write says: which file and why. The owner's permission decides,
-// also for root.
-TEST_F(SessionFilesTest, ASaveAsThatFailsSaysWhichFileAndWhy) {
+// Save As starts where the catalog lives, except for the installed default catalog, which is
+// only ever read: then in the user's documents folder (an empty folder to the prompts). A catalog
+// named relative to the current folder is shown by its full path.
+TEST_F(SessionFilesTest, SaveAsStartsBesideTheCatalogButNeverTheDefaultAndSaysWhyItFails) {
+    std::filesystem::create_directory(dir.File("installed"));
+    for (const char* file : {"default.cat", "default.cat.atr", "default.DEF"})
+        std::filesystem::copy_file(dir.File(file), dir.File(std::string("installed/") + file));
+    session->SetDefaultCatalog(dir.Wide("installed/default.cat"));
+    session->SaveAs(prompts);
+    session->New(prompts);
+    session->SaveAs(prompts);
+    EXPECT_EQ(prompts.folders, (std::vector<std::string>{dir.path() + "/", ""}));
+
+    const std::string before = CurrentFolder();
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    EditingSession started;
+    started.SetDefaultCatalog(dir.Wide("default.cat"));
+    started.Start(u"test.cat", prompts);
+    ASSERT_EQ(chdir(before.c_str()), 0);
+    EXPECT_EQ(started.document().shownPath(),
+              dir.Wide("").substr(0, dir.Wide("").size() - 1) + u"/test.cat");
+
+    // What a Save As that cannot write says: which file and why. The owner's permission decides,
+    // also for root.
     WriteBytes(dir.File("locked.cat"), "keep me");
     MakeReadOnly("locked.cat");
     std::filesystem::create_directory(dir.File("shelf"));
@@ -257,29 +273,6 @@ TEST_F(SessionFilesTest, ASaveAsThatFailsSaysWhichFileAndWhy) {
     }
     EXPECT_EQ(File("locked.cat"), "keep me");
     EXPECT_FALSE(std::filesystem::exists(dir.File("locked.cat.atr")));
-}
-
-// Save As starts where the catalog lives, except for the installed default catalog, which is
-// only ever read: then in the user's documents folder (an empty folder to the prompts). A catalog
-// named relative to the current folder is shown by its full path.
-TEST_F(SessionFilesTest, SaveAsStartsBesideTheCatalogButNeverBesideTheDefault) {
-    std::filesystem::create_directory(dir.File("installed"));
-    for (const char* file : {"default.cat", "default.cat.atr", "default.DEF"})
-        std::filesystem::copy_file(dir.File(file), dir.File(std::string("installed/") + file));
-    session->SetDefaultCatalog(dir.Wide("installed/default.cat"));
-    session->SaveAs(prompts);
-    session->New(prompts);
-    session->SaveAs(prompts);
-    EXPECT_EQ(prompts.folders, (std::vector<std::string>{dir.path() + "/", ""}));
-
-    const std::string before = CurrentFolder();
-    ASSERT_EQ(chdir(dir.path().c_str()), 0);
-    EditingSession started;
-    started.SetDefaultCatalog(dir.Wide("default.cat"));
-    started.Start(u"test.cat", prompts);
-    ASSERT_EQ(chdir(before.c_str()), 0);
-    EXPECT_EQ(started.document().shownPath(),
-              dir.Wide("").substr(0, dir.Wide("").size() - 1) + u"/test.cat");
 }
 
 }  // namespace

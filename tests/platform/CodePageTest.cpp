@@ -24,7 +24,7 @@ TEST(CodePage, LocaleChoosesWindowsCodePagesUnlessTheEnvironmentOverridesIt) {
     EXPECT_EQ(AnsiCodePage(), 1252);
 }
 
-TEST(CodePage, Windows1252MapsEveryByteBothWaysOtherPagesReplaceWhatTheyCannotHold) {
+TEST(CodePage, PagesMapBothWaysAndReplaceWhatTheyCannotHoldAsUtf8DoesBrokenInput) {
     const auto page = CodePage::Get(1252);
     EXPECT_EQ(page->Decode("caf\xE9 \x80"), u"café €");
     // The bytes 1252 leaves undefined still round-trip, as they do on Windows.
@@ -40,9 +40,8 @@ TEST(CodePage, Windows1252MapsEveryByteBothWaysOtherPagesReplaceWhatTheyCannotHo
     EXPECT_EQ(japanese->Decode("\x93\xfa\x96\x7b"), u"日本");
     EXPECT_EQ(japanese->Decode("a\x93"), u"a\uFFFD");  // truncated double-byte character
     EXPECT_EQ(japanese->Encode(u"日\u0100"), "\x93\xfa?");
-}
 
-TEST(CodePage, Utf8ConversionsHandleBrokenInput) {
+    // UTF-8 conversions replace broken input.
     EXPECT_EQ(Utf16ToUtf8(u"é€\U0001F600"), "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
     EXPECT_EQ(Utf8ToUtf16("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), u"é€\U0001F600");
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");

@@ -24,11 +24,7 @@ namespace sheetwise {
 namespace {
 
 using file_faults::Step;
-using testing::ListFolder;
-using testing::ModeOf;
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using namespace testing;
 
 TEST(NativePath, FindsFilesWhateverTheirLetterCaseTheExactNameFirst) {
     TempDir dir;
@@ -62,7 +58,23 @@ TEST(MemoryHints, PrefaultingKeepsTheContents) {
     EXPECT_EQ(buffer, before);
 }
 
-TEST(AtomicFile, ReadOnlyTargetMissingFolderOrAbandonedFileWritesNothing) {
+TEST(AtomicFile, EveryFailingStepOrReadOnlyTargetKeepsTheOldFileAndLeavesNoTemporary) {
+    for (Step step : {Step::kWrite, Step::kFlush, Step::kSync, Step::kClose, Step::kRename}) {
+        TempDir dir;
+        const std::string target = dir.File("catalog.cat");
+        WriteBytes(target, "previous");
+        AtomicFile file(target);
+        ASSERT_TRUE(file.Open());
+        file_faults::FailAt(step, 1);
+        const bool committed = file.Write("replacement") && file.Commit();
+        file_faults::Clear();
+        EXPECT_FALSE(committed) << static_cast<int>(step);
+        EXPECT_EQ(file.error(), AtomicFile::Error::kWriteFailed);
+        EXPECT_EQ(ReadBytes(target), "previous");
+        EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock catalog.cat ");
+    }
+
+    // A read-only target, a missing folder or an abandoned file writes nothing.
     TempDir dir;
     const std::string target = dir.File("locked.cat");
     WriteBytes(target, "keep");
@@ -80,24 +92,7 @@ TEST(AtomicFile, ReadOnlyTargetMissingFolderOrAbandonedFileWritesNothing) {
     EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock locked.cat ");
 }
 
-TEST(AtomicFile, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporary) {
-    for (Step step : {Step::kWrite, Step::kFlush, Step::kSync, Step::kClose, Step::kRename}) {
-        TempDir dir;
-        const std::string target = dir.File("catalog.cat");
-        WriteBytes(target, "previous");
-        AtomicFile file(target);
-        ASSERT_TRUE(file.Open());
-        file_faults::FailAt(step, 1);
-        const bool committed = file.Write("replacement") && file.Commit();
-        file_faults::Clear();
-        EXPECT_FALSE(committed) << static_cast<int>(step);
-        EXPECT_EQ(file.error(), AtomicFile::Error::kWriteFailed);
-        EXPECT_EQ(ReadBytes(target), "previous");
-        EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock catalog.cat ");
-    }
-}
-
-TEST(NativeNames, EveryByteSequenceSurvivesTheTripThroughUtf16) {
+TEST(NativeNames, EveryByteSequenceSurvivesTheTripAndNamesAFileFoundAndWrittenUnderIt) {
     std::mt19937 random(25);
     for (int i = 0; i < 20000; ++i) {
         std::string bytes(random() % 12, '\0');
@@ -113,9 +108,8 @@ TEST(NativeNames, EveryByteSequenceSurvivesTheTripThroughUtf16) {
               (std::u16string{0xDCED, 0xDCB2, 0xDC80, 0xDCC0, 0xDCAF}));
     // A lone surrogate no name gives is no byte either.
     EXPECT_EQ(NativeFromWide(std::u16string{0xD800, u'x', 0xDC7F}), "\xEF\xBF\xBDx\xEF\xBF\xBD");
-}
 
-TEST(NativeNames, AFileWhoseNameIsNoUtf8IsFoundAndWrittenUnderThatName) {
+    // A file whose name is no UTF-8 is found and written under that name.
     TempDir dir;
     const std::string existing = dir.File("caf\xE9.CAT");
     WriteBytes(existing, "x");

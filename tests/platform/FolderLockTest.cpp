@@ -21,10 +21,7 @@ namespace sheetwise {
 namespace {
 
 using State = FolderLock::State;
-using testing::AsOtherUser;
-using testing::ListFolder;
-using testing::ModeOf;
-using testing::TempDir;
+using namespace testing;
 
 std::string LockFile(const TempDir& dir) {
     return dir.File(kLockFileName);
@@ -136,12 +133,10 @@ TEST(FolderLock, AWaitEndsAtItsTimeOutOrWhenCancelledAndTellsWhoHoldsTheLock) {
             EXPECT_EQ(inner.state(), State::kTimedOut);
         }
         ASSERT_EQ(gaveUp.size(), 1u);
-        EXPECT_FALSE(cancelled[0]);
-        EXPECT_EQ(gaveUp[0].lockFile, LockFile(dir));
-        EXPECT_TRUE(gaveUp[0].holder.known);
-        EXPECT_EQ(gaveUp[0].holder.pid, holder.pid());
-        EXPECT_EQ(gaveUp[0].holder.uid, geteuid());
-        EXPECT_NE(gaveUp[0].holder.Describe().find("process " + std::to_string(holder.pid())),
+        const LockHolder& who = gaveUp[0].holder;
+        EXPECT_EQ(std::tuple(cancelled[0], gaveUp[0].lockFile, who.known, who.pid, who.uid),
+                  std::tuple(false, LockFile(dir), true, holder.pid(), geteuid()));
+        EXPECT_NE(who.Describe().find("process " + std::to_string(holder.pid())),
                   std::string::npos);
         // A save that cannot have the lock writes nothing and says why.
         {

@@ -19,13 +19,7 @@ namespace sheetwise {
 namespace {
 
 using file_faults::Step;
-using testing::AsOtherUser;
-using testing::kNobody;
-using testing::ListFolder;
-using testing::ModeOf;
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using namespace testing;
 
 bool Save(const std::string& path, std::string_view bytes, FileError* error = nullptr) {
     AtomicFile file(path);
@@ -62,7 +56,7 @@ TEST(SaveTargets, AnOwnLinkIsWrittenThroughAndItsCompanionLiesBesideTheRealFile)
 
 // In a shared folder another user links a companion's name to a file of the writer's: a save as
 // root would overwrite that file. A link, or the file at its end, of another user's is refused.
-TEST(SaveTargets, ALinkOfAnotherUsersOrToAnotherUsersFileIsRefused) {
+TEST(SaveTargets, AnotherUsersLinksAndFilesAreRefusedOrWrittenInPlace) {
     SKIP_UNLESS_ROOT();
     TempDir dir;
     chmod(dir.path().c_str(), 01777);
@@ -91,6 +85,32 @@ TEST(SaveTargets, ALinkOfAnotherUsersOrToAnotherUsersFileIsRefused) {
     EXPECT_EQ(error, FileError::kUnsafeLink);
     EXPECT_EQ(ReadBytes(dir.File("theirs")), "nobody's");
     SetFileNoticeHandler(previous);
+
+    // A user who cannot give a new file the old file's group writes it in place, so that the group
+    // that may read it stays the same; a file a sticky folder keeps is refused before anything of a
+    // set is written, rather than failing at its rename.
+    WriteBytes(dir.File("rootgroup.cat"), "old");
+    chmod(dir.File("rootgroup.cat").c_str(), 0660);
+    ASSERT_EQ(chown(dir.File("rootgroup.cat").c_str(), kNobody, 0), 0);
+    WriteBytes(dir.File("set.cat"), "old papers");
+    ASSERT_EQ(chown(dir.File("set.cat").c_str(), kNobody, kNobody), 0);
+    // Root's, 0644, in a group the other user has: only the sticky bit keeps it from a rename.
+    WriteBytes(dir.File("set.cat.atr"), "old lists");
+    ASSERT_EQ(chown(dir.File("set.cat.atr").c_str(), 0, kNobody), 0);
+    const std::optional<int> asNobody = AsOtherUser([&] {
+        const bool inPlace = Save(dir.File("rootgroup.cat"), "new");
+        const FileSetResult set = WriteFileSet(
+            {{dir.File("set.cat"), "new papers"}, {dir.File("set.cat.atr"), "new lists"}});
+        return inPlace && set.failed == 1 && set.error == FileError::kCannotCreate ? 0 : 1;
+    });
+    EXPECT_EQ(asNobody, 0);
+    struct stat info;
+    ASSERT_EQ(stat(dir.File("rootgroup.cat").c_str(), &info), 0);
+    EXPECT_EQ(ReadBytes(dir.File("rootgroup.cat")), "new");
+    EXPECT_EQ(info.st_gid, 0u);
+    EXPECT_EQ(info.st_mode & 07777, 0660u);
+    EXPECT_EQ(ReadBytes(dir.File("set.cat")), "old papers");
+    EXPECT_EQ(ReadBytes(dir.File("set.cat.atr")), "old lists");
 }
 
 // The temporary file is made for its owner alone and only then given the target's group and mode
@@ -118,37 +138,6 @@ TEST(SaveTargets, TemporariesGetTheTargetsModeAndGroupOrTheSaveFails) {
     EXPECT_EQ(error, FileError::kWriteFailed);
     EXPECT_EQ(ReadBytes(dir.File("group.cat")), "new");
     EXPECT_EQ(ListFolder(dir.path()), ".sheetwise.lock group.cat new.cat ");
-}
-
-// A user who cannot give a new file the old file's group writes it in place, so that the group
-// that may read it stays the same; a file a sticky folder keeps is refused before anything of a
-// set is written, rather than failing at its rename.
-TEST(SaveTargets, AFileTheWriterCannotReplaceAsItIsIsWrittenInPlaceOrRefusedUpFront) {
-    SKIP_UNLESS_ROOT();
-    TempDir dir;
-    chmod(dir.path().c_str(), 01777);
-    WriteBytes(dir.File("rootgroup.cat"), "old");
-    chmod(dir.File("rootgroup.cat").c_str(), 0660);
-    ASSERT_EQ(chown(dir.File("rootgroup.cat").c_str(), kNobody, 0), 0);
-    WriteBytes(dir.File("set.cat"), "old papers");
-    ASSERT_EQ(chown(dir.File("set.cat").c_str(), kNobody, kNobody), 0);
-    // Root's, 0644, in a group the other user has: only the sticky bit keeps it from a rename.
-    WriteBytes(dir.File("set.cat.atr"), "old lists");
-    ASSERT_EQ(chown(dir.File("set.cat.atr").c_str(), 0, kNobody), 0);
-    const std::optional<int> result = AsOtherUser([&] {
-        const bool inPlace = Save(dir.File("rootgroup.cat"), "new");
-        const FileSetResult set = WriteFileSet(
-            {{dir.File("set.cat"), "new papers"}, {dir.File("set.cat.atr"), "new lists"}});
-        return inPlace && set.failed == 1 && set.error == FileError::kCannotCreate ? 0 : 1;
-    });
-    EXPECT_EQ(result, 0);
-    struct stat info;
-    ASSERT_EQ(stat(dir.File("rootgroup.cat").c_str(), &info), 0);
-    EXPECT_EQ(ReadBytes(dir.File("rootgroup.cat")), "new");
-    EXPECT_EQ(info.st_gid, 0u);
-    EXPECT_EQ(info.st_mode & 07777, 0660u);
-    EXPECT_EQ(ReadBytes(dir.File("set.cat")), "old papers");
-    EXPECT_EQ(ReadBytes(dir.File("set.cat.atr")), "old lists");
 }
 
 }  // namespace

@@ -48,12 +48,7 @@ std::vector<Release> ChangelogReleases() {
     return releases;
 }
 
-std::string FirstLine(const std::string& path) {
-    const std::string text = ReadBytes(path);
-    return text.substr(0, text.find('\n'));
-}
-
-TEST(DesktopFilesTest, ReleasesAndFootersComeFromTheBuildAndTheChangelog) {
+TEST(DesktopFilesTest, ReleasesComeFromTheChangelogAndOnlyCatalogsAreOfferedToSheetwise) {
     const std::vector<Release> releases = ChangelogReleases();
     ASSERT_FALSE(releases.empty());
     EXPECT_EQ(releases.front().version, SHEETWISE_TEST_VERSION);
@@ -75,14 +70,13 @@ TEST(DesktopFilesTest, ReleasesAndFootersComeFromTheBuildAndTheChangelog) {
         " 1 \"" + releases.front().date + "\" \"Sheetwise " SHEETWISE_TEST_VERSION "\" ";
     for (const char* page : {"sheetwise", "sheetwise-cli"}) {
         const std::string path = SHEETWISE_BINARY_DIR "/man/" + std::string(page) + ".1";
-        EXPECT_THAT(FirstLine(path), HasSubstr(footer)) << page;
-        EXPECT_THAT(ReadBytes(path), Not(HasSubstr("@PROJECT_VERSION@"))) << page;
+        const std::string text = ReadBytes(path);
+        EXPECT_THAT(text.substr(0, text.find('\n')), HasSubstr(footer)) << page;  // the first line
+        EXPECT_THAT(text, Not(HasSubstr("@PROJECT_VERSION@"))) << page;
     }
-}
 
-// The desktop tells catalogs apart by name first and, where two types claim the name, by
-// content: only text named ".cat" is a catalog; Windows security catalogs stay theirs.
-TEST(DesktopFilesTest, CatalogsAndOnlyCatalogsAreOfferedToSheetwise) {
+    // The desktop tells catalogs apart by name first and, where two types claim the name, by
+    // content: only text named ".cat" is a catalog; Windows security catalogs stay theirs.
     EXPECT_THAT(ReadBytes(kDesktopEntry),
                 HasSubstr(std::string("\nMimeType=") + kCatalogType + ";\n"));
     if (!HasTool("update-mime-database"))

@@ -15,7 +15,7 @@ using ::testing::StartsWith;
 constexpr const char* kWithoutDisplay =
     "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" SHEETWISE_EXECUTABLE "'";
 
-TEST(InformationOptionsTest, AnsweredWithoutADisplay) {
+TEST(InformationOptionsTest, AnsweredWithOrWithoutADisplayAndFailedWhenNotWritten) {
     TempDir dir;
     ProgramRun run = RunProgram(dir, kWithoutDisplay, "--version");
     EXPECT_EQ(run.exitCode, 0);
@@ -29,24 +29,17 @@ TEST(InformationOptionsTest, AnsweredWithoutADisplay) {
         EXPECT_THAT(run.out, HasSubstr("--version")) << help;
         EXPECT_EQ(run.err, "") << help;
     }
-}
 
-// With a display the window could start; the option must not become its catalog, which would
-// leave the program running until the timeout ends it.
-TEST(InformationOptionsTest, NotOpenedAsACatalogWithADisplay) {
-    TempDir dir;
-    const ProgramRun run = RunProgram(
-        dir, "QT_QPA_PLATFORM=offscreen timeout 30 '" SHEETWISE_EXECUTABLE "'", "--version");
+    // With a display the window could start; the option must not become its catalog, which would
+    // leave the program running until the timeout ends it.
+    run = RunProgram(dir, "QT_QPA_PLATFORM=offscreen timeout 30 '" SHEETWISE_EXECUTABLE "'",
+                     "--version");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "sheetwise " SHEETWISE_TEST_VERSION "\n");
-}
 
-// An answer that cannot be written is no success.
-TEST(InformationOptionsTest, AnAnswerThatCannotBeWrittenFails) {
-    TempDir dir;
+    // An answer that cannot be written is no success.
     for (const char* option : {"--help", "--version"}) {
-        const ProgramRun run =
-            RunProgram(dir, kWithoutDisplay, std::string(option) + " >/dev/full");
+        run = RunProgram(dir, kWithoutDisplay, std::string(option) + " >/dev/full");
         EXPECT_EQ(run.exitCode, 1) << option;
         EXPECT_EQ(run.err, "sheetwise: cannot write to standard output\n") << option;
     }

@@ -94,7 +94,7 @@ class BufferCopyTest : public ::testing::Test {
     std::array<char16_t, 32> buffer_{};
 };
 
-TEST_F(BufferCopyTest, CopiesCutsAndRemovesTheFlaggedCharacters) {
+TEST_F(BufferCopyTest, CopiesCutsAndRemovesTheFlaggedCharactersOrFallsBackToTheId) {
     EXPECT_EQ(Copy(2, 32), "1|Modify|7");
     EXPECT_EQ(Copy(4, 32), "1||1");
     EXPECT_EQ(Copy(3, 32), "1||1");  // no text in an existing block
@@ -108,10 +108,8 @@ TEST_F(BufferCopyTest, CopiesCutsAndRemovesTheFlaggedCharacters) {
     EXPECT_EQ(Copy(1, 32, kRemoveColons), "1|&Open a.b.|11");
     EXPECT_EQ(Copy(1, 32, kRemovePeriods), "1|&Open: ab|10");
     EXPECT_EQ(Copy(1, 32, kRemoveAmpersands | kRemoveColons | kRemovePeriods), "1|Open ab|8");
-}
 
-// Before Init the text is not even looked up. A negative id as a 16-bit number has no digits.
-TEST_F(BufferCopyTest, FallbackWritesTheIdInDecimalUntilInitAndForMissingIds) {
+    // Before Init the text is not even looked up. A negative id as a 16-bit number has no digits.
     EXPECT_EQ(Fallback(2, 32), "0|2|32");
     provider_.Init(u"English");
     EXPECT_EQ(Fallback(1, 32, kRemoveColons), "1|&Open a.b.|11");

@@ -9,19 +9,6 @@
 namespace sheetwise {
 namespace {
 
-// The program's texts come through the reader too (every window test); they have no named ones.
-TEST(StringResourcesReaderTest, ReadsTableTextsAndNamedResourcesThatTheProviderFinds) {
-    const auto resources = ReadStringResources(R"({"strings": [[17228, "Save?\tnow\n"]],
-        "named": [{"type": "MSG#", "name": "+-7866", "text": "Help is not there."}]})");
-    ASSERT_TRUE(resources);
-    const StringProvider provider(std::make_shared<StringResources>(*resources));
-    std::u16string text;
-    EXPECT_TRUE(provider.GetString(kMessagePrefix, 17228, text));
-    EXPECT_EQ(text, u"Save?\tnow\n");
-    EXPECT_TRUE(provider.GetString(kMessagePrefix, 57670, text));
-    EXPECT_EQ(text, u"Help is not there.");
-}
-
 template <typename T>
 void ExpectRejected(std::optional<T> (*read)(const QByteArray&, QString*),
                     std::initializer_list<QByteArray> broken) {
@@ -40,8 +27,19 @@ QByteArray Dialog(const char* control) {
 }
 
 // The readers of the string, menu, accelerator and dialog data refuse data with a problem and
-// say what it is.
-TEST(StringResourcesReaderTest, ResourceReadersRejectMalformedData) {
+// say what it is. The program's texts come through the reader too (every window test); they
+// have no named ones.
+TEST(StringResourcesReaderTest, ReadersRejectMalformedDataAndReadWhatTheProviderFinds) {
+    const auto resources = ReadStringResources(R"({"strings": [[17228, "Save?\tnow\n"]],
+        "named": [{"type": "MSG#", "name": "+-7866", "text": "Help is not there."}]})");
+    ASSERT_TRUE(resources);
+    const StringProvider provider(std::make_shared<StringResources>(*resources));
+    std::u16string text;
+    EXPECT_TRUE(provider.GetString(kMessagePrefix, 17228, text));
+    EXPECT_EQ(text, u"Save?\tnow\n");
+    EXPECT_TRUE(provider.GetString(kMessagePrefix, 57670, text));
+    EXPECT_EQ(text, u"Help is not there.");
+
     ExpectRejected(
         &ReadStringResources,
         {R"({"strings": [[7009, "Add"], [7009, "Again"]]})", R"({"strings": [[70000, "Add"]]})",

@@ -83,25 +83,10 @@ class CommandTest : public WindowTest {
         ASSERT_TRUE(window->session().document().CatalogFileUnsaved());
     }
 
-    // The shared catalog as Office.cat, shown with both kinds of unsaved change.
-    MainDialog& StartWithChanges() {
-        MainDialog& started = Start(WriteCatalog("Office", kOfficeCatalog));
-        MakePaperChange();
-        MakeAttributeChange();
-        return started;
-    }
-
     void Answer(BoxAnswer answer) { ui.answers.push_back(answer); }
     void Choose(const std::string& path) { ui.files.push_back(QString::fromStdString(path)); }
 
     static void MakeReadOnly(const std::string& path) { chmod(path.c_str(), 0444); }
-    static bool OwnerMayWrite(const std::string& path) {
-        struct stat info;
-        return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) != 0;
-    }
-    static bool HasMauve(const std::string& attributeFile) {
-        return ReadBytes(attributeFile).find("\nmauve\n") != std::string::npos;
-    }
 };
 
 // The File menu's tests, under the name they have always had.

@@ -31,11 +31,6 @@ class HistoryWindowTest : public CommandTest {
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(focus() != nullptr ? focus() : &paperList(), key, modifiers);
     }
-    void Find(const QString& text) {
-        findBar().field().setFocus();
-        findBar().field().clear();
-        QTest::keyClicks(&findBar().field(), text);
-    }
 
     // The names of the rows shown, each followed by a blank.
     QString Rows() {
@@ -61,8 +56,7 @@ TEST_F(HistoryWindowTest, UndoAndRedoAreNamedAfterTheirStepAndGiveBackWhatTheWin
     window.OnCommand(control::kDelete);
     ui.boxes.clear();
     EXPECT_EQ(ItemText(command::kUndo), QStringLiteral("&Undo Delete A\tCtrl+Z"));
-    EXPECT_TRUE(Enabled(command::kUndo));
-    EXPECT_FALSE(Enabled(command::kRedo));
+    EXPECT_TRUE(Enabled(command::kUndo) && !Enabled(command::kRedo));
 
     // Ctrl+Z in a field undoes the catalog's last step: A comes back, shown and selected.
     Type(control::kColourField, QStringLiteral("mauve"));
@@ -148,8 +142,8 @@ TEST_F(HistoryWindowTest, HeaderClicksSortTheRowsAndLeaveTheSavedOrderAlone) {
     };
     clickHeader(3);  // weight: "*" first
     EXPECT_EQ(Rows(), QStringLiteral("C A D B "));
-    EXPECT_TRUE(header->isSortIndicatorShown());
-    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_TRUE(header->isSortIndicatorShown() &&
+                header->sortIndicatorOrder() == Qt::AscendingOrder);
     EXPECT_EQ(paperList().SelectedRow(), 3);  // B, still the paper shown
     EXPECT_FALSE(button(control::kMoveUp).isEnabled() || button(control::kMoveDown).isEnabled());
     clickHeader(3);
@@ -162,7 +156,7 @@ TEST_F(HistoryWindowTest, HeaderClicksSortTheRowsAndLeaveTheSavedOrderAlone) {
     // Sizes by width, then height: A4 (210 mm), 8.5 x 11" (A, D), 8.5 x 14".
     window.OnCommand(control::kFirstColumnHeader + 1);
     EXPECT_EQ(Rows(), QStringLiteral("B A D C "));
-    Find(QStringLiteral("i"));
+    QTest::keyClicks(&findBar().field(), QStringLiteral("i"));
     EXPECT_EQ(Rows(), QStringLiteral("A D "));
 
     window.OnCommand(command::kSave);
@@ -180,9 +174,9 @@ TEST_F(HistoryWindowTest, F2RenamesInADialogAndCtrlDLeavesTheCopysNameToBeTypedO
     ui.names = {QStringLiteral("Cover")};
     Key(Qt::Key_F2);
     ASSERT_EQ(ui.nameRequests.size(), 1u);
-    EXPECT_EQ(ui.nameRequests[0].caption, QStringLiteral("Rename Paper"));
-    EXPECT_EQ(ui.nameRequests[0].prompt, QStringLiteral("New name for B:"));
-    EXPECT_EQ(ui.nameRequests[0].name, QStringLiteral("B"));
+    const auto& asked = ui.nameRequests[0];
+    EXPECT_EQ((QStringList{asked.caption, asked.prompt, asked.name}),
+              (QStringList{"Rename Paper", "New name for B:", "B"}));
     // The default paper keeps its place and stays the default.
     EXPECT_EQ(Rows(), QStringLiteral("A Cover C D "));
     EXPECT_EQ(window.catalog().GetDefaultPaper(), u"Cover");
@@ -207,7 +201,7 @@ TEST_F(HistoryWindowTest, F2RenamesInADialogAndCtrlDLeavesTheCopysNameToBeTypedO
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST_F(HistoryWindowTest, TheListsShowHowManyPapersUseEachValue) {
+TEST_F(HistoryWindowTest, TheListsShowHowManyPapersUseEachValueAndCtrlGMergesAsOneStep) {
     MainDialog& window = StartFour();
     ListBox& colours = list(control::kColourList);
     const int white = colours.FindExact(QStringLiteral("white"));
@@ -230,10 +224,8 @@ TEST_F(HistoryWindowTest, TheListsShowHowManyPapersUseEachValue) {
     window.OnCommand(control::kDelete);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].details, QStringLiteral("Used by A, D."));
-}
 
-TEST_F(HistoryWindowTest, CtrlGMergesAnImportFileAsOneStepThatUndoTakesBack) {
-    MainDialog& window = StartFour();
+    // Ctrl+G merges an import file as one step that undo takes back.
     WriteBytes(
         dir.File("more.ini"),
         "[PaperSizes]\r\nPaperSize0=Letter 8.5 x 11 in\r\n[PaperColors]\r\nPaperColor0=teal\r\n"
@@ -245,8 +237,7 @@ TEST_F(HistoryWindowTest, CtrlGMergesAnImportFileAsOneStepThatUndoTakesBack) {
     EXPECT_EQ(Rows(), QStringLiteral("A B C D E F "));
     EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("E"));
     EXPECT_EQ(ItemText(command::kUndo), QStringLiteral("&Undo Merge more.ini\tCtrl+Z"));
-    EXPECT_EQ(window.MenuAction(command::kMerge)->text(),
-              QStringLiteral("&Merge Paper Catalog\tCtrl+G"));
+    EXPECT_EQ(ItemText(command::kMerge), QStringLiteral("&Merge Paper Catalog\tCtrl+G"));
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Rows(), QStringLiteral("A B C D "));
     EXPECT_FALSE(ListTexts(control::kColourList).contains(QStringLiteral("teal")));

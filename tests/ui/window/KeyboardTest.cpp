@@ -14,7 +14,7 @@ using namespace testing;
 
 // The mnemonic's shortcut takes the letter before the window sees it pressed; Alt released
 // afterwards must not be taken for Alt pressed alone.
-TEST_F(FileCommandTest, AltAndALetterInOneBurstRunTheCommandOnly) {
+TEST_F(FileCommandTest, AltAndALetterRunTheCommandOnlyAndEscLeavesTheMenusFirst) {
     Start(WriteCatalog("Office", kOfficeCatalog));
     Type(control::kColourField, QStringLiteral("teal"));  // Add has something to add
     QWidget* focus = QApplication::focusWidget();
@@ -26,12 +26,9 @@ TEST_F(FileCommandTest, AltAndALetterInOneBurstRunTheCommandOnly) {
     QTRY_VERIFY(window->session().document().AttributeFileUnsaved());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(window->menuBar()->activeAction(), nullptr);
-}
 
-// Alt alone opens the first menu; Esc closes it, then leaves the menu bar; only then does it
-// close the window.
-TEST_F(FileCommandTest, EscLeavesTheMenusBeforeItClosesTheWindow) {
-    Start(WriteCatalog("Office", kOfficeCatalog));
+    // Alt alone opens the first menu; Esc closes it, then leaves the menu bar; only then does it
+    // close the window.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
     QApplication::sendEvent(&paperList(), &press);
@@ -43,6 +40,7 @@ TEST_F(FileCommandTest, EscLeavesTheMenusBeforeItClosesTheWindow) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(closedWith, 0);
     EXPECT_EQ(window->menuBar()->activeAction(), nullptr);
+    Answer(BoxAnswer::kNo);  // the added colour need not be saved
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(closedWith, control::kCancel);
 }
@@ -77,24 +75,11 @@ TEST_F(FileCommandTest, MovesAndListKeysKeepTheKeyboardWhereItIs) {
     EXPECT_TRUE(ui.answers.empty());
 }
 
-// Enter in a field runs the command the typing calls for, and nothing closes the window.
-TEST_F(FileCommandTest, EnterInAFieldModifiesOrAddsAsTheTypingCallsFor) {
-    Start(WriteCatalog("Office", kOfficeCatalog));
-    ClickRow(0);
-    Type(control::kWeightField, QStringLiteral("90"));
-    QTest::keyClick(window->Control(control::kWeightField), Qt::Key_Return);
-    EXPECT_EQ(window->catalog().GetWeight(0), 90);
-    Type(control::kNameField, QStringLiteral("Zed"));
-    QTest::keyClick(window->Control(control::kNameField), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(window->catalog().GetName(3), u"Zed");
-    QTest::keyClick(&paperList(), Qt::Key_Return);
-    EXPECT_EQ(window->catalog().PaperCount(), 4);
-    EXPECT_EQ(closedWith, 0);
-}
-
-// A right click asks "What's this": it chooses no paper and no value.
-TEST_F(FileCommandTest, ARightClickChoosesNothing) {
-    Start(WriteCatalog("Office", kOfficeCatalog));
+// A right click asks "What's this": it chooses no paper and no value. Tab enters the mode group
+// at the checked button; the arrow keys choose within it. Enter in a field runs the command the
+// typing calls for, and nothing closes the window.
+TEST_F(FileCommandTest, RightClicksTabAndEnterDoWhatTheOperatorMeans) {
+    Start(WriteCatalog("Office", kOfficeCatalog));  // B, 1-Sided
     const auto rightPress = [](QWidget* viewport, const QPoint& at) {
         QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::RightButton,
                           Qt::RightButton, Qt::NoModifier);
@@ -107,11 +92,7 @@ TEST_F(FileCommandTest, ARightClickChoosesNothing) {
     rightPress(colours.viewport(), colours.visualItemRect(colours.item(0)).center());
     EXPECT_EQ(field(control::kColourField).text(), QStringLiteral("blue"));
     EXPECT_FALSE(button(control::kModify).isEnabled());
-}
 
-// Tab enters the mode group at the checked button; the arrow keys choose within it.
-TEST_F(FileCommandTest, TabEntersTheModeGroupAtTheCheckedButton) {
-    Start(WriteCatalog("Office", kOfficeCatalog));  // B, 1-Sided
     QWidget* before = &button(control::kInserter);
     while (qobject_cast<QAbstractButton*>(before) != nullptr &&
            before->property("autoExclusive").toBool())
@@ -122,6 +103,17 @@ TEST_F(FileCommandTest, TabEntersTheModeGroupAtTheCheckedButton) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_TRUE(QApplication::focusWidget() != &button(control::kOneSided));
     EXPECT_NE(window->session().fields().mode, kOneSided);
+
+    ClickRow(0);
+    Type(control::kWeightField, QStringLiteral("90"));
+    QTest::keyClick(window->Control(control::kWeightField), Qt::Key_Return);
+    EXPECT_EQ(window->catalog().GetWeight(0), 90);
+    Type(control::kNameField, QStringLiteral("Zed"));
+    QTest::keyClick(window->Control(control::kNameField), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(window->catalog().GetName(3), u"Zed");
+    QTest::keyClick(&paperList(), Qt::Key_Return);
+    EXPECT_EQ(window->catalog().PaperCount(), 4);
+    EXPECT_EQ(closedWith, 0);
 }
 
 }  // namespace

@@ -13,9 +13,7 @@
 namespace sheetwise {
 namespace {
 
-using testing::FileCommandTest;
-using testing::ReadBytes;
-using testing::WindowTest;
+using namespace testing;
 
 const std::string kSourceRoot = std::string(SHEETWISE_RESOURCE_CATALOG) + "/../..";
 
@@ -126,30 +124,25 @@ TEST_F(FileCommandTest, TheManualsImportExampleGivesThePapersItLists) {
     EXPECT_EQ(QString::fromStdU16String(window.catalog().GetDefaultPaper()), listed[0][0]);
 }
 
-std::map<QString, int> StatedLimits() {
-    std::map<QString, int> limits;
-    const QRegularExpression limit(QStringLiteral("data-limit=\"([\\w-]+)\">(\\d+)<"));
-    for (auto it = limit.globalMatch(Manual()); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        limits[match.captured(1)] = match.captured(2).toInt();
-    }
-    return limits;
+// A limit the manual states (data-limit="name"), -1 where it states none.
+int StatedLimit(const char* name) {
+    const QString pattern = QStringLiteral("data-limit=\"%1\">(\\d+)<").arg(QLatin1String(name));
+    return ManualCaptures(pattern).value(0, QStringLiteral("-1")).toInt();
 }
 
 TEST_F(WindowTest, NamesColoursTypesAndWeightsHoldWhatTheManualStates) {
-    const std::map<QString, int> limits = StatedLimits();
     const QString many(60, u'N');
     // Read from a file: cut to the length stated.
     MainDialog& window = Start(WriteCatalog(
         "Long", "Long:A\nA:1:75:white:plain:2:0\n" + many.toStdString() +
                     ":1:75:" + std::string(60, 'c') + ":" + std::string(60, 't') + ":2:0\n"));
-    EXPECT_EQ(paperList().CellText(1, 0).size(), limits.at(QStringLiteral("name-read")));
-    EXPECT_EQ(paperList().CellText(1, 2).size(), limits.at(QStringLiteral("text-read")));
-    EXPECT_EQ(paperList().CellText(1, 4).size(), limits.at(QStringLiteral("text-read")));
+    EXPECT_EQ(paperList().CellText(1, 0).size(), StatedLimit("name-read"));
+    EXPECT_EQ(paperList().CellText(1, 2).size(), StatedLimit("text-read"));
+    EXPECT_EQ(paperList().CellText(1, 4).size(), StatedLimit("text-read"));
 
     // Modify keeps to the stated range, and the weight field takes no "*".
-    const int lowest = limits.at(QStringLiteral("weight-min"));
-    const int highest = limits.at(QStringLiteral("weight-max"));
+    const int lowest = StatedLimit("weight-min");
+    const int highest = StatedLimit("weight-max");
     ASSERT_LT(lowest, highest);
     int stored = 75;
     for (const int weight : {lowest - 1, lowest, highest, highest + 1}) {
@@ -169,10 +162,10 @@ TEST_F(WindowTest, NamesColoursTypesAndWeightsHoldWhatTheManualStates) {
 
     // Typed: no more than stated.
     Type(control::kNameField, many);
-    EXPECT_EQ(field(control::kNameField).text().size(), limits.at(QStringLiteral("name-typed")));
+    EXPECT_EQ(field(control::kNameField).text().size(), StatedLimit("name-typed"));
     for (const int id : {control::kColourField, control::kTypeField}) {
         Type(id, many);
-        EXPECT_EQ(field(id).text().size(), limits.at(QStringLiteral("text-typed"))) << id;
+        EXPECT_EQ(field(id).text().size(), StatedLimit("text-typed")) << id;
     }
 }
 

@@ -80,7 +80,7 @@ TEST_F(FileCommandTest, OpenShowsTheChosenCatalogWithCompanionsFromTheDefault) {
     // The companions are copies of the default's; that of a read-only one can be saved.
     EXPECT_EQ(ReadBytes(dir.File("Office.cat.atr")), DefaultFile(".CAT.atr"));
     EXPECT_EQ(ReadBytes(dir.File("Office.def")), DefaultFile(".DEF"));
-    EXPECT_TRUE(OwnerMayWrite(dir.File("Office.cat.atr")));
+    EXPECT_TRUE(ModeOf(dir.File("Office.cat.atr")) & S_IWUSR);
     EXPECT_EQ(field(control::kCatalogDisplay).text(), QString::fromStdString(other));
 }
 

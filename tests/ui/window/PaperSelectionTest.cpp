@@ -8,10 +8,9 @@
 namespace sheetwise {
 namespace {
 
-using testing::kOfficeCatalog;
-using testing::WindowTest;
+using namespace testing;
 
-TEST_F(WindowTest, SelectingARowFillsEveryFieldAndEnablesTheMovesItAllows) {
+TEST_F(WindowTest, SelectingARowFillsTheFieldsAndWhatIsTypedIsScreened) {
     MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));
     ClickRow(2);
     EXPECT_EQ(field(control::kNameField).text(), QStringLiteral("C"));
@@ -34,39 +33,7 @@ TEST_F(WindowTest, SelectingARowFillsEveryFieldAndEnablesTheMovesItAllows) {
     EXPECT_TRUE(button(control::kMoveDown).isEnabled());
     EXPECT_FALSE(button(control::kModify).isEnabled());
 
-    // A single paper of the longest name is found whole and cannot move.
-    const std::string name(32, 'N');
-    Start(WriteCatalog("Long", "Long:" + name + "\n" + name + ":1:75:white:plain\n"));
-    EXPECT_TRUE(ui.boxes.empty());
-    EXPECT_EQ(field(control::kNameField).text(), QString::fromStdString(name));
-    EXPECT_FALSE(button(control::kMoveUp).isEnabled() || button(control::kMoveDown).isEnabled());
-}
-
-TEST_F(WindowTest, ListsShowNamesAndSizesOnceAndTakeInValuesTheyLack) {
-    MainDialog& window = Start(WriteCatalog(
-        "Odd", "Odd:A\nA:1:77:mauve:glossy:2:0\na:1:75:white:plain\nB:99:75:white:plain\n",
-        "8.5:11:0:0:0:Letter\n8.5:11:0:0:0:Again\n210:297:0:0:1:A4\n"));
-    EXPECT_EQ(ListTexts(control::kNameList), (QStringList{"A", "B"}));
-    EXPECT_EQ(ListTexts(control::kSizeList), (QStringList{"8.5 x 11\"", "210 x 297 mm"}));
-    EXPECT_EQ(list(control::kSizeList).ItemData(1), 2);
-    // Values missing from the lists join them without unsaved changes.
-    EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
-    EXPECT_TRUE(ListTexts(control::kWeightList).contains(QStringLiteral("77")));
-    EXPECT_EQ(window.catalog().GetAttributeList(kTypes).back(), u"glossy");
-    EXPECT_FALSE(window.session().document().AttributeFileUnsaved());
-    // B's size is outside the size list: its text joins the sizes list but cannot be chosen.
-    ClickRow(2);
-    ListBox& sizes = list(control::kSizeList);
-    const int row = sizes.FindExact(QStringLiteral(" x \""));
-    ASSERT_GE(row, 0);
-    const int32_t before = window.session().fields().sizeIndex;
-    sizes.setFocus();
-    sizes.setCurrentRow(row);
-    EXPECT_EQ(window.session().fields().sizeIndex, before);
-}
-
-TEST_F(WindowTest, ClicksAndTypingEnableModifyAndWhatIsTypedIsScreened) {
-    MainDialog& window = Start(WriteCatalog("Office", kOfficeCatalog));
+    // Clicks and typing enable Modify, and what is typed is screened.
     QAction* modifyItem = window.menuBar()->actions()[1]->menu()->actions()[5];
     EXPECT_FALSE(modifyItem->isEnabled());
     list(control::kColourList).setFocus();
@@ -102,6 +69,36 @@ TEST_F(WindowTest, ClicksAndTypingEnableModifyAndWhatIsTypedIsScreened) {
     field(control::kColourField).setText(QStringLiteral("dark:blue"));
     EXPECT_EQ(field(control::kColourField).text(), QStringLiteral("*"));
     EXPECT_EQ(ui.beeps, 2);
+
+    // A single paper of the longest name is found whole and cannot move.
+    const std::string name(32, 'N');
+    Start(WriteCatalog("Long", "Long:" + name + "\n" + name + ":1:75:white:plain\n"));
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(field(control::kNameField).text(), QString::fromStdString(name));
+    EXPECT_FALSE(button(control::kMoveUp).isEnabled() || button(control::kMoveDown).isEnabled());
+}
+
+TEST_F(WindowTest, ListsShowNamesAndSizesOnceAndTakeInValuesTheyLack) {
+    MainDialog& window = Start(WriteCatalog(
+        "Odd", "Odd:A\nA:1:77:mauve:glossy:2:0\na:1:75:white:plain\nB:99:75:white:plain\n",
+        "8.5:11:0:0:0:Letter\n8.5:11:0:0:0:Again\n210:297:0:0:1:A4\n"));
+    EXPECT_EQ(ListTexts(control::kNameList), (QStringList{"A", "B"}));
+    EXPECT_EQ(ListTexts(control::kSizeList), (QStringList{"8.5 x 11\"", "210 x 297 mm"}));
+    EXPECT_EQ(list(control::kSizeList).ItemData(1), 2);
+    // Values missing from the lists join them without unsaved changes.
+    EXPECT_TRUE(ListTexts(control::kColourList).contains(QStringLiteral("mauve")));
+    EXPECT_TRUE(ListTexts(control::kWeightList).contains(QStringLiteral("77")));
+    EXPECT_EQ(window.catalog().GetAttributeList(kTypes).back(), u"glossy");
+    EXPECT_FALSE(window.session().document().AttributeFileUnsaved());
+    // B's size is outside the size list: its text joins the sizes list but cannot be chosen.
+    ClickRow(2);
+    ListBox& sizes = list(control::kSizeList);
+    const int row = sizes.FindExact(QStringLiteral(" x \""));
+    ASSERT_GE(row, 0);
+    const int32_t before = window.session().fields().sizeIndex;
+    sizes.setFocus();
+    sizes.setCurrentRow(row);
+    EXPECT_EQ(window.session().fields().sizeIndex, before);
 }
 
 }  // namespace
