@@ -130,6 +130,32 @@ TEST_F(CliApplyTest, CatalogsOfManyFoldersAreWrittenAndToldInTheOrderNamed) {
         EXPECT_GE(at, last) << run.err;
         last = at;
     }
+    // A configuration tool reading --json is told that nothing changed.
+    const std::string shop = Shop("e/shop");
+    const std::vector<std::string> unwritten = Stamps({"e/shop"});
+    file_faults::FailFrom(file_faults::Step::kIntent, 1);
+    const CliRun json = Run({"apply", script, shop, "--json", "--compact"});
+    file_faults::Clear();
+    EXPECT_EQ(json.exitCode, 2);
+    EXPECT_THAT(json.out, ::testing::StartsWith("{\"applied\":false,\"changed\":false,"));
+    EXPECT_THAT(json.out, HasSubstr("\"written\":false,"));
+    EXPECT_EQ(Stamps({"e/shop"}), unwritten);
+}
+
+// An edit that finds itself in place leaves nothing typed for the next: the value the script adds
+// next joins its list, with no paper made of what the first edit typed.
+TEST_F(CliApplyTest, AnEditInPlaceLeavesNothingTypedForTheNext) {
+    const std::string script = Write("edits.json", R"([
+      {"edit": "add", "name": "A4_Cover", "size": 2, "weight": 160, "colour": "blue",
+       "type": "cover", "sides": 1, "precollated": true},
+      {"edit": "add-value", "kind": "colour", "value": "ivory"}])");
+    const std::string catalog = Shop("shop");
+    EXPECT_EQ(Run({"apply", script, catalog}), (CliRun{0, "shop.cat: changed\n", ""}));
+    EXPECT_EQ(Read("shop.cat") + Read("shop.cat.atr"),
+              "Shop:Letter\nLetter:1:75:white:plain:2:0\nA4_Cover:2:160:blue:cover:1:1\n"
+              "Tab_Stock:3:0:*:tab:0:0\n"
+              "[PaperWeights]\n*\n75\n160\n[PaperTypes]\n*\nplain\ncover\ntab\n"
+              "[PaperColors]\n*\nwhite\nblue\nivory\n\n");
 }
 
 // A script with a fault is refused whole, before any catalog is read: exit 2, the file, the edit's
