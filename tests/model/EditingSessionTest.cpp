@@ -225,10 +225,10 @@ TEST_F(SessionTest, DeletingAValueHoldsTheOneThatTakesItsPlace) {
     EXPECT_EQ(session->fields().weight, 160);
     EXPECT_EQ(remove(kTypes, u"glossy"), EditOutcome::kDone);
     EXPECT_EQ(session->fields().type, u"tab");
-    EXPECT_EQ(prompts.questions.back().message, message::kDeleteType);
-    EXPECT_EQ(prompts.questions.back().subject, "glossy");
+    EXPECT_EQ(prompts.LastQuestion().message, message::kDeleteType);
+    EXPECT_EQ(prompts.LastQuestion().subject, "glossy");
     EXPECT_EQ(remove(kColours, u"blue"), EditOutcome::kValueInUse);
-    EXPECT_EQ(prompts.notices.back().details, "Used by A4_Cover.");
+    EXPECT_EQ(prompts.LastNotice().details, "Used by A4_Cover.");
 
     Open("One:A\nA:1:75:white:plain\n", "one", "[PaperColors]\nwhite\nspare\n");
     session->ShowPaper(0);
@@ -279,7 +279,7 @@ TEST_F(SessionTest, FieldsTakeWhatACatalogCanHoldAndTheDefaultIsReplacedNeverRem
     EXPECT_EQ(session->SetDefault(true, prompts), EditOutcome::kIgnored);
     EXPECT_EQ(session->SetDefault(false, prompts), EditOutcome::kKeepDefault);
     EXPECT_EQ(catalog().GetDefaultPaper(), u"Tab_Stock");
-    EXPECT_EQ(prompts.notices.back().caption, message::kWarning);
+    EXPECT_EQ(prompts.LastNotice().caption, message::kWarning);
 }
 
 // Rename keeps the paper's place, its default status and every other value; Duplicate puts a

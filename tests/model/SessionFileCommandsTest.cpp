@@ -83,7 +83,7 @@ TEST_F(SessionFilesTest, TheUnsavedChangesQuestionGuardsEveryCommandThatReplaces
     prompts.answers = {Answer::kCancel};
     session->New(prompts);
     EXPECT_EQ(session->document().path(), dir.Wide("test.cat"));
-    EXPECT_EQ(prompts.questions.back().subject, dir.File("test.cat"));
+    EXPECT_EQ(prompts.LastQuestion().subject, dir.File("test.cat"));
     prompts.answers = {Answer::kNo};
     session->Open(prompts);  // the file choice is cancelled
     EXPECT_TRUE(session->document().Unsaved());
@@ -119,7 +119,7 @@ TEST_F(SessionFilesTest, TheUnsavedChangesQuestionGuardsEveryCommandThatReplaces
     prompts.answers = {Answer::kNo};
     prompts.files = {dir.Wide("broken.cat")};
     session->Open(prompts);
-    EXPECT_EQ(prompts.notices.back().message, message::kDefaultOpenedInstead);
+    EXPECT_EQ(prompts.LastNotice().message, message::kDefaultOpenedInstead);
     EXPECT_EQ(session->document().shownPath(), dir.Wide("default.cat"));
     EXPECT_FALSE(session->document().Unsaved());
     EXPECT_EQ(File("broken.cat.atr"), testing::kAttributes);
@@ -135,7 +135,7 @@ TEST_F(SessionFilesTest, SaveAsRefusesNamesThatLoseCompanionsAndAsksAboutOtherLe
     EXPECT_EQ(session->SaveAs(prompts), SaveResult::kCancelled);
     EXPECT_EQ(File("Other.cat"), "keep");
     EXPECT_FALSE(std::filesystem::exists(dir.File("OTHER.cat.atr")));
-    EXPECT_EQ(prompts.questions.back().subject, dir.File("Other.cat"));
+    EXPECT_EQ(prompts.LastQuestion().subject, dir.File("Other.cat"));
     EXPECT_EQ(prompts.TakeMessages(),
               (std::vector<int>{message::kCatalogNameUnusable, message::kCatalogNameUnusable}));
     EXPECT_EQ(prompts.choices.size(), 4u);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/AtomicFile.h"
@@ -91,6 +92,9 @@ TEST_F(SetCommitTest, ASetThatCannotBeRolledBackIsSettledByTheNextReaderOrWriter
     std::vector<FileNotice> notices;
     const FileNoticeHandler previous = SetFileNoticeHandler(
         [&](FileNotice notice, const std::string&) { notices.push_back(notice); });
+    const auto last = [&] {
+        return notices.empty() ? std::nullopt : std::optional<FileNotice>(notices.back());
+    };
     for (const bool reader : {true, false}) {
         SetUp();
         file_faults::FailFrom(Step::kRename, 2);
@@ -98,7 +102,7 @@ TEST_F(SetCommitTest, ASetThatCannotBeRolledBackIsSettledByTheNextReaderOrWriter
         file_faults::Clear();
         EXPECT_EQ(result.failed, 1u);
         EXPECT_TRUE(result.unsettled);
-        EXPECT_EQ(notices.back(), FileNotice::kSetStuck);
+        EXPECT_EQ(last(), FileNotice::kSetStuck);
         EXPECT_EQ(ReadBytes(dir.File("a.cat")), "new catalog");
         if (reader) {
             Reopen();
@@ -108,7 +112,7 @@ TEST_F(SetCommitTest, ASetThatCannotBeRolledBackIsSettledByTheNextReaderOrWriter
             unlink(dir.File("other.cat").c_str());
         }
         EXPECT_EQ(SetOnDisk(), "new") << reader;
-        EXPECT_EQ(notices.back(), FileNotice::kSetCompleted);
+        EXPECT_EQ(last(), FileNotice::kSetCompleted);
         EXPECT_EQ(ListFolder(dir.path()), CleanFolder());
     }
     SetFileNoticeHandler(previous);

@@ -49,12 +49,26 @@ class ScriptedPrompts final : public SessionPrompts {
         return ids;
     }
 
+    // The last notice told or question asked; a test that expected one and got none fails
+    // instead of crashing the run.
+    Notice LastNotice() const { return Last(notices, "notice"); }
+    Question LastQuestion() const { return Last(questions, "question"); }
+
     std::vector<Notice> notices;
     std::vector<Question> questions;
     std::vector<FileChoice> choices;
     std::vector<std::string> folders;  // where each choice was to start
     std::deque<Answer> answers;
     std::deque<std::u16string> files;
+
+  private:
+    template <typename T>
+    static T Last(const std::vector<T>& told, const char* what) {
+        if (!told.empty())
+            return told.back();
+        ADD_FAILURE() << "no " << what << " was given";
+        return T{};
+    }
 };
 
 }  // namespace sheetwise::testing
